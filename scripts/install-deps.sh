@@ -1,0 +1,17 @@
+#!/bin/sh
+# Installs the Debian 12 packages the build and the tests need, when any is missing.
+set -eu
+packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxkbcommon-dev
+  libxcb1-dev libxcb-keysyms1-dev libxcb-xkb-dev libxcb-xtest0-dev libgtest-dev googletest
+  g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xdotool openbox trayer"
+missing=""
+for package in $packages; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+    missing="$missing $package"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing

@@ -1,0 +1,21 @@
+# Sourced: starts Xvfb with a window manager and a tray host, stopped when the shell exits.
+start_x_session() {
+  display=99
+  while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+    display=$((display + 1))
+  done
+  Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  x_pids=$!
+  export DISPLAY=":$display"
+  tries=0
+  until xdpyinfo >/dev/null 2>&1 || xdotool getmouselocation >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    [ $tries -lt 100 ] || { echo "Xvfb did not start" >&2; return 1; }
+    sleep 0.1
+  done
+  openbox >/dev/null 2>&1 &
+  x_pids="$x_pids $!"
+  trayer --edge top --align right --widthtype pixel --width 120 --height 24 >/dev/null 2>&1 &
+  x_pids="$x_pids $!"
+  trap 'kill $x_pids 2>/dev/null || true' EXIT INT TERM
+}

@@ -1,0 +1,28 @@
+// Files and folders as the configuration store and the launcher need them.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Both follow symbolic links; FileExists is false for a folder.
+bool DirectoryExists(const std::string& path);
+bool FileExists(const std::string& path);
+
+// Creates the folder with all missing parents; new folders are private to the user.
+bool CreateDirectories(const std::string& path);
+
+enum class ReadStatus { Ok, Missing, Failed };
+ReadStatus ReadWholeFile(const std::string& path, std::string& bytes);
+
+// Writes a temporary file beside path and puts it in place in one step, so that an interrupted
+// write never leaves a damaged or empty file. New files are readable by the user alone.
+bool ReplaceFileContent(const std::string& path, std::string_view bytes);
+
+bool CopyFileOver(const std::string& from, const std::string& to);
+
+// The full path of the running program file.
+std::string ProgramFilePath();
+
+} // namespace platform
