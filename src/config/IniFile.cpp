@@ -36,7 +36,8 @@ void IniFile::Parse(std::string_view text) {
     size_t pos = 0;
     while (pos < text.size()) {
         const size_t end = text.find_first_of("\r\n", pos);
-        const std::string_view raw = text.substr(pos, end == std::string_view::npos ? end : end - pos);
+        const std::string_view raw =
+            text.substr(pos, end == std::string_view::npos ? end : end - pos);
         pos = end == std::string_view::npos ? text.size() : end + 1;
         if (end != std::string_view::npos && text[end] == '\r' && pos < text.size() &&
             text[pos] == '\n') {
@@ -196,12 +197,14 @@ bool ParseIniInteger(std::string_view text, int& value) {
         text.remove_prefix(2);
     }
     std::uint64_t magnitude = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
     if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
         return false;
     }
     // Hexadecimal covers the whole 32 bits (colour values such as $FF000001 read as negative).
-    const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+    const std::uint64_t limit =
+        base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
     if (magnitude > limit) {
         return false;
     }
@@ -212,8 +215,8 @@ bool ParseIniInteger(std::string_view text, int& value) {
 
 std::string FormatIniFloat(double value, char decimalSeparator) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::general, 15);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string text(buffer, result.ptr);
     // "1.5e+20" becomes "1,5E20", the form the Windows program writes.
     const size_t exponent = text.find('e');

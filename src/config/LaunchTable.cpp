@@ -16,7 +16,7 @@ constexpr std::string_view kKeyListHeader =
 // The INI section and the key names of one slot.
 struct SlotKeys {
     std::string_view section;
-    std::string name; // key of the path, and the label without ": "
+    std::string name;   // key of the path, and the label without ": "
     std::string suffix; // what follows "V" and "P"
 };
 
@@ -33,7 +33,9 @@ SlotKeys KeysOf(int index) {
     return {"Funktionstasten", "F" + number, number};
 }
 
-bool IsValidIndex(int index) { return index >= 0 && index < kSlotCount; }
+bool IsValidIndex(int index) {
+    return index >= 0 && index < kSlotCount;
+}
 
 // Only a drive letter can stand in for another; other drive texts would cut paths apart.
 bool IsDriveLetter(std::string_view drive) {
@@ -42,7 +44,9 @@ bool IsDriveLetter(std::string_view drive) {
 
 } // namespace
 
-bool LaunchSlot::IsBound() const { return !platform::Trim(Path).empty(); }
+bool LaunchSlot::IsBound() const {
+    return !platform::Trim(Path).empty();
+}
 
 void LaunchTable::GetSlot(int index, std::string& path, std::string& workDir,
                           std::string& params) const {

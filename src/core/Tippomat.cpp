@@ -5,7 +5,7 @@
 int main() {
     const core::ConfigLocation location = core::ResolveConfigLocation();
     config::LaunchTable table;
-    config::LoadLaunchTable(table, config::LaunchFileFor(false, location.IniPath,
-                                                         location.ProgramPath));
+    config::LoadLaunchTable(table,
+                            config::LaunchFileFor(false, location.IniPath, location.ProgramPath));
     return 0;
 }

@@ -64,6 +64,8 @@ TextEncoding UnmarkedEncoding(std::string_view bytes) {
     return TextEncoding::Ansi;
 }
 
-TextEncoding NewFileEncoding() { return TextEncoding::Utf8WithMark; }
+TextEncoding NewFileEncoding() {
+    return TextEncoding::Utf8WithMark;
+}
 
 } // namespace platform

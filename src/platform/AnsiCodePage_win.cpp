@@ -24,8 +24,8 @@ std::optional<std::string> Utf8ToAnsi(std::string_view text) {
     }
     const int size = static_cast<int>(wide.size());
     BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size,
-                                           nullptr, 0, nullptr, &usedDefault);
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr,
+                                           0, nullptr, &usedDefault);
     if (length <= 0 || usedDefault) {
         return std::nullopt;
     }
@@ -35,8 +35,12 @@ std::optional<std::string> Utf8ToAnsi(std::string_view text) {
     return out;
 }
 
-TextEncoding UnmarkedEncoding(std::string_view) { return TextEncoding::Ansi; }
+TextEncoding UnmarkedEncoding(std::string_view) {
+    return TextEncoding::Ansi;
+}
 
-TextEncoding NewFileEncoding() { return TextEncoding::Ansi; }
+TextEncoding NewFileEncoding() {
+    return TextEncoding::Ansi;
+}
 
 } // namespace platform

@@ -4,8 +4,12 @@ namespace platform {
 
 namespace {
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsSlash(char c) { return c == '\\' || c == '/'; }
+bool IsLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool IsSlash(char c) {
+    return c == '\\' || c == '/';
+}
 
 } // namespace
 

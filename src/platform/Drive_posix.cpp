@@ -2,8 +2,12 @@
 
 namespace platform {
 
-std::string DriveText(std::string_view) { return {}; }
+std::string DriveText(std::string_view) {
+    return {};
+}
 
-DriveType DriveTypeOf(const std::string&) { return DriveType::NoRootDir; }
+DriveType DriveTypeOf(const std::string&) {
+    return DriveType::NoRootDir;
+}
 
 } // namespace platform

@@ -6,7 +6,9 @@
 
 namespace platform {
 
-std::string DriveText(std::string_view path) { return WindowsDriveText(path); }
+std::string DriveText(std::string_view path) {
+    return WindowsDriveText(path);
+}
 
 DriveType DriveTypeOf(const std::string& drive) {
     switch (GetDriveTypeW(Wide(drive).c_str())) {

@@ -11,8 +11,12 @@
 
 namespace platform {
 
-char PathSeparator() { return '/'; }
-bool IsPathSeparator(char c) { return c == '/'; }
+char PathSeparator() {
+    return '/';
+}
+bool IsPathSeparator(char c) {
+    return c == '/';
+}
 
 namespace {
 
@@ -67,7 +71,7 @@ bool CreateDirectories(const std::string& path) {
     if (path.empty()) {
         return false;
     }
-    for (size_t pos = path.find('/', 1); ; pos = path.find('/', pos + 1)) {
+    for (size_t pos = path.find('/', 1);; pos = path.find('/', pos + 1)) {
         const std::string prefix = path.substr(0, pos);
         if (!prefix.empty() && !DirectoryExists(prefix) && ::mkdir(prefix.c_str(), 0700) != 0 &&
             errno != EEXIST) {

@@ -9,8 +9,12 @@
 
 namespace platform {
 
-char PathSeparator() { return '\\'; }
-bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
+char PathSeparator() {
+    return '\\';
+}
+bool IsPathSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 namespace {
 
@@ -114,7 +118,8 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes) {
     if (file.get() == INVALID_HANDLE_VALUE) {
         return false;
     }
-    const bool written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get()) && file.Close();
+    const bool written =
+        WriteAll(file.get(), bytes) && FlushFileBuffers(file.get()) && file.Close();
     if (!written || !MoveFileExW(temporary.c_str(), target.c_str(),
                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(temporary.c_str());

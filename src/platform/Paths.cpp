@@ -17,12 +17,14 @@ size_t FileNameStart(std::string_view path) {
 size_t ExtensionStart(std::string_view path) {
     const size_t dot = path.rfind('.');
     return (dot == std::string_view::npos || dot < FileNameStart(path)) ? std::string_view::npos
-                                                                         : dot;
+                                                                        : dot;
 }
 
 } // namespace
 
-std::string FileNameOf(std::string_view path) { return std::string(path.substr(FileNameStart(path))); }
+std::string FileNameOf(std::string_view path) {
+    return std::string(path.substr(FileNameStart(path)));
+}
 
 std::string ExtensionOf(std::string_view path) {
     const size_t dot = ExtensionStart(path);

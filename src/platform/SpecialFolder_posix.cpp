@@ -20,7 +20,8 @@ std::string HomeFolder() {
 
 // The XDG base directory rules: a relative XDG_CONFIG_HOME is invalid and ignored.
 std::string ConfigHome() {
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && config[0] == '/') {
+    if (const char* config = std::getenv("XDG_CONFIG_HOME");
+        config != nullptr && config[0] == '/') {
         return config;
     }
     const std::string home = HomeFolder();

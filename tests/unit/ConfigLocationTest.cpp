@@ -16,8 +16,8 @@ std::string Native(std::string path) {
 }
 
 TEST(ConfigLocation, FolderAndFileFollowTheProgramName) {
-    const std::string folder =
-        core::ConfigFolderFor(Native("C:\\Users\\u\\AppData\\Roaming\\"), Native("C:\\Tools\\Runner.exe"));
+    const std::string folder = core::ConfigFolderFor(Native("C:\\Users\\u\\AppData\\Roaming\\"),
+                                                     Native("C:\\Tools\\Runner.exe"));
     EXPECT_EQ(folder, Native("C:\\Users\\u\\AppData\\Roaming\\Orvanta\\Runner\\"));
     EXPECT_EQ(core::IniPathFor(folder, Native("C:\\Tools\\Runner.exe")), folder + "Runner.ini");
 

@@ -1,5 +1,5 @@
-#include "config/IniFile.h"
 #include "config/LaunchTable.h"
+#include "config/IniFile.h"
 #include "platform/Drive.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
@@ -101,8 +101,9 @@ TEST_F(LaunchTableTest, LabelsAndKeyListText) {
     table.SetSlot(26, " \t ", "", "");
     table.SetSlot(27, " x ", "", "");
     table.BuildKeyListText();
-    EXPECT_EQ(table.KeyListText(), std::string(kHeader) +
-                                       "\r\nA:  C:\\Tools\\editor.exe\r\n1:   x \r\nF12:  C:\\f12.exe");
+    EXPECT_EQ(table.KeyListText(),
+              std::string(kHeader) +
+                  "\r\nA:  C:\\Tools\\editor.exe\r\n1:   x \r\nF12:  C:\\f12.exe");
 }
 
 TEST_F(LaunchTableTest, HandEditedFileLoadsWhateverTheCase) {
@@ -178,8 +179,8 @@ TEST(PortableMode, FileBesideProgramFollowsProgramDrive) {
     const std::string stored = "C:\\Tools\\editor.exe";
     WriteBytes(file.path, "[Buchstaben]\r\nA=" + stored + "\r\n");
     LaunchTable table = Loaded(file);
-    EXPECT_EQ(table.Slot(0).Path, file.launchDrive.empty() ? stored
-                                                           : file.launchDrive + "\\Tools\\editor.exe");
+    EXPECT_EQ(table.Slot(0).Path,
+              file.launchDrive.empty() ? stored : file.launchDrive + "\\Tools\\editor.exe");
     ASSERT_TRUE(config::SaveLaunchTable(table, file));
     EXPECT_EQ(config::IniFile(file.path).ReadString("Buchstaben", "A", ""), table.Slot(0).Path);
     std::remove(file.path.c_str());

@@ -2,9 +2,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <sstream>
+#include <thread>
 
 namespace testing_support {
 
@@ -12,7 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path FromUtf8(const std::string& path) { return fs::u8path(path); }
+fs::path FromUtf8(const std::string& path) {
+    return fs::u8path(path);
+}
 
 } // namespace
 
@@ -44,6 +47,30 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
-std::string TestData(const std::string& name) { return std::string(TIPPOMAT_TEST_DATA) + "/" + name; }
+std::string WaitForContent(const std::string& path, const std::string& needle, int seconds) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    for (;;) {
+        const std::string content = ReadBytes(path);
+        const bool done = !content.empty() && content.find(needle) != std::string::npos;
+        if (done || std::chrono::steady_clock::now() >= deadline) {
+            // A writer may still be appending its last lines.
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            return ReadBytes(path);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+void SetEnvironment(const std::string& name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name.c_str(), value.c_str());
+#else
+    setenv(name.c_str(), value.c_str(), 1);
+#endif
+}
+
+std::string TestData(const std::string& name) {
+    return std::string(TIPPOMAT_TEST_DATA) + "/" + name;
+}
 
 } // namespace testing_support

@@ -24,4 +24,11 @@ std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string TestData(const std::string& name);
 
+// Waits until the file holds text that contains needle, then returns all of it (what it holds
+// on time-out). Started programs run on their own; this is how a test learns what they did.
+std::string WaitForContent(const std::string& path, const std::string& needle = "",
+                           int seconds = 30);
+
+void SetEnvironment(const std::string& name, const std::string& value);
+
 } // namespace testing_support

@@ -1,0 +1,117 @@
+#include "core/Launch.h"
+
+#include "config/LaunchTable.h"
+#include "platform/Drive.h"
+#include "platform/ErrorMode.h"
+#include "platform/FileSystem.h"
+#include "platform/Logon.h"
+#include "platform/Paths.h"
+#include "platform/Shell.h"
+#include "platform/Text.h"
+#include "platform/VersionInfo.h"
+
+namespace core {
+
+namespace {
+
+bool Start(const std::string& file, const std::string& directory, const std::string& params,
+           const LaunchSettings& settings) {
+    return settings.AdminMode ? RunElevated(file, directory, params, settings)
+                              : platform::ShellOpen(file, params, directory);
+}
+
+bool IsSearchedDriveType(platform::DriveType type) {
+    return type == platform::DriveType::Fixed || type == platform::DriveType::Remote;
+}
+
+// Tries the path on every fixed and network drive from A to Z; the first start that works ends
+// the search.
+LaunchOutcome SearchDrives(const std::string& path, const std::string& directory,
+                           const std::string& params, const LaunchSettings& settings) {
+    const platform::ScopedCriticalErrorsOff noDriveDialogs;
+    const size_t colon = path.find(':');
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        const std::string drive = std::string(1, letter) + ':';
+        if (!IsSearchedDriveType(platform::DriveTypeOf(drive))) {
+            continue;
+        }
+        const std::string candidate =
+            colon == std::string::npos ? path : drive + path.substr(colon + 1);
+        if (platform::FileExists(candidate) && Start(candidate, directory, params, settings)) {
+            return {true, candidate};
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+LaunchSettings& ProcessLaunchSettings() {
+    static LaunchSettings settings;
+    return settings;
+}
+
+LaunchOutcome LaunchPath(std::string path, std::string workDir, const std::string& params,
+                         const LaunchSettings& settings, const std::string& programPath) {
+    if (platform::Trim(path).empty()) {
+        return {};
+    }
+    const std::string own = platform::DriveText(programPath);
+    if (platform::DriveText(path).empty()) {
+        path = own + path;
+    }
+    if (!workDir.empty() && platform::DriveText(workDir).empty()) {
+        workDir = own + workDir;
+    }
+    if (settings.DriveMode == kDriveModeProgramDrive) {
+        config::ReplaceDrivePrefix(path, own);
+    }
+    if (platform::DirectoryExists(path) || platform::FileExists(path)) {
+        Start(path, workDir, params, settings);
+        return {true, path};
+    }
+    if (settings.DriveMode == kDriveModeSearch) {
+        return SearchDrives(path, workDir, params, settings);
+    }
+    return {};
+}
+
+bool RunElevated(const std::string& file, const std::string& directory, const std::string& params,
+                 const LaunchSettings& settings) {
+    if (platform::OsMajorVersion() >= 4) {
+        platform::ShellRunAs(file, params, directory);
+        return true;
+    }
+    if (platform::DirectoryExists(directory)) {
+        platform::ChangeCurrentDirectory(directory);
+    }
+    return platform::RunWithLogon(settings.AdminUserName, settings.AdminPassword, file, params) ==
+           0;
+}
+
+std::string GetProductName(const std::string& file) {
+    if (!platform::FileExists(file)) {
+        throw ProductNameError("The file " + file + " does not exist");
+    }
+    const auto strings = platform::ReadVersionStrings(file);
+    if (!strings) {
+        throw ProductNameError("File contains no version information");
+    }
+    return strings->productName;
+}
+
+std::string StartNotice(const std::string& storedPath, const std::string& startedPath) {
+    if (platform::DirectoryExists(storedPath)) {
+        return "Geöffnet: " + storedPath;
+    }
+    if (platform::ExtensionOf(storedPath) != ".exe") {
+        return "Gestartet: " + storedPath;
+    }
+    try {
+        return "Gestartet: " + GetProductName(storedPath);
+    } catch (const ProductNameError&) {
+        return "Gestartet: " + startedPath;
+    }
+}
+
+} // namespace core

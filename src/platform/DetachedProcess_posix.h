@@ -1,0 +1,18 @@
+// Starting a program that outlives the launcher and owes it nothing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Searches PATH when argv[0] has no "/". The program runs in its own session with default
+// signal handling, an empty signal mask and none of the launcher's descriptors beyond 0-2; it
+// is reparented at once, so it never becomes the launcher's zombie. True once it has been
+// executed; false when the working directory or the program cannot be used.
+bool StartDetached(const std::vector<std::string>& argv, const std::string& directory);
+
+// The full path of a program found through PATH, or empty.
+std::string FindInPath(const std::string& program);
+
+} // namespace platform

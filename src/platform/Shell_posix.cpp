@@ -1,0 +1,54 @@
+#include "platform/Shell.h"
+
+#include "platform/DetachedProcess_posix.h"
+#include "platform/FileSystem.h"
+#include "platform/ShellWords.h"
+
+#include <cstdlib>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+// Programs start directly; folders and documents go to the desktop's opener.
+bool IsProgram(const std::string& file) {
+    return FileExists(file) && ::access(file.c_str(), X_OK) == 0;
+}
+
+std::vector<std::string> Command(const std::string& file, const std::string& params) {
+    if (!IsProgram(file)) {
+        return {"xdg-open", file};
+    }
+    std::vector<std::string> argv{file};
+    for (std::string& word : SplitShellWords(params)) {
+        argv.push_back(std::move(word));
+    }
+    return argv;
+}
+
+} // namespace
+
+bool ShellOpen(const std::string& file, const std::string& params, const std::string& directory) {
+    return StartDetached(Command(file, params), directory);
+}
+
+// pkexec starts the program with a clean environment in the target user's home: env brings the
+// working directory and the display back, so that a graphical program can open its windows.
+bool ShellRunAs(const std::string& file, const std::string& params, const std::string& directory) {
+    std::vector<std::string> argv{"pkexec", "/usr/bin/env"};
+    if (!directory.empty()) {
+        argv.insert(argv.end(), {"-C", directory});
+    }
+    for (const char* name : {"DISPLAY", "XAUTHORITY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"}) {
+        if (const char* value = std::getenv(name); value != nullptr) {
+            argv.push_back(std::string(name) + "=" + value);
+        }
+    }
+    for (std::string& word : Command(file, params)) {
+        argv.push_back(std::move(word));
+    }
+    return StartDetached(argv, directory);
+}
+
+} // namespace platform

@@ -1,0 +1,114 @@
+// Starting programs on Linux: directly with arguments and working directory, folders and
+// documents through the desktop's opener, raised rights through pkexec.
+#include "core/Launch.h"
+#include "unit/TestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using core::LaunchPath;
+using core::LaunchSettings;
+using testing_support::TestFolder;
+using testing_support::WaitForContent;
+using testing_support::WriteBytes;
+
+namespace {
+
+// A script that appends what it was given, one item per line, to the mark file.
+void WriteRecorder(const std::string& path, const std::string& mark) {
+    WriteBytes(path,
+               "#!/bin/sh\n{\n  echo \"cwd=$PWD\"\n  echo \"ppid=$PPID\"\n"
+               "  grep SigBlk /proc/$$/status\n  echo \"fds=$(ls /proc/$$/fd | tr '\\n' ' ')\"\n"
+               "  for a in \"$@\"; do echo \"arg=$a\"; done\n} >> '" +
+                   mark + "'\n");
+    ::chmod(path.c_str(), 0755);
+}
+
+class PosixLaunchTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ::mkdir(folder_.Path("bin").c_str(), 0755);
+        ::mkdir(folder_.Path("Ordner mit Blanks ü").c_str(), 0755);
+        WriteRecorder(folder_.Path("bin/xdg-open"), folder_.Path("opener.mark"));
+        WriteRecorder(folder_.Path("bin/pkexec"), folder_.Path("pkexec.mark"));
+        WriteRecorder(program_, folder_.Path("program.mark"));
+        savedPath_ = std::getenv("PATH");
+        testing_support::SetEnvironment("PATH", folder_.Path("bin") + ":" + savedPath_);
+    }
+    void TearDown() override { testing_support::SetEnvironment("PATH", savedPath_); }
+
+    bool Launch(const std::string& path, const std::string& workDir, const std::string& params,
+                bool admin = false) {
+        LaunchSettings settings;
+        settings.AdminMode = admin;
+        return static_cast<bool>(LaunchPath(path, workDir, params, settings, "/opt/x/Tippomat"));
+    }
+
+    TestFolder folder_;
+    std::string program_ = folder_.Path("Ordner mit Blanks ü/programm ä");
+    std::string savedPath_;
+};
+
+TEST_F(PosixLaunchTest, ProgramGetsItsArgumentsAndWorkingDirectory) {
+    ASSERT_TRUE(Launch(program_, folder_.Path("bin"), R"(-a "b c" 'd e' ü)"));
+    const std::string mark = WaitForContent(folder_.Path("program.mark"));
+    EXPECT_NE(mark.find("cwd=" + folder_.Path("bin") + "\n"), std::string::npos) << mark;
+    EXPECT_NE(mark.find("arg=-a\narg=b c\narg=d e\narg=ü\n"), std::string::npos) << mark;
+}
+
+TEST_F(PosixLaunchTest, StartedProgramOwesTheLauncherNothing) {
+    const int leaked = ::dup2(::open("/dev/null", O_RDONLY), 57);
+    sigset_t blocked;
+    sigemptyset(&blocked);
+    sigaddset(&blocked, SIGUSR1);
+    sigset_t previous;
+    ::sigprocmask(SIG_BLOCK, &blocked, &previous);
+    const bool started = Launch(program_, "", "");
+    ::sigprocmask(SIG_SETMASK, &previous, nullptr);
+    ::close(leaked);
+    ASSERT_TRUE(started);
+    const std::string mark = WaitForContent(folder_.Path("program.mark"));
+    char here[4096];
+    EXPECT_NE(mark.find(std::string("cwd=") + ::getcwd(here, sizeof here) + "\n"),
+              std::string::npos);
+    EXPECT_NE(mark.find("SigBlk:\t0000000000000000"), std::string::npos) << mark;
+    EXPECT_EQ(mark.find(" 57 "), std::string::npos) << mark;
+    EXPECT_EQ(mark.find("ppid=" + std::to_string(::getpid()) + "\n"), std::string::npos)
+        << "a child of the launcher would become its zombie";
+}
+
+TEST_F(PosixLaunchTest, FoldersAndDocumentsGoToTheOpener) {
+    const std::string document = folder_.Path("Ordner mit Blanks ü/brief.txt");
+    WriteBytes(document, "x");
+    ASSERT_TRUE(Launch(folder_.Path("Ordner mit Blanks ü") + "/", folder_.Path(), "ignored"));
+    ASSERT_TRUE(Launch(document, "", ""));
+    const std::string mark = WaitForContent(folder_.Path("opener.mark"), "brief.txt");
+    EXPECT_NE(mark.find("cwd=" + folder_.Path() + "\n"), std::string::npos) << mark;
+    EXPECT_NE(mark.find("arg=" + folder_.Path("Ordner mit Blanks ü") + "/\n"), std::string::npos);
+}
+
+TEST_F(PosixLaunchTest, AdminModeGoesThroughPkexecWithDisplayAndDirectory) {
+    testing_support::SetEnvironment("DISPLAY", ":42");
+    ASSERT_TRUE(Launch(program_, folder_.Path("bin"), "-x 'y z'", true));
+    const std::string mark = WaitForContent(folder_.Path("pkexec.mark"));
+    EXPECT_NE(
+        mark.find("arg=/usr/bin/env\narg=-C\narg=" + folder_.Path("bin") + "\narg=DISPLAY=:42\n"),
+        std::string::npos)
+        << mark;
+    EXPECT_NE(mark.find("arg=" + program_ + "\narg=-x\narg=y z\n"), std::string::npos) << mark;
+}
+
+TEST_F(PosixLaunchTest, LongParameterTextIsPassedWhole) {
+    const std::string params(32 * 1024, 'p');
+    ASSERT_TRUE(Launch(program_, "", params));
+    EXPECT_NE(
+        WaitForContent(folder_.Path("program.mark"), params + "\n").find("arg=" + params + "\n"),
+        std::string::npos);
+}
+
+} // namespace
