@@ -1,0 +1,43 @@
+// A system-wide keyboard shortcut that raises an event in the program's main thread.
+#pragma once
+
+#include "components/ShortcutValue.h"
+
+#include <functional>
+#include <memory>
+
+namespace components {
+
+class HotkeyRegistration;
+
+class Tfishotkey {
+  public:
+    Tfishotkey();
+    ~Tfishotkey();
+    Tfishotkey(const Tfishotkey&) = delete;
+    Tfishotkey& operator=(const Tfishotkey&) = delete;
+
+    ShortcutValue Key() const { return key_; }
+    bool Enabled() const { return enabled_; }
+    // True while the shortcut is registered with the window system.
+    bool Registered() const { return registered_; }
+
+    // A new key moves the registration to it; the same key does nothing.
+    void SetKey(ShortcutValue value);
+    // True registers (once), false unregisters.
+    void SetEnabled(bool value);
+
+    // Raised once per press of the shortcut, in the main thread.
+    std::function<void()> Onhotkey;
+
+  private:
+    void RegisterKey();
+    void UnregisterKey();
+
+    bool enabled_ = true;
+    bool registered_ = false;
+    ShortcutValue key_ = 0;
+    std::unique_ptr<HotkeyRegistration> registration_;
+};
+
+} // namespace components

@@ -1,0 +1,28 @@
+// One registration of a system-wide shortcut with the window system; each platform has its own.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace components {
+
+class HotkeyRegistration {
+  public:
+    // onPress runs in the main thread, once per press.
+    explicit HotkeyRegistration(std::function<void()> onPress);
+    ~HotkeyRegistration();
+    HotkeyRegistration(const HotkeyRegistration&) = delete;
+    HotkeyRegistration& operator=(const HotkeyRegistration&) = delete;
+
+    // False, silently, when the window system refuses (another program holds the shortcut).
+    bool Register(std::uint8_t virtualKey, unsigned modifiers);
+    void Unregister();
+
+    struct Impl;
+
+  private:
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace components

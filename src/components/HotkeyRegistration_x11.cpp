@@ -1,0 +1,292 @@
+#include "components/HotkeyRegistration.h"
+
+#include "components/VirtualKeys.h"
+#include "components/X11Session.h"
+
+#include "components/ShortcutValue.h"
+
+#include <xcb/xcb_keysyms.h>
+// xkb.h names a field "explicit", a C++ keyword.
+#define explicit xkb_explicit
+#include <xcb/xkb.h>
+#undef explicit
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace components {
+
+struct HotkeyRegistration::Impl {
+    std::function<void()> onPress;
+    std::uint32_t keysym = 0;
+    unsigned modifiers = 0; // kModAlt | kModControl | kModShift
+    bool active = false;
+    bool down = false; // held: auto-repeat presses raise nothing
+    std::vector<xcb_keycode_t> keycodes;
+    std::uint16_t mask = 0; // the X modifier mask of modifiers
+};
+
+namespace {
+
+constexpr std::uint32_t kNumLock = 0xFF7F;
+constexpr std::uint32_t kScrollLock = 0xFF14;
+constexpr std::uint32_t kAltL = 0xFFE9;
+
+struct Session {
+    xcb_connection_t* connection = nullptr;
+    xcb_window_t root = 0;
+    xcb_key_symbols_t* symbols = nullptr;
+    std::uint8_t xkbFirstEvent = 0;
+    std::uint16_t altMask = XCB_MOD_MASK_1; // read from the modifier map at each grab
+    std::vector<HotkeyRegistration::Impl*> registrations;
+};
+
+Session& TheSession() {
+    static Session session;
+    return session;
+}
+
+void FreeSymbols(Session& session) {
+    if (session.symbols != nullptr) {
+        xcb_key_symbols_free(session.symbols);
+        session.symbols = nullptr;
+    }
+}
+
+xcb_key_symbols_t* Symbols(Session& session) {
+    if (session.symbols == nullptr) {
+        session.symbols = xcb_key_symbols_alloc(session.connection);
+    }
+    return session.symbols;
+}
+
+std::vector<xcb_keycode_t> KeycodesOf(Session& session, std::uint32_t keysym) {
+    std::vector<xcb_keycode_t> result;
+    xcb_keycode_t* codes = xcb_key_symbols_get_keycode(Symbols(session), keysym);
+    for (xcb_keycode_t* code = codes; code != nullptr && *code != XCB_NO_SYMBOL; ++code) {
+        if (std::find(result.begin(), result.end(), *code) == result.end()) {
+            result.push_back(*code);
+        }
+    }
+    std::free(codes);
+    return result;
+}
+
+// The modifier bit that a key with this keysym sets, from the modifier map; 0 when none.
+std::uint16_t ModifierMaskOf(Session& session, std::uint32_t keysym) {
+    const std::vector<xcb_keycode_t> wanted = KeycodesOf(session, keysym);
+    xcb_get_modifier_mapping_reply_t* reply = xcb_get_modifier_mapping_reply(
+        session.connection, xcb_get_modifier_mapping(session.connection), nullptr);
+    if (reply == nullptr) {
+        return 0;
+    }
+    const xcb_keycode_t* map = xcb_get_modifier_mapping_keycodes(reply);
+    std::uint16_t mask = 0;
+    for (int modifier = 0; modifier < 8 && mask == 0; ++modifier) {
+        for (int i = 0; i < reply->keycodes_per_modifier; ++i) {
+            const xcb_keycode_t code = map[modifier * reply->keycodes_per_modifier + i];
+            if (code != 0 && std::find(wanted.begin(), wanted.end(), code) != wanted.end()) {
+                mask = static_cast<std::uint16_t>(1u << modifier);
+            }
+        }
+    }
+    std::free(reply);
+    return mask;
+}
+
+// Every combination of CapsLock, NumLock and ScrollLock, so the hotkey works with any lock on.
+std::vector<std::uint16_t> LockCombinations(Session& session) {
+    const std::uint16_t locks[] = {XCB_MOD_MASK_LOCK, ModifierMaskOf(session, kNumLock),
+                                   ModifierMaskOf(session, kScrollLock)};
+    std::vector<std::uint16_t> combinations{0};
+    for (std::uint16_t lock : locks) {
+        if (lock == 0) {
+            continue;
+        }
+        const size_t count = combinations.size();
+        for (size_t i = 0; i < count; ++i) {
+            const std::uint16_t combined = combinations[i] | lock;
+            if (std::find(combinations.begin(), combinations.end(), combined) ==
+                combinations.end()) {
+                combinations.push_back(combined);
+            }
+        }
+    }
+    return combinations;
+}
+
+std::uint16_t AltMask(Session& session) {
+    const std::uint16_t mask = ModifierMaskOf(session, kAltL);
+    return mask != 0 ? mask : static_cast<std::uint16_t>(XCB_MOD_MASK_1);
+}
+
+void Ungrab(Session& session, const HotkeyRegistration::Impl& hotkey) {
+    for (std::uint16_t lock : LockCombinations(session)) {
+        for (xcb_keycode_t code : hotkey.keycodes) {
+            xcb_ungrab_key(session.connection, code, session.root, hotkey.mask | lock);
+        }
+    }
+    xcb_flush(session.connection);
+}
+
+// Grabs every keycode of the key with every lock combination; all or nothing.
+bool Grab(Session& session, HotkeyRegistration::Impl& hotkey) {
+    session.altMask = AltMask(session);
+    hotkey.keycodes = KeycodesOf(session, hotkey.keysym);
+    hotkey.mask = ((hotkey.modifiers & kModShift) ? XCB_MOD_MASK_SHIFT : 0) |
+                  ((hotkey.modifiers & kModControl) ? XCB_MOD_MASK_CONTROL : 0) |
+                  ((hotkey.modifiers & kModAlt) ? session.altMask : 0);
+    if (hotkey.keycodes.empty()) {
+        return false;
+    }
+    std::vector<xcb_void_cookie_t> cookies;
+    for (std::uint16_t lock : LockCombinations(session)) {
+        for (xcb_keycode_t code : hotkey.keycodes) {
+            cookies.push_back(xcb_grab_key_checked(session.connection, 1, session.root,
+                                                   hotkey.mask | lock, code, XCB_GRAB_MODE_ASYNC,
+                                                   XCB_GRAB_MODE_ASYNC));
+        }
+    }
+    bool granted = true;
+    for (xcb_void_cookie_t cookie : cookies) {
+        if (xcb_generic_error_t* error = xcb_request_check(session.connection, cookie)) {
+            granted = false;
+            std::free(error);
+        }
+    }
+    if (!granted) {
+        Ungrab(session, hotkey); // releases only the variants this client holds
+    }
+    return granted;
+}
+
+// After a keyboard mapping change the keycodes may differ: release, recompute, grab again.
+void RegrabAll(Session& session) {
+    for (HotkeyRegistration::Impl* hotkey : session.registrations) {
+        Ungrab(session, *hotkey);
+    }
+    FreeSymbols(session);
+    for (HotkeyRegistration::Impl* hotkey : session.registrations) {
+        hotkey->active = Grab(session, *hotkey);
+    }
+}
+
+bool HandleKey(Session& session, const xcb_key_press_event_t& event, bool pressed) {
+    const std::uint16_t counted = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | session.altMask;
+    std::function<void()> raise;
+    bool taken = false;
+    for (HotkeyRegistration::Impl* hotkey : session.registrations) {
+        const auto& codes = hotkey->keycodes;
+        if (!hotkey->active || std::find(codes.begin(), codes.end(), event.detail) == codes.end()) {
+            continue;
+        }
+        if (!pressed) {
+            hotkey->down = false;
+            taken = true;
+        } else if ((event.state & counted) == hotkey->mask) {
+            if (!hotkey->down) {
+                raise = hotkey->onPress;
+            }
+            hotkey->down = true;
+            taken = true;
+        }
+    }
+    // Raised last: the handler may change the registrations.
+    if (raise) {
+        raise();
+    }
+    return taken;
+}
+
+} // namespace
+
+namespace x11 {
+
+void UseConnection(xcb_connection_t* connection) {
+    Session& session = TheSession();
+    FreeSymbols(session);
+    session.connection = connection;
+    session.root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    // Held keys then repeat as presses only, so one press raises one event.
+    free(xcb_xkb_use_extension_reply(connection, xcb_xkb_use_extension(connection, 1, 0), nullptr));
+    free(xcb_xkb_per_client_flags_reply(
+        connection,
+        xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD,
+                                 XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
+                                 XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0, 0, 0),
+        nullptr));
+    const xcb_query_extension_reply_t* xkb = xcb_get_extension_data(connection, &xcb_xkb_id);
+    session.xkbFirstEvent = xkb != nullptr && xkb->present ? xkb->first_event : 0;
+}
+
+xcb_connection_t* Connection() {
+    return TheSession().connection;
+}
+
+bool HandleEvent(const xcb_generic_event_t* event) {
+    Session& session = TheSession();
+    if (session.connection == nullptr || event == nullptr) {
+        return false;
+    }
+    const std::uint8_t type = event->response_type & 0x7F;
+    switch (type) {
+    case XCB_KEY_PRESS:
+    case XCB_KEY_RELEASE:
+        return HandleKey(session, *reinterpret_cast<const xcb_key_press_event_t*>(event),
+                         type == XCB_KEY_PRESS);
+    case XCB_MAPPING_NOTIFY:
+        RegrabAll(session);
+        return false;
+    default:
+        break;
+    }
+    if (session.xkbFirstEvent != 0 && type == session.xkbFirstEvent) {
+        const std::uint8_t xkbType = reinterpret_cast<const std::uint8_t*>(event)[1];
+        if (xkbType == XCB_XKB_NEW_KEYBOARD_NOTIFY || xkbType == XCB_XKB_MAP_NOTIFY) {
+            RegrabAll(session);
+        }
+    }
+    return false;
+}
+
+} // namespace x11
+
+HotkeyRegistration::HotkeyRegistration(std::function<void()> onPress)
+    : impl_(std::make_unique<Impl>()) {
+    impl_->onPress = std::move(onPress);
+}
+
+HotkeyRegistration::~HotkeyRegistration() {
+    Unregister();
+}
+
+bool HotkeyRegistration::Register(std::uint8_t virtualKey, unsigned modifiers) {
+    Session& session = TheSession();
+    Unregister();
+    impl_->keysym = VirtualKeyToKeysym(virtualKey);
+    impl_->modifiers = modifiers;
+    impl_->down = false;
+    if (session.connection == nullptr || impl_->keysym == 0 || !Grab(session, *impl_)) {
+        return false;
+    }
+    impl_->active = true;
+    session.registrations.push_back(impl_.get());
+    return true;
+}
+
+void HotkeyRegistration::Unregister() {
+    Session& session = TheSession();
+    auto& all = session.registrations;
+    const auto found = std::find(all.begin(), all.end(), impl_.get());
+    if (found == all.end()) {
+        return;
+    }
+    all.erase(found);
+    if (impl_->active) {
+        Ungrab(session, *impl_);
+    }
+    impl_->active = false;
+}
+
+} // namespace components

@@ -1,0 +1,65 @@
+#include "components/VirtualKeys.h"
+
+namespace components {
+
+namespace {
+
+struct KeyPair {
+    std::uint8_t virtualKey;
+    std::uint32_t keysym;
+};
+
+// Keysym values from X11/keysymdef.h.
+constexpr KeyPair kNamedKeys[] = {
+    {0x08, 0xFF08}, // BackSpace
+    {0x09, 0xFF09}, // Tab
+    {0x0D, 0xFF0D}, // Return
+    {0x13, 0xFF13}, // Pause
+    {0x14, 0xFFE5}, // Caps_Lock
+    {0x1B, 0xFF1B}, // Escape
+    {0x20, 0x0020}, // space
+    {0x21, 0xFF55}, // Prior
+    {0x22, 0xFF56}, // Next
+    {0x23, 0xFF57}, // End
+    {0x24, 0xFF50}, // Home
+    {0x25, 0xFF51}, // Left
+    {0x26, 0xFF52}, // Up
+    {0x27, 0xFF53}, // Right
+    {0x28, 0xFF54}, // Down
+    {0x2C, 0xFF61}, // Print
+    {0x2D, 0xFF63}, // Insert
+    {0x2E, 0xFFFF}, // Delete
+    {0x5D, 0xFF67}, // Menu
+    {0x6A, 0xFFAA}, // KP_Multiply
+    {0x6B, 0xFFAB}, // KP_Add
+    {0x6D, 0xFFAD}, // KP_Subtract
+    {0x6E, 0xFFAE}, // KP_Decimal
+    {0x6F, 0xFFAF}, // KP_Divide
+    {0x90, 0xFF7F}, // Num_Lock
+    {0x91, 0xFF14}, // Scroll_Lock
+};
+
+} // namespace
+
+std::uint32_t VirtualKeyToKeysym(std::uint8_t virtualKey) {
+    if (virtualKey >= 'A' && virtualKey <= 'Z') {
+        return virtualKey + 0x20u;
+    }
+    if (virtualKey >= '0' && virtualKey <= '9') {
+        return virtualKey;
+    }
+    if (virtualKey >= 0x60 && virtualKey <= 0x69) {
+        return 0xFFB0u + (virtualKey - 0x60u); // KP_0 ... KP_9
+    }
+    if (virtualKey >= 0x70 && virtualKey <= 0x87) {
+        return 0xFFBEu + (virtualKey - 0x70u); // F1 ... F24
+    }
+    for (const KeyPair& pair : kNamedKeys) {
+        if (pair.virtualKey == virtualKey) {
+            return pair.keysym;
+        }
+    }
+    return 0;
+}
+
+} // namespace components

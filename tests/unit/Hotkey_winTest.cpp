@@ -1,0 +1,107 @@
+// The hotkey component under Wine: registration as another program sees it, and real presses.
+#include "components/Fishotkey.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+using components::Tfishotkey;
+
+namespace {
+
+// Whether another program could take the shortcut now (it is then given back at once).
+bool IsFree(UINT modifiers, UINT key) {
+    if (!RegisterHotKey(nullptr, 77, modifiers, key)) {
+        return false;
+    }
+    UnregisterHotKey(nullptr, 77);
+    return true;
+}
+
+void Press(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Runs the message loop until the count is reached or time is up.
+void PumpUntil(const int& count, int wanted) {
+    const ULONGLONG end = GetTickCount64() + 10000;
+    MSG message;
+    while (count < wanted && GetTickCount64() < end) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+}
+
+TEST(WindowsHotkey, RegistersMovesAndReleases) {
+    Tfishotkey hotkey;
+    EXPECT_TRUE(hotkey.Enabled());
+    EXPECT_FALSE(hotkey.Registered());
+    hotkey.SetKey(0x807B); // Alt+F12
+    EXPECT_TRUE(hotkey.Registered());
+    EXPECT_FALSE(IsFree(MOD_ALT, VK_F12));
+
+    hotkey.SetKey(0x807A); // Alt+F11
+    EXPECT_TRUE(IsFree(MOD_ALT, VK_F12));
+    EXPECT_FALSE(IsFree(MOD_ALT, VK_F11));
+
+    hotkey.SetEnabled(false);
+    EXPECT_FALSE(hotkey.Registered());
+    EXPECT_TRUE(IsFree(MOD_ALT, VK_F11));
+    hotkey.SetKey(0x2141);
+    EXPECT_FALSE(hotkey.Registered()) << "a key set while disabled is only stored";
+    hotkey.SetEnabled(true);
+    hotkey.SetEnabled(true);
+    EXPECT_TRUE(hotkey.Registered());
+    EXPECT_FALSE(IsFree(MOD_SHIFT, 'A')) << "bits 8-12 are dropped";
+
+    hotkey.SetKey(0xE000 | VK_F8);
+    EXPECT_FALSE(IsFree(MOD_SHIFT | MOD_CONTROL | MOD_ALT, VK_F8));
+}
+
+TEST(WindowsHotkey, ShortcutHeldElsewhereFailsSilently) {
+    ASSERT_TRUE(RegisterHotKey(nullptr, 78, MOD_CONTROL | MOD_ALT, VK_F9));
+    Tfishotkey hotkey;
+    hotkey.SetKey(0xC078); // Strg+Alt+F9
+    EXPECT_FALSE(hotkey.Registered());
+    UnregisterHotKey(nullptr, 78);
+    hotkey.SetKey(0xC078);
+    EXPECT_FALSE(hotkey.Registered()) << "the same key changes nothing";
+    hotkey.SetKey(0xC077);
+    EXPECT_TRUE(hotkey.Registered()) << "a later free shortcut works";
+}
+
+TEST(WindowsHotkey, PressRaisesTheEventOfItsComponent) {
+    Tfishotkey user;
+    Tfishotkey admin;
+    int userPresses = 0;
+    int adminPresses = 0;
+    user.Onhotkey = [&] { ++userPresses; };
+    admin.Onhotkey = [&] { ++adminPresses; };
+    user.SetKey(0x807B);
+    admin.SetKey(0x807A);
+    ASSERT_TRUE(user.Registered() && admin.Registered());
+    Press({VK_MENU, VK_F12});
+    PumpUntil(userPresses, 1);
+    Press({VK_MENU, VK_F11});
+    PumpUntil(adminPresses, 1);
+    EXPECT_EQ(userPresses, 1);
+    EXPECT_EQ(adminPresses, 1);
+}
+
+} // namespace

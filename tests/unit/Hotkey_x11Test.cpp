@@ -1,0 +1,182 @@
+// The hotkey component on a real X server (Xvfb), with key presses sent through XTEST.
+#include "components/Fishotkey.h"
+#include "components/X11Session.h"
+
+#include <gtest/gtest.h>
+
+#include <xcb/xcb_keysyms.h>
+#include <xcb/xtest.h>
+#define explicit xkb_explicit
+#include <xcb/xkb.h>
+#undef explicit
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+using components::Tfishotkey;
+
+namespace {
+
+constexpr std::uint32_t kAltL = 0xFFE9;
+constexpr std::uint32_t kControlL = 0xFFE3;
+constexpr std::uint32_t kShiftL = 0xFFE1;
+constexpr std::uint32_t kNumLock = 0xFF7F;
+constexpr std::uint32_t kF9 = 0xFFC6;
+constexpr std::uint32_t kF10 = 0xFFC7;
+constexpr std::uint32_t kF11 = 0xFFC8;
+constexpr std::uint32_t kF12 = 0xFFC9;
+
+class X11HotkeyTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        connection_ = xcb_connect(nullptr, nullptr);
+        ASSERT_EQ(xcb_connection_has_error(connection_), 0) << "no X server (DISPLAY)";
+        components::x11::UseConnection(connection_);
+        // Qt selects these on its own connection; an XKB client gets no core MappingNotify.
+        const std::uint16_t mapEvents =
+            XCB_XKB_EVENT_TYPE_NEW_KEYBOARD_NOTIFY | XCB_XKB_EVENT_TYPE_MAP_NOTIFY;
+        xcb_xkb_select_events(connection_, XCB_XKB_ID_USE_CORE_KBD, mapEvents, 0, mapEvents, 0xFF,
+                              0xFF, nullptr);
+        symbols_ = xcb_key_symbols_alloc(connection_);
+    }
+    void TearDown() override {
+        xcb_key_symbols_free(symbols_);
+        xcb_disconnect(connection_);
+    }
+
+    xcb_keycode_t Code(std::uint32_t keysym) {
+        xcb_keycode_t* codes = xcb_key_symbols_get_keycode(symbols_, keysym);
+        const xcb_keycode_t code = codes != nullptr ? codes[0] : 0;
+        std::free(codes);
+        return code;
+    }
+
+    void Send(std::uint8_t type, xcb_keycode_t code) {
+        xcb_test_fake_input(connection_, type, code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    }
+
+    // Presses the keys in order and releases them in reverse; repeats the last press as
+    // auto-repeat does when repeats > 1.
+    void Press(std::initializer_list<std::uint32_t> keysyms, int repeats = 1) {
+        for (std::uint32_t keysym : keysyms) {
+            Send(XCB_KEY_PRESS, Code(keysym));
+        }
+        for (int i = 1; i < repeats; ++i) {
+            Send(XCB_KEY_PRESS, Code(*(keysyms.end() - 1)));
+        }
+        for (auto key = keysyms.end(); key != keysyms.begin();) {
+            Send(XCB_KEY_RELEASE, Code(*--key));
+        }
+        xcb_flush(connection_);
+    }
+
+    // Hands every event to the hotkeys for a while, as the program's event loop does.
+    void Pump(int milliseconds = 300) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+        while (std::chrono::steady_clock::now() < end) {
+            while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+                components::x11::HandleEvent(event);
+                std::free(event);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+
+    xcb_connection_t* connection_ = nullptr;
+    xcb_key_symbols_t* symbols_ = nullptr;
+};
+
+TEST_F(X11HotkeyTest, OnePressOneEventWithAndWithoutNumLock) {
+    Tfishotkey hotkey;
+    int presses = 0;
+    hotkey.Onhotkey = [&] { ++presses; };
+    hotkey.SetKey(0x807B); // Alt+F12
+    ASSERT_TRUE(hotkey.Registered());
+    Press({kAltL, kF12});
+    Pump();
+    EXPECT_EQ(presses, 1);
+    Press({kAltL, kF12}, 5);
+    Pump();
+    EXPECT_EQ(presses, 2) << "auto-repeat raises nothing more";
+    Press({kNumLock});
+    Press({kAltL, kF12});
+    Pump();
+    Press({kNumLock});
+    Pump();
+    EXPECT_EQ(presses, 3) << "NumLock on";
+    Press({kF12});
+    Press({kControlL, kAltL, kF12});
+    Pump();
+    EXPECT_EQ(presses, 3) << "other modifiers do not count";
+}
+
+TEST_F(X11HotkeyTest, GrabHeldByAnotherClientFailsSilently) {
+    xcb_connection_t* other = xcb_connect(nullptr, nullptr);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(other)).data->root;
+    xcb_grab_key(other, 1, root, XCB_MOD_MASK_1, Code(kF11), XCB_GRAB_MODE_ASYNC,
+                 XCB_GRAB_MODE_ASYNC);
+
+    free(xcb_get_input_focus_reply(other, xcb_get_input_focus(other), nullptr));
+
+    Tfishotkey hotkey;
+    int presses = 0;
+    hotkey.Onhotkey = [&] { ++presses; };
+    hotkey.SetKey(0x807A); // Alt+F11
+    EXPECT_FALSE(hotkey.Registered());
+    hotkey.SetKey(0x8079); // Alt+F10
+    EXPECT_TRUE(hotkey.Registered());
+    Press({kAltL, kF10});
+    Pump();
+    EXPECT_EQ(presses, 1);
+    xcb_disconnect(other);
+}
+
+TEST_F(X11HotkeyTest, TwoComponentsAndReleaseOnDisable) {
+    Tfishotkey user;
+    Tfishotkey admin;
+    int userPresses = 0;
+    int adminPresses = 0;
+    user.Onhotkey = [&] { ++userPresses; };
+    admin.Onhotkey = [&] { ++adminPresses; };
+    user.SetKey(0x807B);
+    admin.SetKey(0x6000 | 'K'); // Umsch+Strg+K
+    ASSERT_TRUE(user.Registered() && admin.Registered());
+    Press({kShiftL, kControlL, 'k'});
+    Press({kAltL, kF12});
+    Pump();
+    EXPECT_EQ(userPresses, 1);
+    EXPECT_EQ(adminPresses, 1);
+
+    admin.SetEnabled(false);
+    Press({kShiftL, kControlL, 'k'});
+    Pump();
+    EXPECT_EQ(adminPresses, 1);
+}
+
+TEST_F(X11HotkeyTest, KeyboardMappingChangeGrabsAgain) {
+    Tfishotkey hotkey;
+    int presses = 0;
+    hotkey.Onhotkey = [&] { ++presses; };
+    hotkey.SetKey(0x8078); // Alt+F9
+    ASSERT_TRUE(hotkey.Registered());
+    // Give F9 to an unused keycode as well; the hotkey must follow the new mapping.
+    const xcb_keycode_t spare = 250;
+    const xcb_keysym_t f9 = kF9;
+    xcb_change_keyboard_mapping(connection_, 1, spare, 1, &f9);
+    xcb_flush(connection_);
+    Pump();
+    Send(XCB_KEY_PRESS, Code(kAltL));
+    Send(XCB_KEY_PRESS, spare);
+    Send(XCB_KEY_RELEASE, spare);
+    Send(XCB_KEY_RELEASE, Code(kAltL));
+    xcb_flush(connection_);
+    Pump();
+    EXPECT_EQ(presses, 1);
+    const xcb_keysym_t none = 0;
+    xcb_change_keyboard_mapping(connection_, 1, spare, 1, &none);
+    xcb_flush(connection_);
+    Pump(100);
+}
+
+} // namespace
