@@ -5,4 +5,4 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh"
 cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cmake --build "$top/build" --target Tippomat
-exec "$top/build/src/ui/Tippomat" "$@"
+exec "$top/build/src/Tippomat" "$@"

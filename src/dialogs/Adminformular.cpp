@@ -1,0 +1,132 @@
+#include "dialogs/Adminformular.h"
+
+#include "config/FormState.h"
+#include "core/Launch.h"
+#include "core/MainForm.h"
+#include "dialogs/ShortCut.h"
+#include "ui/Hints.h"
+#include "ui/ImageList.h"
+#include "ui/LabeledEdit.h"
+#include "ui/Messages.h"
+#include "ui/QtKeys.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+namespace dialogs {
+
+TAdmindata::TAdmindata(core::ProgramState& state, core::Tmain& main, QWidget* parent)
+    : QDialog(parent, Qt::Tool), state_(state), main_(main) {
+    setObjectName("Admindata");
+    setWindowTitle("Administratoreinstellungen");
+    setWindowIcon(ui::ApplicationIcon());
+    setFixedSize(255, 264);
+    QFont tahoma("Tahoma");
+    tahoma.setPixelSize(13);
+    setFont(tahoma);
+    ui::SetHelpContext(this, 400);
+    ui::EnableHelpKey(this);
+
+    benutzername = ui::AddLabeledEdit(this, "benutzername", "Benutzername:", 16, 32, 205, 24);
+    ui::SetHint(benutzername, "Benutzername|Der Benutzername des Administratoracccounts");
+    passwort = ui::AddLabeledEdit(this, "passwort", "Passwort:", 16, 88, 205, 24);
+    ui::SetHint(passwort, "Passwort|Das Passwort des Administratoirs, benötigt um einen Prozess "
+                          "mit erhöhten Rechten zu starten");
+    kuerzel = ui::AddLabeledEdit(this, "kuerzel", "Tastenkürzel:", 16, 144, 121, 24);
+    kuerzel->setText("ALT+F11");
+    ui::SetHint(kuerzel, "Shortcut|Tastenkombination unter der ein Programm mit "
+                         "Administratorechten aufgerufen wird");
+    kuerzel->installEventFilter(this);
+
+    auto* okbut = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
+    okbut->setObjectName("okbut");
+    okbut->setGeometry(16, 200, 100, 36);
+    okbut->setDefault(true);
+    ui::SetHint(okbut, "Ok|Dialog schließen");
+    auto* helpbut =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), "Hilfe", this);
+    helpbut->setObjectName("helpbut");
+    helpbut->setGeometry(136, 200, 100, 36);
+    helpbut->setAutoDefault(false);
+    ui::SetHint(helpbut, "Hilfe|Hilfe zu diesem Dialog aufrufen.");
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{benutzername, passwort, kuerzel, okbut, helpbut}) {
+        ui::SetHelpContext(control, 700);
+    }
+    setTabOrder(benutzername, passwort);
+    setTabOrder(passwort, kuerzel);
+    setTabOrder(kuerzel, okbut);
+    setTabOrder(okbut, helpbut);
+    connect(okbut, &QPushButton::clicked, this, &TAdmindata::OkbutClick);
+    connect(helpbut, &QPushButton::clicked, this, &TAdmindata::HelpbutClick);
+    FormCreate();
+}
+
+void TAdmindata::FormCreate() {
+    config::LoadFormState(this, QString::fromStdString(state_.location.IniPath));
+    Savedata();
+}
+
+void TAdmindata::Savedata() {
+    core::LaunchSettings& settings = core::ProcessLaunchSettings();
+    settings.AdminUserName = benutzername->text().toStdString();
+    settings.AdminPassword = passwort->text().toStdString();
+    const ShortcutValue value = TextToShortCut(kuerzel->text().toStdString());
+    if (value == main_.hotkey.Key()) {
+        ui::ShowMessage(this,
+                        "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom allgemeinen "
+                        "Shortcut unterscheiden!",
+                        ui::MessageKind::Error, 400);
+    } else {
+        main_.adminhotkey.SetKey(value);
+    }
+    main_.adminhotkey.SetEnabled(true);
+    main_.hotkey.SetEnabled(true);
+}
+
+void TAdmindata::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TAdmindata::FormShow() {
+    main_.adminhotkey.SetEnabled(false);
+    main_.hotkey.SetEnabled(false);
+}
+
+// The field is editable: the shortcut text is set first, then the key types as usual.
+bool TAdmindata::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == kuerzel && event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        kuerzel->setText(QString::fromStdString(
+            ShortCutToText(ShortCut(ui::VirtualKeyOf(key), ui::ShiftStateOf(key)))));
+    }
+    return false;
+}
+
+void TAdmindata::OkbutClick() {
+    close();
+}
+
+void TAdmindata::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TAdmindata::reject() {
+    close();
+}
+
+void TAdmindata::FormClose() {
+    Savedata();
+    config::SaveFormState(this, QString::fromStdString(state_.location.IniPath));
+}
+
+void TAdmindata::HelpbutClick() {
+    ui::ShowHelpTopic(700);
+}
+
+} // namespace dialogs

@@ -1,0 +1,76 @@
+#include "ui/Hints.h"
+
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QUrl>
+#include <QVariant>
+#include <QWidget>
+
+namespace ui {
+
+namespace {
+
+constexpr const char* kHelpProperty = "helpContext";
+constexpr int kBalloonMilliseconds = 5000;
+
+class HelpKeyFilter : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+            QObject* focus = QApplication::focusWidget();
+            ShowHelpTopic(HelpContextOf(focus != nullptr ? focus : watched));
+            return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void SetHint(QWidget* widget, const QString& hint) {
+    const qsizetype bar = hint.indexOf('|');
+    const QString title = bar < 0 ? QString() : hint.left(bar);
+    const QString text = bar < 0 ? hint : hint.mid(bar + 1);
+    widget->setToolTip(title.isEmpty()
+                           ? text.toHtmlEscaped()
+                           : "<b>" + title.toHtmlEscaped() + "</b><br>" + text.toHtmlEscaped());
+    widget->setToolTipDuration(kBalloonMilliseconds);
+}
+
+void SetHelpContext(QObject* object, int context) {
+    object->setProperty(kHelpProperty, context);
+}
+
+int HelpContextOf(const QObject* object) {
+    for (; object != nullptr; object = object->parent()) {
+        const QVariant context = object->property(kHelpProperty);
+        if (context.isValid() && context.toInt() != 0) {
+            return context.toInt();
+        }
+    }
+    return 0;
+}
+
+// The help of TIPPOMAT.chm, as pages help/<context>.html beside the program.
+void ShowHelpTopic(int context) {
+    const std::string folder = platform::ProgramFilePath();
+    const std::string page = folder.substr(0, folder.size() - platform::FileNameOf(folder).size()) +
+                             "help" + platform::PathSeparator() + std::to_string(context) + ".html";
+    if (context != 0 && platform::FileExists(page)) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page)));
+    }
+}
+
+void EnableHelpKey(QWidget* window) {
+    window->installEventFilter(new HelpKeyFilter(window));
+}
+
+} // namespace ui

@@ -1,0 +1,37 @@
+#include "ui/Messages.h"
+
+#include "ui/Hints.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace ui {
+
+namespace {
+
+MessageSink& Sink() {
+    static MessageSink sink;
+    return sink;
+}
+
+} // namespace
+
+void SetMessageSink(MessageSink sink) {
+    Sink() = std::move(sink);
+}
+
+void ShowMessage(QWidget* parent, const QString& text, MessageKind kind, int helpContext) {
+    QString shown = text;
+    shown.replace('\r', '\n');
+    if (Sink()) {
+        Sink()(shown, kind, helpContext);
+        return;
+    }
+    QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information,
+                    QApplication::applicationName(), shown, QMessageBox::Ok, parent);
+    SetHelpContext(&box, helpContext);
+    EnableHelpKey(&box);
+    box.exec();
+}
+
+} // namespace ui

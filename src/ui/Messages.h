@@ -1,0 +1,20 @@
+// Message boxes with one OK button, a German text and a help context ("\r" breaks lines).
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace ui {
+
+enum class MessageKind { Error, Information };
+
+void ShowMessage(QWidget* parent, const QString& text, MessageKind kind, int helpContext);
+
+// Tests see the messages instead of modal boxes while a sink is set.
+using MessageSink = std::function<void(const QString& text, MessageKind kind, int helpContext)>;
+void SetMessageSink(MessageSink sink);
+
+} // namespace ui

@@ -1,0 +1,14 @@
+// Qt key events as Windows virtual-key codes and shift states, the form shortcut values use.
+#pragma once
+
+#include "dialogs/ShortCut.h"
+
+class QKeyEvent;
+
+namespace ui {
+
+// The virtual-key code of the event's key; 0 when there is none.
+unsigned VirtualKeyOf(const QKeyEvent& event);
+dialogs::ShiftState ShiftStateOf(const QKeyEvent& event);
+
+} // namespace ui
