@@ -50,8 +50,8 @@ Tmain::Tmain(ProgramState& state)
     tahoma.setPixelSize(13);
     setFont(tahoma);
     setToolTip("Tippomat");
+    // F1 starts a binding here; the help context serves the menu.
     ui::SetHelpContext(this, 600);
-    ui::EnableHelpKey(this);
 
     Label1 = new QLabel("Tippomat aktiv!", this);
     Label1->setObjectName("Label1");
@@ -63,8 +63,10 @@ Tmain::Tmain(ProgramState& state)
     Label1->setAlignment(Qt::AlignCenter);
     Label1->installEventFilter(this);
 
-    Timer1.setInterval(200);
-    connect(&Timer1, &QTimer::timeout, this, &Tmain::Timertimer);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(200);
+    connect(Timer1, &QTimer::timeout, this, &Tmain::Timertimer);
     hotkey.Onhotkey = [this] { Hotkeyhotkey(); };
     adminhotkey.Onhotkey = [this] { Adminhotkeyhotkey(); };
     InstanceCheck1.OnNewInstance = [](components::TInstanceCheck&, std::uint32_t,
@@ -167,7 +169,7 @@ void Tmain::ApplyStyle(int style) {
 
 void Tmain::Neues_Design(int blinkfrequenz, int color1, int color2, int breite, int hoehe) {
     resize(breite, hoehe);
-    Timer1.setInterval(std::max(blinkfrequenz, 1));
+    Timer1->setInterval(std::max(blinkfrequenz, 1));
     Farbe1 = color1;
     Farbe2 = color2;
     Label1->setText("Tippomat aktiv\nTaste drücken");
@@ -288,13 +290,13 @@ void Tmain::showEvent(QShowEvent* event) {
         windowHandle()->removeEventFilter(this);
         windowHandle()->installEventFilter(this);
     }
-    Timer1.start();
+    Timer1->start();
 }
 
 // The blink timer rests while nobody can see the popup.
 void Tmain::hideEvent(QHideEvent* event) {
     releaseKeyboard();
-    Timer1.stop();
+    Timer1->stop();
     QWidget::hideEvent(event);
 }
 

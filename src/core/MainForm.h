@@ -82,7 +82,7 @@ class Tmain : public QWidget {
     QAction* Verbergen1;
     QAction* Beenden1;
     QMenu* Einstellungen1;
-    QTimer Timer1;
+    QTimer* Timer1;
     QLabel* Label1;
     components::TInstanceCheck InstanceCheck1;
     QSystemTrayIcon* TrayIcon1;

@@ -75,19 +75,20 @@ THauptformular::THauptformular(core::ProgramState& state, core::Tmain& main)
     connect(closebut, &QPushButton::clicked, this, &THauptformular::ClosebutClick);
     connect(helpbut, &QPushButton::clicked, this, &THauptformular::HrelpClick);
 
-    PortableModus = new QCheckBox("Portable Modus", this);
-    PortableModus->setObjectName("PortableModus");
-    PortableModus->setGeometry(400, 27, 129, 17);
-    ui::SetHelpContext(PortableModus, 800);
-    ui::SetHint(PortableModus, "Portable Modus|Aktiviert Speichern im Programmverzeichnis und "
-                               "Starten nur vom aktuellen Laufwerk aus");
-
+    // Created in the order their values stand in the INI section.
     kuerzel = ui::AddLabeledEdit(this, "kuerzel", "ShortCut:", 400, 75, 97, 24);
     kuerzel->setReadOnly(true);
     kuerzel->setText("Alt+F12");
     ui::SetHelpContext(kuerzel, 400);
     ui::SetHint(kuerzel, "ShortCut| Aufruftaste fürr den Tippomat (auch mit STRG+ALT möglich)");
     kuerzel->installEventFilter(this);
+
+    PortableModus = new QCheckBox("Portable Modus", this);
+    PortableModus->setObjectName("PortableModus");
+    PortableModus->setGeometry(400, 27, 129, 17);
+    ui::SetHelpContext(PortableModus, 800);
+    ui::SetHint(PortableModus, "Portable Modus|Aktiviert Speichern im Programmverzeichnis und "
+                               "Starten nur vom aktuellen Laufwerk aus");
 
     QWidget* order[] = {installbutton, admibutton, infobut, laufwerkbut,   editbutton, aussehenbut,
                         okbut,         closebut,   helpbut, PortableModus, kuerzel};
