@@ -1,0 +1,192 @@
+// The real program under Xvfb with a window manager and a tray host: real key events through
+// XTEST (xdotool), a temporary home, and bindings to scripts that leave a mark.
+#include "unit/ChildProcess.h"
+#include "unit/TestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <sys/stat.h>
+#include <thread>
+
+using testing_support::ChildProcess;
+using testing_support::TestFolder;
+using testing_support::WaitForContent;
+
+namespace {
+
+std::string Output(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+            text.append(buffer, got);
+        }
+        ::pclose(pipe);
+    }
+    return text;
+}
+
+void Keys(const std::string& keys) {
+    Output("xdotool key --delay 30 " + keys);
+}
+
+bool VisibleWindowNamed(const std::string& name) {
+    return !Output("xdotool search --onlyvisible --name '" + name + "' 2>/dev/null").empty();
+}
+
+// Waits for a window state; the program answers X events on its own time.
+bool Eventually(const std::function<bool()>& condition, int seconds = 10) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+    return true;
+}
+
+class EndToEndTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_NE(std::getenv("DISPLAY"), nullptr);
+        const std::string config = folder_.Path(".config/Orvanta/Tippomat");
+        std::filesystem::create_directories(config);
+        std::filesystem::create_directories(folder_.Path("bin"));
+        std::filesystem::create_directories(folder_.Path("Arbeit"));
+        savedHome_ = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+        savedPath_ = std::getenv("PATH");
+        testing_support::SetEnvironment("HOME", folder_.Path());
+        testing_support::SetEnvironment("XDG_CONFIG_HOME", folder_.Path(".config"));
+        testing_support::SetEnvironment("PATH", folder_.Path("bin") + ":" + savedPath_);
+        Recorder("k.sh");
+        Recorder("f1.sh");
+        Recorder("bin/pkexec");
+        testing_support::WriteBytes(
+            config + "/Tippomat.ini",
+            "[Buchstaben]\r\nK=" + folder_.Path("k.sh") + "\r\nVK=" + folder_.Path("Arbeit") +
+                "\r\nPK=-a \"b c\"\r\n[Funktionstasten]\r\nF1=" + folder_.Path("f1.sh") +
+                "\r\nP1=eins\r\n");
+    }
+
+    void TearDown() override {
+        program_.reset();
+        testing_support::SetEnvironment("HOME", savedHome_);
+        testing_support::SetEnvironment("PATH", savedPath_);
+    }
+
+    void Recorder(const std::string& name) {
+        const std::string path = folder_.Path(name);
+        testing_support::WriteBytes(path, "#!/bin/sh\necho \"" + name + " cwd=$PWD args=$*\" >> '" +
+                                              mark_ + "'\n");
+        ::chmod(path.c_str(), 0755);
+    }
+
+    // Starts the program and waits for its tray icon.
+    void Start() {
+        program_ = std::make_unique<ChildProcess>(TIPPOMAT_PROGRAM, std::vector<std::string>{});
+        ASSERT_TRUE(Eventually([] {
+            return !Output("xdotool search --onlyvisible --class Tippomat 2>/dev/null").empty();
+        })) << "no tray icon";
+    }
+
+    void ShowPopup(const std::string& hotkey = "alt+F12",
+                   const std::string& caption = "Start als User") {
+        Keys(hotkey);
+        ASSERT_TRUE(Eventually([&] { return VisibleWindowNamed(caption); })) << hotkey;
+    }
+
+    TestFolder folder_;
+    std::string mark_ = folder_.Path("mark.txt");
+    std::unique_ptr<ChildProcess> program_;
+    std::string savedHome_;
+    std::string savedPath_;
+};
+
+TEST_F(EndToEndTest, StartupShowsOnlyTheTrayIcon) {
+    Start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(Output("xdotool search --onlyvisible --class Tippomat | wc -l"), "1\n");
+    EXPECT_FALSE(VisibleWindowNamed("Start als"));
+}
+
+TEST_F(EndToEndTest, HotkeyAndOneKeyStartTheBinding) {
+    Start();
+    ShowPopup();
+    Keys("k");
+    EXPECT_NE(
+        WaitForContent(mark_, "k.sh").find("k.sh cwd=" + folder_.Path("Arbeit") + " args=-a b c\n"),
+        std::string::npos);
+    EXPECT_TRUE(Eventually([] { return !VisibleWindowNamed("Start als"); }));
+    EXPECT_TRUE(
+        Eventually([&] { return VisibleWindowNamed("Gestartet: " + folder_.Path("k.sh")); }));
+
+    ShowPopup();
+    Keys("shift+k");
+    EXPECT_NE(WaitForContent(mark_, "k.sh cwd=" + folder_.Path("Arbeit") + " args=-a b c\nk.sh")
+                  .find("\nk.sh"),
+              std::string::npos)
+        << "K starts the same slot";
+
+    ShowPopup();
+    Keys("F1");
+    EXPECT_NE(WaitForContent(mark_, "f1.sh")
+                  .find("f1.sh cwd=" + std::filesystem::current_path().string() + " args=eins"),
+              std::string::npos)
+        << "an empty working directory is the launcher's own";
+}
+
+TEST_F(EndToEndTest, UnboundKeyKeepsThePopupAndEscapeHidesIt) {
+    Start();
+    ShowPopup();
+    Keys("q");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(VisibleWindowNamed("Start als User"));
+    Keys("Escape");
+    EXPECT_TRUE(Eventually([] { return !VisibleWindowNamed("Start als"); }));
+    EXPECT_TRUE(testing_support::ReadBytes(mark_).empty());
+}
+
+TEST_F(EndToEndTest, AdminHotkeyStartsThroughTheElevationTool) {
+    Start();
+    ShowPopup("alt+F11", "Start als Admin");
+    Keys("k");
+    const std::string mark = WaitForContent(mark_, "pkexec");
+    EXPECT_NE(mark.find("bin/pkexec cwd="), std::string::npos) << mark;
+    EXPECT_NE(mark.find("args=/usr/bin/env -C " + folder_.Path("Arbeit") + " DISPLAY="),
+              std::string::npos)
+        << mark;
+    EXPECT_NE(mark.find(folder_.Path("k.sh") + " -a b c\n"), std::string::npos) << mark;
+}
+
+TEST_F(EndToEndTest, SecondStartEndsAndBringsTheFirstToFront) {
+    Start();
+    ChildProcess second(TIPPOMAT_PROGRAM, {"--zweite", "Kopie"});
+    EXPECT_EQ(second.Wait(), 0);
+    EXPECT_TRUE(Eventually([] { return VisibleWindowNamed("Tippomat"); }));
+    EXPECT_EQ(Output("xdotool search --class Tippomat | wc -l"), "2\n")
+        << "the second copy made no window";
+}
+
+TEST_F(EndToEndTest, BeendenEndsTheProgramAndStoresItsBounds) {
+    Start();
+    const std::string icon = Output("xdotool search --onlyvisible --class Tippomat | head -1");
+    Output("xdotool mousemove --window " + icon.substr(0, icon.size() - 1) + " 4 4 click 3");
+    ASSERT_TRUE(Eventually([] {
+        return !Output("xdotool search --onlyvisible --class Tippomat | sed -n 2p").empty();
+    })) << "no menu";
+    Keys("Up Return");
+    EXPECT_EQ(program_->Wait(10), 0);
+    EXPECT_NE(testing_support::ReadBytes(folder_.Path(".config/Orvanta/Tippomat/Tippomat.ini"))
+                  .find("[main]\r\nWidth="),
+              std::string::npos);
+}
+
+} // namespace
