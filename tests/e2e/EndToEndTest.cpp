@@ -78,6 +78,9 @@ class EndToEndTest : public ::testing::Test {
 
     void TearDown() override {
         program_.reset();
+        // The X server drops a dead client's hotkey grabs when it sees the connection close; the
+        // next test's program could not grab them before.
+        Eventually([] { return Output("xdotool search --class Tippomat 2>/dev/null").empty(); });
         testing_support::SetEnvironment("HOME", savedHome_);
         testing_support::SetEnvironment("PATH", savedPath_);
     }
@@ -97,10 +100,15 @@ class EndToEndTest : public ::testing::Test {
         })) << "no tray icon";
     }
 
+    // The tray icon comes up a moment before the hotkeys are registered: a press that came
+    // too early is repeated once.
     void ShowPopup(const std::string& hotkey = "alt+F12",
                    const std::string& caption = "Start als User") {
-        Keys(hotkey);
-        ASSERT_TRUE(Eventually([&] { return VisibleWindowNamed(caption); })) << hotkey;
+        for (int attempt = 0; attempt < 2 && !VisibleWindowNamed(caption); ++attempt) {
+            Keys(hotkey);
+            Eventually([&] { return VisibleWindowNamed(caption); }, 3);
+        }
+        ASSERT_TRUE(VisibleWindowNamed(caption)) << hotkey;
     }
 
     TestFolder folder_;
