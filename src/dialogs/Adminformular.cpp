@@ -8,10 +8,9 @@
 #include "ui/ImageList.h"
 #include "ui/LabeledEdit.h"
 #include "ui/Messages.h"
-#include "ui/QtKeys.h"
+#include "ui/ShortcutCapture.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -39,7 +38,7 @@ TAdmindata::TAdmindata(core::ProgramState& state, core::Tmain& main, QWidget* pa
     kuerzel->setText("ALT+F11");
     ui::SetHint(kuerzel, "Shortcut|Tastenkombination unter der ein Programm mit "
                          "Administratorechten aufgerufen wird");
-    kuerzel->installEventFilter(this);
+    ui::CaptureShortcutKeys(kuerzel);
 
     auto* okbut = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
     okbut->setObjectName("okbut");
@@ -95,16 +94,6 @@ void TAdmindata::showEvent(QShowEvent* event) {
 void TAdmindata::FormShow() {
     main_.adminhotkey.SetEnabled(false);
     main_.hotkey.SetEnabled(false);
-}
-
-// The field is editable: the shortcut text is set first, then the key types as usual.
-bool TAdmindata::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == kuerzel && event->type() == QEvent::KeyPress) {
-        const auto& key = *static_cast<QKeyEvent*>(event);
-        kuerzel->setText(QString::fromStdString(
-            ShortCutToText(ShortCut(ui::VirtualKeyOf(key), ui::ShiftStateOf(key)))));
-    }
-    return false;
 }
 
 void TAdmindata::OkbutClick() {

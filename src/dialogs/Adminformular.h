@@ -32,7 +32,6 @@ class TAdmindata : public QDialog {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void FormCreate();

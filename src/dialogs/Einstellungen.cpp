@@ -9,11 +9,10 @@
 #include "ui/ImageList.h"
 #include "ui/LabeledEdit.h"
 #include "ui/Messages.h"
-#include "ui/QtKeys.h"
+#include "ui/ShortcutCapture.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -81,7 +80,7 @@ THauptformular::THauptformular(core::ProgramState& state, core::Tmain& main)
     kuerzel->setText("Alt+F12");
     ui::SetHelpContext(kuerzel, 400);
     ui::SetHint(kuerzel, "ShortCut| Aufruftaste fürr den Tippomat (auch mit STRG+ALT möglich)");
-    kuerzel->installEventFilter(this);
+    ui::CaptureShortcutKeys(kuerzel);
 
     PortableModus = new QCheckBox("Portable Modus", this);
     PortableModus->setObjectName("PortableModus");
@@ -132,15 +131,6 @@ void THauptformular::showEvent(QShowEvent* event) {
 void THauptformular::FormShow() {
     main_.hotkey.SetEnabled(false);
     main_.adminhotkey.SetEnabled(false);
-}
-
-bool THauptformular::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == kuerzel && event->type() == QEvent::KeyPress) {
-        const auto& key = *static_cast<QKeyEvent*>(event);
-        kuerzel->setText(QString::fromStdString(
-            ShortCutToText(ShortCut(ui::VirtualKeyOf(key), ui::ShiftStateOf(key)))));
-    }
-    return false;
 }
 
 void THauptformular::OkbutClick() {

@@ -38,7 +38,6 @@ class THauptformular : public QDialog {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void FormCreate();
