@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -58,7 +59,9 @@ struct X {
     }
     std::string Property(xcb_window_t window, xcb_atom_t atom) {
         auto* reply = xcb_get_property_reply(
-            connection, xcb_get_property(connection, 0, window, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr);
+            connection,
+            xcb_get_property(connection, 0, window, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+            nullptr);
         std::string value;
         if (reply != nullptr) {
             value.assign(static_cast<const char*>(xcb_get_property_value(reply)),
@@ -127,7 +130,9 @@ struct Stats {
             std::printf("%-36s no samples\n", what);
             return;
         }
-        const auto at = [&](double q) { return values[static_cast<size_t>(q * (values.size() - 1))]; };
+        const auto at = [&](double q) {
+            return values[static_cast<size_t>(q * (values.size() - 1))];
+        };
         std::printf("%-36s n=%zu  median %.2f ms  p95 %.2f ms  max %.2f ms\n", what, values.size(),
                     at(0.5), at(0.95), values.back());
     }
@@ -147,7 +152,8 @@ long StatusValue(pid_t pid, const std::string& task, const char* key) {
 
 long WakeUps(pid_t pid) {
     long total = 0;
-    for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task")) {
+    for (const auto& task :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task")) {
         const std::string name = "/task/" + task.path().filename().string();
         total += StatusValue(pid, name, "voluntary_ctxt_switches:") +
                  StatusValue(pid, name, "nonvoluntary_ctxt_switches:");
@@ -158,11 +164,15 @@ long WakeUps(pid_t pid) {
 // After a pause long enough for a start notice to have gone.
 void MeasureIdle(const char* what, pid_t pid) {
     std::this_thread::sleep_for(std::chrono::seconds(15));
-    const long before = WakeUps(pid);
+    const std::map<std::string, long> before = WakeUps(pid);
     std::this_thread::sleep_for(std::chrono::seconds(kIdleSeconds));
-    const long after = WakeUps(pid);
-    std::printf("%-36s RSS %ld KiB  wake-ups %.1f per minute\n", what, StatusValue(pid, "", "VmRSS:"),
-                (after - before) * 60.0 / kIdleSeconds);
+    long woken = 0;
+    for (const auto& [thread, count] : WakeUps(pid)) {
+        const auto earlier = before.find(thread);
+        woken += count - (earlier != before.end() ? earlier->second : 0);
+    }
+    std::printf("%-36s RSS %ld KiB  wake-ups %.1f per minute\n", what,
+                StatusValue(pid, "", "VmRSS:"), (after - before) * 60.0 / kIdleSeconds);
 }
 
 size_t Lines(const std::string& path) {
@@ -187,7 +197,8 @@ int main() {
         std::fprintf(stderr, "no X server\n");
         return 1;
     }
-    const std::string home = std::filesystem::temp_directory_path() / ("tippomat-bench-" + std::to_string(getpid()));
+    const std::string home =
+        std::filesystem::temp_directory_path() / ("tippomat-bench-" + std::to_string(getpid()));
     const std::string stamps = home + "/stamps.txt";
     std::filesystem::create_directories(home + "/.config/Orvanta/Tippomat");
     std::ofstream(home + "/.config/Orvanta/Tippomat/Tippomat.ini")
@@ -195,8 +206,12 @@ int main() {
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
 
-    const auto isProgram = [&](xcb_window_t w) { return x.Property(w, XCB_ATOM_WM_CLASS).find("Tippomat") != std::string::npos; };
-    const auto isPopup = [&](xcb_window_t w) { return x.Property(w, XCB_ATOM_WM_NAME).rfind("Start als", 0) == 0; };
+    const auto isProgram = [&](xcb_window_t w) {
+        return x.Property(w, XCB_ATOM_WM_CLASS).find("Tippomat") != std::string::npos;
+    };
+    const auto isPopup = [&](xcb_window_t w) {
+        return x.Property(w, XCB_ATOM_WM_NAME).rfind("Start als", 0) == 0;
+    };
 
     const pid_t minimal = Spawn(BENCH_MINIMAL_QT);
     MeasureIdle("minimal Qt Widgets program, idle:", minimal);
@@ -211,7 +226,8 @@ int main() {
             std::fprintf(stderr, "no tray icon\n");
             return 1;
         }
-        startup.values.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        startup.values.push_back(
+            std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         if (round < 4) {
             Stop(program);
             // The server releases the hotkey grabs once it has seen the connection close.
@@ -230,7 +246,8 @@ int main() {
             std::fprintf(stderr, "popup did not show\n");
             break;
         }
-        popup.values.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        popup.values.push_back(
+            std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         x.Press({kEscape});
         WaitFor([&] { return x.Find(x.root, isPopup) == XCB_NONE; });
     }

@@ -7,7 +7,8 @@ int main(int argc, char** argv) {
     clock_gettime(CLOCK_MONOTONIC, &now);
     if (argc > 1) {
         if (FILE* out = std::fopen(argv[1], "a")) {
-            std::fprintf(out, "%lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+            std::fprintf(out, "%lld\n",
+                         static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
             std::fclose(out);
         }
     }

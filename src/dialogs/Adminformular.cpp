@@ -73,15 +73,9 @@ void TAdmindata::Savedata() {
     core::LaunchSettings& settings = core::ProcessLaunchSettings();
     settings.AdminUserName = benutzername->text().toStdString();
     settings.AdminPassword = passwort->text().toStdString();
-    const ShortcutValue value = TextToShortCut(kuerzel->text().toStdString());
-    if (value == main_.hotkey.Key()) {
-        ui::ShowMessage(this,
-                        "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom allgemeinen "
-                        "Shortcut unterscheiden!",
-                        ui::MessageKind::Error, 400);
-    } else {
-        main_.adminhotkey.SetKey(value);
-    }
+    ui::ApplyShortcutField(kuerzel, main_.adminhotkey, main_.hotkey,
+                           "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom "
+                           "allgemeinen Shortcut unterscheiden!");
     main_.adminhotkey.SetEnabled(true);
     main_.hotkey.SetEnabled(true);
 }

@@ -134,15 +134,9 @@ void THauptformular::FormShow() {
 }
 
 void THauptformular::OkbutClick() {
-    const ShortcutValue value = TextToShortCut(kuerzel->text().toStdString());
-    if (value == main_.adminhotkey.Key()) {
-        ui::ShowMessage(this,
-                        "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom "
-                        "Admin-Shortcut unterscheiden!",
-                        ui::MessageKind::Error, 400);
-    } else {
-        main_.hotkey.SetKey(value);
-    }
+    ui::ApplyShortcutField(kuerzel, main_.hotkey, main_.adminhotkey,
+                           "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom "
+                           "Admin-Shortcut unterscheiden!");
     main_.hotkey.SetEnabled(true);
     main_.adminhotkey.SetEnabled(true);
     close();

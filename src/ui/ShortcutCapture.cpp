@@ -1,6 +1,8 @@
 #include "ui/ShortcutCapture.h"
 
+#include "components/Fishotkey.h"
 #include "dialogs/ShortCut.h"
+#include "ui/Messages.h"
 #include "ui/QtKeys.h"
 
 #include <QKeyEvent>
@@ -32,6 +34,16 @@ class ShortcutKeyFilter : public QObject {
 
 void CaptureShortcutKeys(QLineEdit* field) {
     field->installEventFilter(new ShortcutKeyFilter(field));
+}
+
+void ApplyShortcutField(const QLineEdit* field, components::Tfishotkey& target,
+                        const components::Tfishotkey& other, const QString& refusal) {
+    const components::ShortcutValue value = dialogs::TextToShortCut(field->text().toStdString());
+    if (value == other.Key()) {
+        ShowMessage(field->window(), refusal, MessageKind::Error, 400);
+    } else {
+        target.SetKey(value);
+    }
 }
 
 } // namespace ui
