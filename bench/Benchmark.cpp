@@ -150,15 +150,16 @@ long StatusValue(pid_t pid, const std::string& task, const char* key) {
     return 0;
 }
 
-long WakeUps(pid_t pid) {
-    long total = 0;
+// Context switches per thread: threads may end or begin while we measure.
+std::map<std::string, long> WakeUps(pid_t pid) {
+    std::map<std::string, long> counts;
     for (const auto& task :
          std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task")) {
         const std::string name = "/task/" + task.path().filename().string();
-        total += StatusValue(pid, name, "voluntary_ctxt_switches:") +
-                 StatusValue(pid, name, "nonvoluntary_ctxt_switches:");
+        counts[name] = StatusValue(pid, name, "voluntary_ctxt_switches:") +
+                       StatusValue(pid, name, "nonvoluntary_ctxt_switches:");
     }
-    return total;
+    return counts;
 }
 
 // After a pause long enough for a start notice to have gone.
@@ -172,7 +173,7 @@ void MeasureIdle(const char* what, pid_t pid) {
         woken += count - (earlier != before.end() ? earlier->second : 0);
     }
     std::printf("%-36s RSS %ld KiB  wake-ups %.1f per minute\n", what,
-                StatusValue(pid, "", "VmRSS:"), (after - before) * 60.0 / kIdleSeconds);
+                StatusValue(pid, "", "VmRSS:"), woken * 60.0 / kIdleSeconds);
 }
 
 size_t Lines(const std::string& path) {
