@@ -1,6 +1,7 @@
 #include "core/ConfigLocation.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "unit/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,9 @@ TEST(ConfigLocation, FolderAndFileFollowTheProgramName) {
 }
 
 TEST(ConfigLocation, RunningProgramsFolderIsCreated) {
+    // Linux takes the folder from XDG_CONFIG_HOME; the Windows suite runs in a private prefix.
+    testing_support::TestFolder home;
+    testing_support::SetEnvironment("XDG_CONFIG_HOME", home.Path());
     const core::ConfigLocation location = core::ResolveConfigLocation();
     EXPECT_TRUE(platform::DirectoryExists(location.ConfigFolder));
     EXPECT_EQ(platform::FileNameOf(location.IniPath),
