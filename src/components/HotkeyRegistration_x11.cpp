@@ -172,10 +172,9 @@ void RegrabAll(Session& session) {
     }
 }
 
-bool HandleKey(Session& session, const xcb_key_press_event_t& event, bool pressed) {
+void HandleKey(Session& session, const xcb_key_press_event_t& event, bool pressed) {
     const std::uint16_t counted = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | session.altMask;
     std::function<void()> raise;
-    bool taken = false;
     for (HotkeyRegistration::Impl* hotkey : session.registrations) {
         const auto& codes = hotkey->keycodes;
         if (!hotkey->active || std::find(codes.begin(), codes.end(), event.detail) == codes.end()) {
@@ -183,20 +182,17 @@ bool HandleKey(Session& session, const xcb_key_press_event_t& event, bool presse
         }
         if (!pressed) {
             hotkey->down = false;
-            taken = true;
         } else if ((event.state & counted) == hotkey->mask) {
             if (!hotkey->down) {
                 raise = hotkey->onPress;
             }
             hotkey->down = true;
-            taken = true;
         }
     }
     // Raised last: the handler may change the registrations.
     if (raise) {
         raise();
     }
-    return taken;
 }
 
 } // namespace
@@ -224,20 +220,21 @@ xcb_connection_t* Connection() {
     return TheSession().connection;
 }
 
-bool HandleEvent(const xcb_generic_event_t* event) {
+void HandleEvent(const xcb_generic_event_t* event) {
     Session& session = TheSession();
     if (session.connection == nullptr || event == nullptr) {
-        return false;
+        return;
     }
     const std::uint8_t type = event->response_type & 0x7F;
     switch (type) {
     case XCB_KEY_PRESS:
     case XCB_KEY_RELEASE:
-        return HandleKey(session, *reinterpret_cast<const xcb_key_press_event_t*>(event),
-                         type == XCB_KEY_PRESS);
+        HandleKey(session, *reinterpret_cast<const xcb_key_press_event_t*>(event),
+                  type == XCB_KEY_PRESS);
+        return;
     case XCB_MAPPING_NOTIFY:
         RegrabAll(session);
-        return false;
+        return;
     default:
         break;
     }
@@ -247,7 +244,6 @@ bool HandleEvent(const xcb_generic_event_t* event) {
             RegrabAll(session);
         }
     }
-    return false;
 }
 
 } // namespace x11

@@ -9,7 +9,8 @@ namespace components::x11 {
 void UseConnection(xcb_connection_t* connection);
 xcb_connection_t* Connection();
 
-// Hands one event in; true when a hotkey took it.
-bool HandleEvent(const xcb_generic_event_t* event);
+// Hands one event in. The event goes on to Qt as well, which takes the key event's time from
+// it: with that time the window manager lets the popup become active.
+void HandleEvent(const xcb_generic_event_t* event);
 
 } // namespace components::x11

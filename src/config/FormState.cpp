@@ -131,13 +131,15 @@ bool LoadFormState(QWidget* form, const QString& iniPath) {
     return true;
 }
 
-bool SaveFormState(QWidget* form, const QString& iniPath) {
+void SaveFormState(QWidget* form, const QString& iniPath) {
     const std::string section = Utf8(form->objectName());
     IniFile ini = OpenFormStateForSave(Utf8(iniPath), section);
     for (QObject* control : OwnedControls(form)) {
         Store(ini, section, control);
     }
-    return ini.UpdateFile();
+    if (!ini.UpdateFile()) {
+        throw IniFileError("Die Datei " + ini.Path() + " kann nicht geschrieben werden.");
+    }
 }
 
 } // namespace config

@@ -9,8 +9,8 @@ class QWidget;
 namespace config {
 
 // Restores the named controls; false (nothing touched) when no save wrote the section before.
+// Both throw config::IniFileError when the file cannot be read or written.
 bool LoadFormState(QWidget* form, const QString& iniPath);
-// False when the file could not be written.
-bool SaveFormState(QWidget* form, const QString& iniPath);
+void SaveFormState(QWidget* form, const QString& iniPath);
 
 } // namespace config

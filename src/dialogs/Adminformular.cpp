@@ -1,6 +1,7 @@
 #include "dialogs/Adminformular.h"
 
 #include "config/FormState.h"
+#include "config/IniFile.h"
 #include "core/Launch.h"
 #include "core/MainForm.h"
 #include "dialogs/ShortCut.h"
@@ -65,7 +66,11 @@ TAdmindata::TAdmindata(core::ProgramState& state, core::Tmain& main, QWidget* pa
 }
 
 void TAdmindata::FormCreate() {
-    config::LoadFormState(this, QString::fromStdString(state_.location.IniPath));
+    try {
+        config::LoadFormState(this, QString::fromStdString(state_.location.IniPath));
+    } catch (const config::IniFileError& error) {
+        ui::ReportError(this, error);
+    }
     Savedata();
 }
 

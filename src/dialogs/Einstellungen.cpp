@@ -111,14 +111,18 @@ QPushButton* THauptformular::AddButton(const char* name, const QString& caption,
 }
 
 void THauptformular::FormCreate() {
-    config::LoadFormState(this, IniPathOf(state_));
+    try {
+        config::LoadFormState(this, IniPathOf(state_));
+    } catch (const config::IniFileError& error) {
+        ui::ReportError(this, error);
+    }
     main_.hotkey.SetKey(TextToShortCut(kuerzel->text().toStdString()));
     main_.hotkey.SetEnabled(true);
     state_.PortableMode = PortableModus->isChecked();
     try {
         config::LoadLaunchTable(state_.table, state_.LaunchFile());
     } catch (const config::IniFileError& error) {
-        ui::ShowMessage(this, QString::fromStdString(error.what()), ui::MessageKind::Error, 200);
+        ui::ReportError(this, error);
     }
 }
 

@@ -18,7 +18,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        ShowMessage(nullptr, QString::fromStdString(error.what()), MessageKind::Error, 0);
+        ReportError(nullptr, error);
     }
     return false;
 }

@@ -34,4 +34,8 @@ void ShowMessage(QWidget* parent, const QString& text, MessageKind kind, int hel
     box.exec();
 }
 
+void ReportError(QWidget* parent, const std::exception& error) {
+    ShowMessage(parent, QString::fromStdString(error.what()), MessageKind::Error, 0);
+}
+
 } // namespace ui

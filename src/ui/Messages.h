@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <exception>
 #include <functional>
 
 class QWidget;
@@ -12,6 +13,9 @@ namespace ui {
 enum class MessageKind { Error, Information };
 
 void ShowMessage(QWidget* parent, const QString& text, MessageKind kind, int helpContext);
+
+// The general error handling: the error's text as an error message; the program runs on.
+void ReportError(QWidget* parent, const std::exception& error);
 
 // Tests see the messages instead of modal boxes while a sink is set.
 using MessageSink = std::function<void(const QString& text, MessageKind kind, int helpContext)>;

@@ -14,8 +14,10 @@ namespace {
 class XcbEventFilter : public QAbstractNativeEventFilter {
   public:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
-        return eventType == "xcb_generic_event_t" &&
-               components::x11::HandleEvent(static_cast<xcb_generic_event_t*>(message));
+        if (eventType == "xcb_generic_event_t") {
+            components::x11::HandleEvent(static_cast<xcb_generic_event_t*>(message));
+        }
+        return false;
     }
 };
 

@@ -178,7 +178,9 @@ TEST_F(EndToEndTest, SecondStartEndsAndBringsTheFirstToFront) {
     Start();
     ChildProcess second(TIPPOMAT_PROGRAM, {"--zweite", "Kopie"});
     EXPECT_EQ(second.Wait(), 0);
-    EXPECT_TRUE(Eventually([] { return VisibleWindowNamed("Tippomat"); }));
+    EXPECT_TRUE(Eventually([] {
+        return Output("xdotool search --onlyvisible --class Tippomat | wc -l") == "2\n";
+    })) << "the popup comes up beside the tray icon";
     EXPECT_EQ(Output("xdotool search --class Tippomat | wc -l"), "2\n")
         << "the second copy made no window";
 }

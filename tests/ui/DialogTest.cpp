@@ -167,6 +167,19 @@ TEST_F(DialogTest, AdminDialogStoresAccountAndShortcut) {
               std::string::npos);
 }
 
+TEST_F(DialogTest, UnreadableFileIsReportedAndTheProgramRunsOn) {
+    state_.location.IniPath = folder_.Path(); // a folder cannot be read as a file
+    Program program(state_);
+    EXPECT_GE(messages_.size(), 2u) << "hub and admin dialog report it";
+    EXPECT_EQ(program.hub.kuerzel->text(), "Alt+F12");
+    EXPECT_EQ(program.launcher.hotkey.Key(), 0x807B);
+    const size_t before = messages_.size();
+    program.admin.show();
+    program.admin.close();
+    EXPECT_EQ(messages_.size(), before + 1) << "the failed save is reported, not swallowed";
+    EXPECT_FALSE(program.admin.isVisible());
+}
+
 TEST_F(DialogTest, UnmarkedFileIsReplacedByTheBackupAtStart) {
     {
         Program program(state_);
