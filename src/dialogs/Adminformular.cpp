@@ -4,31 +4,23 @@
 #include "config/IniFile.h"
 #include "core/Launch.h"
 #include "core/MainForm.h"
-#include "dialogs/ShortCut.h"
 #include "ui/Hints.h"
-#include "ui/ImageList.h"
 #include "ui/LabeledEdit.h"
 #include "ui/Messages.h"
 #include "ui/ShortcutCapture.h"
 
-#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 
 namespace dialogs {
 
-TAdmindata::TAdmindata(core::ProgramState& state, core::Tmain& main, QWidget* parent)
-    : QDialog(parent, Qt::Tool), state_(state), main_(main) {
+TAdmindata::TAdmindata(core::ProgramState& state, core::Tmain& main)
+    : HotkeyDialog(state, main, Qt::Tool) {
     setObjectName("Admindata");
     setWindowTitle("Administratoreinstellungen");
-    setWindowIcon(ui::ApplicationIcon());
     setFixedSize(255, 264);
-    QFont tahoma("Tahoma");
-    tahoma.setPixelSize(13);
-    setFont(tahoma);
     ui::SetHelpContext(this, 400);
-    ui::EnableHelpKey(this);
 
     benutzername = ui::AddLabeledEdit(this, "benutzername", "Benutzername:", 16, 32, 205, 24);
     ui::SetHint(benutzername, "Benutzername|Der Benutzername des Administratoracccounts");
@@ -67,7 +59,7 @@ TAdmindata::TAdmindata(core::ProgramState& state, core::Tmain& main, QWidget* pa
 
 void TAdmindata::FormCreate() {
     try {
-        config::LoadFormState(this, QString::fromStdString(state_.location.IniPath));
+        config::LoadFormState(this, IniPath());
     } catch (const config::IniFileError& error) {
         ui::ReportError(this, error);
     }
@@ -81,36 +73,16 @@ void TAdmindata::Savedata() {
     ui::ApplyShortcutField(kuerzel, main_.adminhotkey, main_.hotkey,
                            "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom "
                            "allgemeinen Shortcut unterscheiden!");
-    main_.adminhotkey.SetEnabled(true);
-    main_.hotkey.SetEnabled(true);
-}
-
-void TAdmindata::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    FormShow();
-}
-
-void TAdmindata::FormShow() {
-    main_.adminhotkey.SetEnabled(false);
-    main_.hotkey.SetEnabled(false);
+    EnableHotkeys();
 }
 
 void TAdmindata::OkbutClick() {
     close();
 }
 
-void TAdmindata::closeEvent(QCloseEvent* event) {
-    FormClose();
-    event->accept();
-}
-
-void TAdmindata::reject() {
-    close();
-}
-
 void TAdmindata::FormClose() {
     Savedata();
-    config::SaveFormState(this, QString::fromStdString(state_.location.IniPath));
+    config::SaveFormState(this, IniPath());
 }
 
 void TAdmindata::HelpbutClick() {

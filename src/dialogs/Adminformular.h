@@ -1,23 +1,17 @@
 // The admin dialog: the admin hotkey and the administrator account. Created hidden at start-up.
 #pragma once
 
-#include "core/ProgramState.h"
-
-#include <QDialog>
+#include "dialogs/HotkeyDialog.h"
 
 class QLineEdit;
 
-namespace core {
-class Tmain;
-}
-
 namespace dialogs {
 
-class TAdmindata : public QDialog {
+class TAdmindata : public HotkeyDialog {
     Q_OBJECT
 
   public:
-    TAdmindata(core::ProgramState& state, core::Tmain& main, QWidget* parent = nullptr);
+    TAdmindata(core::ProgramState& state, core::Tmain& main);
 
     // Takes over user name and password and sets the admin hotkey unless it equals the user's.
     void Savedata();
@@ -29,17 +23,10 @@ class TAdmindata : public QDialog {
     QLineEdit* kuerzel;
 
   protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
+    void FormClose() override;
 
   private:
     void FormCreate();
-    void FormShow();
-    void FormClose();
-
-    core::ProgramState& state_;
-    core::Tmain& main_;
 };
 
 } // namespace dialogs

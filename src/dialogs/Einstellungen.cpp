@@ -4,7 +4,6 @@
 #include "config/IniFile.h"
 #include "core/MainForm.h"
 #include "dialogs/Adminformular.h"
-#include "dialogs/ShortCut.h"
 #include "ui/Hints.h"
 #include "ui/ImageList.h"
 #include "ui/LabeledEdit.h"
@@ -12,7 +11,6 @@
 #include "ui/ShortcutCapture.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -22,23 +20,14 @@ namespace {
 
 constexpr int kButtonHeight = 36;
 
-QString IniPathOf(const core::ProgramState& state) {
-    return QString::fromStdString(state.location.IniPath);
-}
-
 } // namespace
 
 THauptformular::THauptformular(core::ProgramState& state, core::Tmain& main)
-    : QDialog(nullptr), state_(state), main_(main) {
+    : HotkeyDialog(state, main, Qt::Dialog) {
     setObjectName("Hauptformular");
     setWindowTitle("Tippomat");
-    setWindowIcon(ui::ApplicationIcon());
     setFixedSize(539, 184);
-    QFont tahoma("Tahoma");
-    tahoma.setPixelSize(13);
-    setFont(tahoma);
     ui::SetHelpContext(this, 900);
-    ui::EnableHelpKey(this);
 
     QPushButton* installbutton =
         AddButton("installbutton", "&Installieren", 16, 17, 107, 1100, 5,
@@ -112,7 +101,7 @@ QPushButton* THauptformular::AddButton(const char* name, const QString& caption,
 
 void THauptformular::FormCreate() {
     try {
-        config::LoadFormState(this, IniPathOf(state_));
+        config::LoadFormState(this, IniPath());
     } catch (const config::IniFileError& error) {
         ui::ReportError(this, error);
     }
@@ -126,40 +115,18 @@ void THauptformular::FormCreate() {
     }
 }
 
-void THauptformular::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    FormShow();
-}
-
-// While the hub is open every key combination must reach the shortcut field.
-void THauptformular::FormShow() {
-    main_.hotkey.SetEnabled(false);
-    main_.adminhotkey.SetEnabled(false);
-}
-
 void THauptformular::OkbutClick() {
     ui::ApplyShortcutField(kuerzel, main_.hotkey, main_.adminhotkey,
                            "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom "
                            "Admin-Shortcut unterscheiden!");
-    main_.hotkey.SetEnabled(true);
-    main_.adminhotkey.SetEnabled(true);
+    EnableHotkeys();
     close();
     main_.Verbergen();
 }
 
-void THauptformular::closeEvent(QCloseEvent* event) {
-    FormClose();
-    event->accept();
-}
-
-// Escape closes the hub as its close box does.
-void THauptformular::reject() {
-    close();
-}
-
 void THauptformular::FormClose() {
     state_.PortableMode = PortableModus->isChecked();
-    config::SaveFormState(this, IniPathOf(state_));
+    config::SaveFormState(this, IniPath());
     if (config::SaveLaunchTable(state_.table, state_.LaunchFile())) {
         try {
             config::LoadLaunchTable(state_.table, state_.LaunchFile());
@@ -174,8 +141,7 @@ void THauptformular::FormClose() {
                         ui::MessageKind::Error, 200);
     }
     // However the hub is closed, the hotkeys that its showing switched off work again.
-    main_.hotkey.SetEnabled(true);
-    main_.adminhotkey.SetEnabled(true);
+    EnableHotkeys();
 }
 
 void THauptformular::ClosebutClick() {

@@ -2,23 +2,17 @@
 // Created hidden at start-up; its button handlers are also the tray menu's actions.
 #pragma once
 
-#include "core/ProgramState.h"
-
-#include <QDialog>
+#include "dialogs/HotkeyDialog.h"
 
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
-namespace core {
-class Tmain;
-}
-
 namespace dialogs {
 
 class TAdmindata;
 
-class THauptformular : public QDialog {
+class THauptformular : public HotkeyDialog {
     Q_OBJECT
 
   public:
@@ -35,19 +29,13 @@ class THauptformular : public QDialog {
     QCheckBox* PortableModus;
 
   protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
+    void FormClose() override;
 
   private:
     void FormCreate();
-    void FormShow();
-    void FormClose();
     QPushButton* AddButton(const char* name, const QString& caption, int left, int top, int width,
                            int helpContext, int image, const QString& hint);
 
-    core::ProgramState& state_;
-    core::Tmain& main_;
     TAdmindata* admin_ = nullptr;
 };
 
