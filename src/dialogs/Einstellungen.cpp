@@ -4,6 +4,7 @@
 #include "config/IniFile.h"
 #include "core/MainForm.h"
 #include "dialogs/Adminformular.h"
+#include "dialogs/ShortCut.h"
 #include "ui/Hints.h"
 #include "ui/ImageList.h"
 #include "ui/LabeledEdit.h"
