@@ -20,6 +20,7 @@ ReadStatus ReadWholeFile(const std::string& path, std::string& bytes);
 // write never leaves a damaged or empty file. New files are readable by the user alone.
 bool ReplaceFileContent(const std::string& path, std::string_view bytes);
 
+// Replaces to in one step, as ReplaceFileContent does.
 bool CopyFileOver(const std::string& from, const std::string& to);
 
 // The full path of the running program file.

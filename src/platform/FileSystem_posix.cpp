@@ -121,11 +121,6 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes) {
     return true;
 }
 
-bool CopyFileOver(const std::string& from, const std::string& to) {
-    std::string bytes;
-    return ReadWholeFile(from, bytes) == ReadStatus::Ok && ReplaceFileContent(to, bytes);
-}
-
 std::string ProgramFilePath() {
     std::vector<char> buffer(PATH_MAX);
     const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());

@@ -128,10 +128,6 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes) {
     return true;
 }
 
-bool CopyFileOver(const std::string& from, const std::string& to) {
-    return CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE) != 0;
-}
-
 std::string ProgramFilePath() {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {

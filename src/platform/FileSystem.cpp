@@ -1,0 +1,11 @@
+#include "platform/FileSystem.h"
+
+namespace platform {
+
+// Through ReplaceFileContent, so that a copy cut off half-way never damages the target.
+bool CopyFileOver(const std::string& from, const std::string& to) {
+    std::string bytes;
+    return ReadWholeFile(from, bytes) == ReadStatus::Ok && ReplaceFileContent(to, bytes);
+}
+
+} // namespace platform
