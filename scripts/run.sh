@@ -3,6 +3,6 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh"
-cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-cmake --build "$top/build" --target Tippomat
-exec "$top/build/src/Tippomat" "$@"
+cmake -S "$top" -B "$top/build-release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+cmake --build "$top/build-release" --target Tippomat
+exec "$top/build-release/src/Tippomat" "$@"
