@@ -11,6 +11,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <type_traits>
 #include <unistd.h>
 
 namespace components {
@@ -93,36 +94,34 @@ void SetTimeouts(int fd, int seconds) {
     ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
 }
 
-bool SendAll(int fd, const void* data, size_t size) {
-    const auto* bytes = static_cast<const char*>(data);
-    while (size > 0) {
-        const ssize_t sent = ::send(fd, bytes, size, MSG_NOSIGNAL);
-        if (sent <= 0) {
-            if (sent < 0 && errno == EINTR) {
+// Runs a socket operation, which may move fewer bytes than asked, until size bytes are moved;
+// false at an error or the end of the stream.
+template <typename Operation> bool TransferAll(size_t size, Operation operation) {
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t moved = operation(done, size - done);
+        if (moved <= 0) {
+            if (moved < 0 && errno == EINTR) {
                 continue;
             }
             return false;
         }
-        bytes += sent;
-        size -= static_cast<size_t>(sent);
+        done += static_cast<size_t>(moved);
     }
     return true;
 }
 
+bool SendAll(int fd, const void* data, size_t size) {
+    const auto* bytes = static_cast<const char*>(data);
+    return TransferAll(size, [&](size_t done, size_t left) {
+        return ::send(fd, bytes + done, left, MSG_NOSIGNAL);
+    });
+}
+
 bool ReceiveAll(int fd, void* data, size_t size) {
     auto* bytes = static_cast<char*>(data);
-    while (size > 0) {
-        const ssize_t got = ::recv(fd, bytes, size, 0);
-        if (got <= 0) {
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes += got;
-        size -= static_cast<size_t>(got);
-    }
-    return true;
+    return TransferAll(size,
+                       [&](size_t done, size_t left) { return ::recv(fd, bytes + done, left, 0); });
 }
 
 int ConnectTo(const std::string& path) {

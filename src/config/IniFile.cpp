@@ -15,6 +15,42 @@ namespace config {
 using platform::CaseFolded;
 using platform::Trim;
 
+namespace {
+
+// Integer forms of the INI format: decimal, "$" + hex, "0x" + hex. False when not a number.
+bool ParseIniInteger(std::string_view text, int& value) {
+    bool negative = false;
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+        negative = text[0] == '-';
+        text.remove_prefix(1);
+    }
+    int base = 10;
+    if (!text.empty() && text[0] == '$') {
+        base = 16;
+        text.remove_prefix(1);
+    } else if (text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        base = 16;
+        text.remove_prefix(2);
+    }
+    std::uint64_t magnitude = 0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        return false;
+    }
+    // Hexadecimal covers the whole 32 bits (colour values such as $FF000001 read as negative).
+    const std::uint64_t limit =
+        base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+    if (magnitude > limit) {
+        return false;
+    }
+    const auto bits = static_cast<std::uint32_t>(magnitude);
+    value = static_cast<int>(negative ? 0u - bits : bits);
+    return true;
+}
+
+} // namespace
+
 IniFile::IniFile(std::string path)
     : path_(std::move(path)), encoding_(platform::NewFileEncoding()) {
     std::string bytes;
@@ -180,37 +216,6 @@ bool IniFile::UpdateFile() {
         bytes = platform::EncodeText(text, encoding_);
     }
     return platform::ReplaceFileContent(path_, *bytes);
-}
-
-bool ParseIniInteger(std::string_view text, int& value) {
-    bool negative = false;
-    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
-        negative = text[0] == '-';
-        text.remove_prefix(1);
-    }
-    int base = 10;
-    if (!text.empty() && text[0] == '$') {
-        base = 16;
-        text.remove_prefix(1);
-    } else if (text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        base = 16;
-        text.remove_prefix(2);
-    }
-    std::uint64_t magnitude = 0;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-        return false;
-    }
-    // Hexadecimal covers the whole 32 bits (colour values such as $FF000001 read as negative).
-    const std::uint64_t limit =
-        base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
-    if (magnitude > limit) {
-        return false;
-    }
-    const auto bits = static_cast<std::uint32_t>(magnitude);
-    value = static_cast<int>(negative ? 0u - bits : bits);
-    return true;
 }
 
 std::string FormatIniFloat(double value, char decimalSeparator) {

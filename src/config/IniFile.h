@@ -68,8 +68,6 @@ class IniFile {
     std::unordered_map<std::string, size_t> sectionIndex_; // case-folded name -> first section
 };
 
-// Integer forms of the INI format: decimal, "$" + hex, "0x" + hex. False when not a number.
-bool ParseIniInteger(std::string_view text, int& value);
 // General format, at most 15 significant digits, with the given decimal separator.
 std::string FormatIniFloat(double value, char decimalSeparator);
 bool ParseIniFloat(std::string_view text, char decimalSeparator, double& value);

@@ -51,8 +51,7 @@ bool IsExecutableFile(const std::string& path) {
     ::_exit(127);
 }
 
-} // namespace
-
+// The full path of a program found through PATH, or empty.
 std::string FindInPath(const std::string& program) {
     if (program.find('/') != std::string::npos) {
         return IsExecutableFile(program) ? program : std::string();
@@ -71,6 +70,8 @@ std::string FindInPath(const std::string& program) {
     }
     return {};
 }
+
+} // namespace
 
 bool StartDetached(const std::vector<std::string>& argv, const std::string& directory) {
     if (argv.empty()) {

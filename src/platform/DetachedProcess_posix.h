@@ -12,7 +12,4 @@ namespace platform {
 // executed; false when the working directory or the program cannot be used.
 bool StartDetached(const std::vector<std::string>& argv, const std::string& directory);
 
-// The full path of a program found through PATH, or empty.
-std::string FindInPath(const std::string& program);
-
 } // namespace platform
