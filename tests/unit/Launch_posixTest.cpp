@@ -22,12 +22,11 @@ namespace {
 // A script that appends what it was given, one item per line, to the mark file. The signal mask
 // is read by the shell itself: while it forks a helper, dash blocks every signal for a moment.
 void WriteRecorder(const std::string& path, const std::string& mark) {
-    WriteBytes(path,
-               "#!/bin/sh\n{\n  echo \"cwd=$PWD\"\n  echo \"ppid=$PPID\"\n"
-               "  while read -r line; do case $line in SigBlk*) echo \"$line\";; esac; done"
-               " < /proc/$$/status\n  echo \"fds=$(ls /proc/$$/fd | tr '\\n' ' ')\"\n"
-               "  for a in \"$@\"; do echo \"arg=$a\"; done\n} >> '" +
-                   mark + "'\n");
+    WriteBytes(path, "#!/bin/sh\n{\n  echo \"cwd=$PWD\"\n  echo \"ppid=$PPID\"\n"
+                     "  while read -r line; do case $line in SigBlk*) echo \"$line\";; esac; done"
+                     " < /proc/$$/status\n  echo \"fds=$(ls /proc/$$/fd | tr '\\n' ' ')\"\n"
+                     "  for a in \"$@\"; do echo \"arg=$a\"; done\n} >> '" +
+                         mark + "'\n");
     ::chmod(path.c_str(), 0755);
 }
 
