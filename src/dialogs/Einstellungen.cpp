@@ -127,7 +127,13 @@ void THauptformular::OkbutClick() {
 
 void THauptformular::FormClose() {
     state_.PortableMode = PortableModus->isChecked();
-    config::SaveFormState(this, IniPath());
+    // A file that cannot take the hub's values must not keep the bindings from being saved nor
+    // leave the hotkeys off.
+    try {
+        config::SaveFormState(this, IniPath());
+    } catch (const config::IniFileError& error) {
+        ui::ReportError(this, error);
+    }
     if (config::SaveLaunchTable(state_.table, state_.LaunchFile())) {
         try {
             config::LoadLaunchTable(state_.table, state_.LaunchFile());

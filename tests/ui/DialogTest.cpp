@@ -144,6 +144,24 @@ TEST_F(DialogTest, FailedTableSaveIsReported) {
     EXPECT_EQ(helpContexts_[0], 200);
 }
 
+TEST_F(DialogTest, UnwritableFileAtCloseIsReportedAndTheHotkeysWorkAgain) {
+    std::filesystem::create_directory(folder_.Path("Programm"));
+    state_.location.ProgramPath = folder_.Path("Programm/Tippomat");
+    Program program(state_);
+    program.hub.show();
+    program.hub.PortableModus->setChecked(true);
+    state_.location.IniPath = folder_.Path("no-such-folder/Tippomat.ini");
+    program.hub.close();
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_NE(messages_[0].indexOf("kann nicht geschrieben werden"), -1)
+        << messages_[0].toStdString();
+    EXPECT_NE(
+        testing_support::ReadBytes(folder_.Path("Programm/Tippomat.ini")).find("[Buchstaben]"),
+        std::string::npos)
+        << "the bindings are saved all the same";
+    EXPECT_TRUE(program.launcher.hotkey.Enabled() && program.launcher.adminhotkey.Enabled());
+}
+
 TEST_F(DialogTest, AdminDialogStoresAccountAndShortcut) {
     Program program(state_);
     program.hub.AdmibuttonClick();

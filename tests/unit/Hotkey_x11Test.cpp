@@ -71,8 +71,11 @@ class X11HotkeyTest : public ::testing::Test {
         xcb_flush(connection_);
     }
 
-    // Hands every event to the hotkeys for a while, as the program's event loop does.
+    // Hands every event to the hotkeys for a while, as the program's event loop does. The round
+    // trip first makes sure the server has turned every sent key into events, however busy it is.
     void Pump(int milliseconds = 300) {
+        std::free(
+            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
         const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
         while (std::chrono::steady_clock::now() < end) {
             while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
