@@ -172,27 +172,32 @@ void RegrabAll(Session& session) {
     }
 }
 
-void HandleKey(Session& session, const xcb_key_press_event_t& event, bool pressed) {
+// True when the key is one of a hotkey's: then it is the hotkey's alone.
+bool HandleKey(Session& session, const xcb_key_press_event_t& event, bool pressed) {
     const std::uint16_t counted = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | session.altMask;
     std::function<void()> raise;
+    bool hotkeysKey = false;
     for (HotkeyRegistration::Impl* hotkey : session.registrations) {
         const auto& codes = hotkey->keycodes;
         if (!hotkey->active || std::find(codes.begin(), codes.end(), event.detail) == codes.end()) {
             continue;
         }
         if (!pressed) {
+            hotkeysKey = hotkey->down;
             hotkey->down = false;
         } else if ((event.state & counted) == hotkey->mask) {
             if (!hotkey->down) {
                 raise = hotkey->onPress;
             }
             hotkey->down = true;
+            hotkeysKey = true;
         }
     }
     // Raised last: the handler may change the registrations.
     if (raise) {
         raise();
     }
+    return hotkeysKey;
 }
 
 } // namespace
@@ -220,21 +225,24 @@ xcb_connection_t* Connection() {
     return TheSession().connection;
 }
 
-void HandleEvent(const xcb_generic_event_t* event) {
+bool HandleEvent(const xcb_generic_event_t* event) {
     Session& session = TheSession();
     if (session.connection == nullptr || event == nullptr) {
-        return;
+        return false;
     }
     const std::uint8_t type = event->response_type & 0x7F;
     switch (type) {
     case XCB_KEY_PRESS:
-    case XCB_KEY_RELEASE:
-        HandleKey(session, *reinterpret_cast<const xcb_key_press_event_t*>(event),
-                  type == XCB_KEY_PRESS);
-        return;
+    case XCB_KEY_RELEASE: {
+        const auto& key = *reinterpret_cast<const xcb_key_press_event_t*>(event);
+        // A press through the grab comes on the root window and reaches no window of the
+        // program. One that a window of ours receives because it holds the keyboard must not
+        // reach it as a key, as a registered hotkey never does on Windows.
+        return HandleKey(session, key, type == XCB_KEY_PRESS) && key.event != session.root;
+    }
     case XCB_MAPPING_NOTIFY:
         RegrabAll(session);
-        return;
+        return false;
     default:
         break;
     }
@@ -244,6 +252,15 @@ void HandleEvent(const xcb_generic_event_t* event) {
             RegrabAll(session);
         }
     }
+    return false;
+}
+
+std::uint8_t VirtualKeyOfKeycode(std::uint8_t keycode) {
+    Session& session = TheSession();
+    if (session.connection == nullptr || keycode == 0) {
+        return 0;
+    }
+    return KeysymToVirtualKey(xcb_key_symbols_get_keysym(Symbols(session), keycode, 0));
 }
 
 } // namespace x11

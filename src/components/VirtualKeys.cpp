@@ -62,4 +62,13 @@ std::uint32_t VirtualKeyToKeysym(std::uint8_t virtualKey) {
     return 0;
 }
 
+std::uint8_t KeysymToVirtualKey(std::uint32_t keysym) {
+    for (unsigned key = 1; key <= 0xFF; ++key) {
+        if (VirtualKeyToKeysym(static_cast<std::uint8_t>(key)) == keysym) {
+            return static_cast<std::uint8_t>(key);
+        }
+    }
+    return 0;
+}
+
 } // namespace components

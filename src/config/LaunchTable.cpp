@@ -44,6 +44,25 @@ bool IsDriveLetter(std::string_view drive) {
 
 } // namespace
 
+int SlotOfCharacter(char32_t character) {
+    if (character >= U'a' && character <= U'z') {
+        character &= ~0x20u;
+    }
+    if (character >= U'0' && character <= U'9') {
+        return static_cast<int>(character - U'0') + 26;
+    }
+    if (character >= U'A' && character <= U'Z') {
+        return static_cast<int>(character - U'A');
+    }
+    return -1;
+}
+
+int SlotOfFunctionKey(unsigned virtualKey) {
+    constexpr unsigned kF1 = 0x70;
+    constexpr unsigned kF12 = 0x7B;
+    return virtualKey >= kF1 && virtualKey <= kF12 ? static_cast<int>(virtualKey - kF1) + 36 : -1;
+}
+
 bool LaunchSlot::IsBound() const {
     return !platform::Trim(Path).empty();
 }

@@ -9,6 +9,12 @@ namespace config {
 
 constexpr int kSlotCount = 48;
 
+// The slot a typed character starts: a letter of either case A-Z 0-25, a digit 26-35; -1 for
+// any other character.
+int SlotOfCharacter(char32_t character);
+// The slot of a function key's virtual-key code, F1-F12 36-47; -1 for any other key.
+int SlotOfFunctionKey(unsigned virtualKey);
+
 struct LaunchSlot {
     std::string Label; // "A: ", "7: ", "F12: "; built at load, never stored
     std::string Path;  // program or folder; empty = unbound

@@ -46,11 +46,6 @@ LaunchOutcome SearchDrives(const std::string& path, const std::string& directory
 
 } // namespace
 
-LaunchSettings& ProcessLaunchSettings() {
-    static LaunchSettings settings;
-    return settings;
-}
-
 LaunchOutcome LaunchPath(std::string path, std::string workDir, const std::string& params,
                          const LaunchSettings& settings, const std::string& programPath) {
     if (platform::Trim(path).empty()) {
@@ -78,7 +73,7 @@ LaunchOutcome LaunchPath(std::string path, std::string workDir, const std::strin
 
 bool RunElevated(const std::string& file, const std::string& directory, const std::string& params,
                  const LaunchSettings& settings) {
-    if (platform::OsMajorVersion() >= 4) {
+    if (platform::ShellHasRunAs()) {
         platform::ShellRunAs(file, params, directory);
         return true;
     }

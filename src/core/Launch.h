@@ -14,16 +14,13 @@ enum DriveModes : int {
 };
 
 // The values a start reads: written by the drive dialog, the launcher window's hotkeys and the
-// admin dialog, read at every start.
+// admin dialog, read at every start. The program holds one set of them.
 struct LaunchSettings {
     int DriveMode = kDriveModeProgramDrive;
     bool AdminMode = false;
     std::string AdminUserName;
     std::string AdminPassword;
 };
-
-// The one set of these values in the running program.
-LaunchSettings& ProcessLaunchSettings();
 
 struct LaunchOutcome {
     bool started = false;

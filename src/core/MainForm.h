@@ -1,96 +1,160 @@
 // The launcher window: a small always-on-top popup that the global hotkey brings up and that
-// starts the binding of the next key pressed. It owns the tray icon and its menu, the two
-// hotkeys and the single-instance component.
+// starts the binding of the next key pressed. It owns the tray icon and its menu and the
+// single-instance component; a face draws it through MainView.
 #pragma once
 
-#include "components/Fishotkey.h"
 #include "components/InstanceCheck.h"
+#include "config/FormStateFile.h"
+#include "core/MessageKind.h"
 #include "core/ProgramState.h"
 
-#include <QSystemTrayIcon>
-#include <QTimer>
-#include <QWidget>
-
-class QAction;
-class QLabel;
-class QMenu;
-
-namespace dialogs {
-class THauptformular;
-}
+#include <string>
+#include <vector>
 
 namespace core {
 
 // The look of the popup: 0 "Normal" (dialog frame), 1 "ohne Rand", 2 "Kreis".
 enum PopupStyle : int { kStyleNormal = 0, kStyleBorderless = 1, kStyleCircle = 2 };
 
-class Tmain : public QWidget {
-    Q_OBJECT
+enum class MenuItem {
+    Zeigen1,
+    Verbergen1,
+    Einstellungen1,
+    Einstellungsdialog1,
+    N1,
+    Editieren1,
+    Aussehen1,
+    Installieren1,
+    Laufwerkwechseln1,
+    Adminmodus1,
+    Information1,
+    Hilfe1,
+    Beenden1,
+};
 
+// One entry of the tray menu. The entries of the submenu run the hub's button of that name.
+struct MenuEntry {
+    MenuItem item;
+    const char* caption; // "-" for a separator
+    int image;           // index into the hub's image list, -1 for none
+    bool inSubmenu;      // under "Einstellungen"
+    const char* hubButton;
+};
+
+// The tray menu in its order.
+const std::vector<MenuEntry>& TrayMenu();
+
+enum class MouseButton { Left, Right, Other };
+
+struct Size {
+    int width;
+    int height;
+};
+
+// What the launcher window's logic asks of a face.
+class MainView {
   public:
-    explicit Tmain(ProgramState& state);
-    ~Tmain() override;
+    virtual Size ScreenSize() const = 0; // the primary screen
+    virtual config::WindowBounds Bounds() const = 0;
+    virtual void SetBounds(const config::WindowBounds& bounds) = 0;
+    virtual Size ClientSize() const = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+    // kStyleNormal: dialog frame; kStyleCircle: cut to the ellipse of the current size; any
+    // other value: no frame.
+    virtual void SetFrameStyle(int style) = 0;
+    virtual void SetBackground(int windowsColor) = 0;
+    virtual void SetHint(const std::string& hint) = 0;
 
-    // Applies a look: blink interval, the two colours (Windows colour values), size.
+    virtual void SetLabelText(const std::string& text) = 0;
+    // Sets the label's font size in points (0: the smallest the platform draws); the label
+    // takes the size of its text, which is returned.
+    virtual Size SetLabelFontSize(int points) = 0;
+    virtual void MoveLabel(int left, int top) = 0;
+
+    virtual void SetBlinkInterval(int milliseconds) = 0;
+    virtual void SetBlinking(bool running) = 0;
+
+    virtual bool IsPopupShown() const = 0;
+    // Shown normal, on top, in front, with the keyboard.
+    virtual void ShowPopup() = 0;
+    virtual void HidePopup() = 0;
+    virtual void BringToFront() = 0;
+
+    virtual void ShowTrayIcon() = 0;
+    virtual void ShowNotice(const std::string& title, const std::string& text) = 0;
+    virtual void SetMenuItemEnabled(MenuItem item, bool enabled) = 0;
+    virtual void OpenMenuAtCursor() = 0;
+
+    virtual void ShowMessage(MessageKind kind, const std::string& text, int helpContext) = 0;
+    // Ends the message loop without closing the dialogs: their close handlers must not run.
+    virtual void EndProgram() = 0;
+
+  protected:
+    ~MainView() = default;
+};
+
+// The settings hub as the launcher reaches it: shown from the menu, its buttons run by name.
+class SettingsHub {
+  public:
+    virtual void ShowOrFocus() = 0;
+    virtual bool Offers(const std::string& button) const = 0;
+    virtual void Click(const std::string& button) = 0;
+
+  protected:
+    ~SettingsHub() = default;
+};
+
+class Tmain {
+  public:
+    // Runs FormCreate: the window ends up hidden, with the tray icon shown.
+    Tmain(ProgramState& state, MainView& view);
+    // Runs FormDestroy.
+    ~Tmain();
+    Tmain(const Tmain&) = delete;
+    Tmain& operator=(const Tmain&) = delete;
+
+    // The hub whose buttons the menu's settings entries run; each entry is offered as its
+    // button is.
+    void SetHub(SettingsHub* hub);
+
     void Neues_Design(int blinkfrequenz, int color1, int color2, int breite, int hoehe);
 
-    // The settings hub, whose handlers the tray menu calls.
-    void SetHub(dialogs::THauptformular* hub);
-
-    components::Tfishotkey hotkey;
-    components::Tfishotkey adminhotkey;
-
+    void Formkeypress(char32_t key);
+    void Formkeydown(unsigned virtualKey);
+    void FormMouseDown(MouseButton button);
+    void TrayIcon1MouseDown();
+    void Timertimer();
     void Hotkeyhotkey();
     void Adminhotkeyhotkey();
     void Verbergen();
     void Beenden1Click();
     void Einstellungen1Click();
-    void StartEntry(const std::string& path, const std::string& workDir, const std::string& params);
+    void MenuClick(MenuItem item);
+    void ApplicationEvents1Minimize();
+    void StartEntry(const std::string& path, const std::string& workDir,
+                    const std::string& params);
 
-    QSystemTrayIcon* TrayIcon() const { return TrayIcon1; }
-    QMenu* PopupMenu() const { return PopupMenu1; }
-    // The last tray notice, also the title of its balloon window.
-    const QString& LastNotice() const { return lastNotice_; }
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    const std::string& Caption() const { return caption_; }
+    int BlinkInterval() const { return blinkInterval_; }
 
   private:
     void FormCreate();
-    void BuildMenu();
-    void ApplyStyle(int style);
-    void Formkeypress(QChar key);
-    void Formkeydown(int virtualKey);
+    void FormDestroy();
     void StartSlot(int index);
-    void Timertimer();
-    void ShowPopup(bool adminMode);
-    void MinimizeToTray();
-    void UpdateMenuForVisibility();
-    void ShowNotice(const QString& notice);
+    void ShowPopup(bool adminMode, const char* caption);
+    void InstanceCheck1NewInstance(components::TInstanceCheck& sender, std::uint32_t processId,
+                                   const std::vector<std::string>& params, bool& allow);
 
     ProgramState& state_;
-    dialogs::THauptformular* hub_ = nullptr;
-
-    QMenu* PopupMenu1;
-    QAction* Zeigen1;
-    QAction* Verbergen1;
-    QAction* Beenden1;
-    QMenu* Einstellungen1;
-    QTimer* Timer1;
-    QLabel* Label1;
+    MainView& view_;
+    SettingsHub* hub_ = nullptr;
     components::TInstanceCheck InstanceCheck1;
-    QSystemTrayIcon* TrayIcon1;
 
     bool Leuchtend = false;
     int Farbe1 = 255;
     int Farbe2 = static_cast<int>(0xFF000001u);
-    QString lastNotice_;
+    int blinkInterval_ = 200;
+    std::string caption_ = "Tippomat";
 };
 
 } // namespace core

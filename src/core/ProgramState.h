@@ -1,9 +1,11 @@
-// What the program holds for its whole run: where its files are, the launch table and the
-// switch that says which file the table lives in.
+// What the program holds for its whole run: where its files are, the launch table, the switch
+// that says which file the table lives in, the values a start reads and the two global hotkeys.
 #pragma once
 
+#include "components/Fishotkey.h"
 #include "config/LaunchTable.h"
 #include "core/ConfigLocation.h"
+#include "core/Launch.h"
 
 namespace core {
 
@@ -11,6 +13,9 @@ struct ProgramState {
     ConfigLocation location;
     bool PortableMode = false;
     config::LaunchTable table;
+    LaunchSettings launch;
+    components::Tfishotkey hotkey;      // shows the launcher in user mode
+    components::Tfishotkey adminhotkey; // shows it in admin mode
 
     config::LaunchFile LaunchFile() const {
         return config::LaunchFileFor(PortableMode, location.IniPath, location.ProgramPath);

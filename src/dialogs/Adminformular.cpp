@@ -1,92 +1,90 @@
 #include "dialogs/Adminformular.h"
 
-#include "config/FormState.h"
-#include "config/IniFile.h"
-#include "core/Launch.h"
-#include "core/MainForm.h"
-#include "ui/Hints.h"
-#include "ui/LabeledEdit.h"
-#include "ui/Messages.h"
-#include "ui/ShortcutCapture.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QStyle>
-
 namespace dialogs {
 
-TAdmindata::TAdmindata(core::ProgramState& state, core::Tmain& main)
-    : HotkeyDialog(state, main, Qt::Tool) {
-    setObjectName("Admindata");
-    setWindowTitle("Administratoreinstellungen");
-    setFixedSize(255, 264);
-    ui::SetHelpContext(this, 400);
+namespace {
 
-    benutzername = ui::AddLabeledEdit(this, "benutzername", "Benutzername:", 16, 32, 205, 24);
-    ui::SetHint(benutzername, "Benutzername|Der Benutzername des Administratoracccounts");
-    passwort = ui::AddLabeledEdit(this, "passwort", "Passwort:", 16, 88, 205, 24);
-    ui::SetHint(passwort, "Passwort|Das Passwort des Administratoirs, benötigt um einen Prozess "
-                          "mit erhöhten Rechten zu starten");
-    kuerzel = ui::AddLabeledEdit(this, "kuerzel", "Tastenkürzel:", 16, 144, 121, 24);
-    kuerzel->setText("ALT+F11");
-    ui::SetHint(kuerzel, "Shortcut|Tastenkombination unter der ein Programm mit "
-                         "Administratorechten aufgerufen wird");
-    ui::CaptureShortcutKeys(kuerzel);
+ControlLayout AdminControl(const char* name, ControlType type, int left, int top, int width,
+                           int height, const char* caption, int tabOrder, const char* hint) {
+    ControlLayout control{name, type, left, top, width, height, caption};
+    control.helpContext = 700;
+    control.tabOrder = tabOrder;
+    control.hint = hint;
+    return control;
+}
 
-    auto* okbut = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
-    okbut->setObjectName("okbut");
-    okbut->setGeometry(16, 200, 100, 36);
-    okbut->setDefault(true);
-    ui::SetHint(okbut, "Ok|Dialog schließen");
-    auto* helpbut =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), "Hilfe", this);
-    helpbut->setObjectName("helpbut");
-    helpbut->setGeometry(136, 200, 100, 36);
-    helpbut->setAutoDefault(false);
-    ui::SetHint(helpbut, "Hilfe|Hilfe zu diesem Dialog aufrufen.");
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{benutzername, passwort, kuerzel, okbut, helpbut}) {
-        ui::SetHelpContext(control, 700);
-    }
-    setTabOrder(benutzername, passwort);
-    setTabOrder(passwort, kuerzel);
-    setTabOrder(kuerzel, okbut);
-    setTabOrder(okbut, helpbut);
-    connect(okbut, &QPushButton::clicked, this, &TAdmindata::OkbutClick);
-    connect(helpbut, &QPushButton::clicked, this, &TAdmindata::HelpbutClick);
+FormLayout MakeLayout() {
+    FormLayout form{
+        "Admindata", "Administratoreinstellungen", FrameKind::ToolWindow, 255, 264, 400, {}};
+    form.controls = {
+        AdminControl("benutzername", ControlType::LabeledEdit, 16, 32, 205, 24, "Benutzername:",
+                     0, "Benutzername|Der Benutzername des Administratoracccounts"),
+        AdminControl("passwort", ControlType::LabeledEdit, 16, 88, 205, 24, "Passwort:", 1,
+                     "Passwort|Das Passwort des Administratoirs, benötigt um einen Prozess mit "
+                     "erhöhten Rechten zu starten"),
+        AdminControl("kuerzel", ControlType::LabeledEdit, 16, 144, 121, 24, "Tastenkürzel:", 2,
+                     "Shortcut|Tastenkombination unter der ein Programm mit "
+                     "Administratorechten aufgerufen wird"),
+        AdminControl("okbut", ControlType::Button, 16, 200, 100, 36, "OK", 3,
+                     "Ok|Dialog schließen"),
+        AdminControl("helpbut", ControlType::Button, 136, 200, 100, 36, "Hilfe", 4,
+                     "Hilfe|Hilfe zu diesem Dialog aufrufen."),
+    };
+    form.controls[2].text = "ALT+F11";
+    form.controls[3].picture = Picture::Ok;
+    form.controls[3].isDefault = true;
+    form.controls[4].picture = Picture::Help;
+    return form;
+}
+
+} // namespace
+
+const FormLayout& TAdmindata::Form() {
+    static const FormLayout layout = MakeLayout();
+    return layout;
+}
+
+TAdmindata::TAdmindata(core::ProgramState& state, DialogView& view) : HotkeyDialog(state, view) {
     FormCreate();
 }
 
 void TAdmindata::FormCreate() {
-    try {
-        config::LoadFormState(this, IniPath());
-    } catch (const config::IniFileError& error) {
-        ui::ReportError(this, error);
-    }
+    LoadState();
     Savedata();
 }
 
+void TAdmindata::FormShow() {
+    SetHotkeysEnabled(state_.adminhotkey, state_.hotkey, false);
+}
+
 void TAdmindata::Savedata() {
-    core::LaunchSettings& settings = core::ProcessLaunchSettings();
-    settings.AdminUserName = benutzername->text().toStdString();
-    settings.AdminPassword = passwort->text().toStdString();
-    ui::ApplyShortcutField(kuerzel, main_.adminhotkey, main_.hotkey,
-                           "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom "
-                           "allgemeinen Shortcut unterscheiden!");
-    EnableHotkeys();
+    state_.launch.AdminUserName = view_.Text("benutzername");
+    state_.launch.AdminPassword = view_.Text("passwort");
+    ApplyShortcutField(state_.adminhotkey, state_.hotkey,
+                       "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom "
+                       "allgemeinen Shortcut unterscheiden!");
+    SetHotkeysEnabled(state_.adminhotkey, state_.hotkey, true);
 }
 
 void TAdmindata::OkbutClick() {
-    close();
+    Close();
 }
 
 void TAdmindata::FormClose() {
     Savedata();
-    config::SaveFormState(this, IniPath());
+    SaveState();
 }
 
 void TAdmindata::HelpbutClick() {
-    ui::ShowHelpTopic(700);
+    view_.ShowHelp(700);
+}
+
+void TAdmindata::Click(const std::string& control) {
+    if (control == "okbut") {
+        OkbutClick();
+    } else if (control == "helpbut") {
+        HelpbutClick();
+    }
 }
 
 } // namespace dialogs

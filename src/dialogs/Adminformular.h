@@ -3,27 +3,26 @@
 
 #include "dialogs/HotkeyDialog.h"
 
-class QLineEdit;
-
 namespace dialogs {
 
 class TAdmindata : public HotkeyDialog {
-    Q_OBJECT
-
   public:
-    TAdmindata(core::ProgramState& state, core::Tmain& main);
+    // Runs FormCreate.
+    TAdmindata(core::ProgramState& state, DialogView& view);
+
+    static const FormLayout& Form();
 
     // Takes over user name and password and sets the admin hotkey unless it equals the user's.
     void Savedata();
+    void FormClose() override;
     void OkbutClick();
     void HelpbutClick();
 
-    QLineEdit* benutzername;
-    QLineEdit* passwort;
-    QLineEdit* kuerzel;
+    const FormLayout& Layout() const override { return Form(); }
+    void Click(const std::string& control) override;
 
   protected:
-    void FormClose() override;
+    void FormShow() override;
 
   private:
     void FormCreate();

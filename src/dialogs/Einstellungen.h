@@ -2,40 +2,39 @@
 // Created hidden at start-up; its button handlers are also the tray menu's actions.
 #pragma once
 
+#include "core/MainForm.h"
 #include "dialogs/HotkeyDialog.h"
-
-class QCheckBox;
-class QLineEdit;
-class QPushButton;
 
 namespace dialogs {
 
 class TAdmindata;
 
-class THauptformular : public HotkeyDialog {
-    Q_OBJECT
-
+class THauptformular : public HotkeyDialog, public core::SettingsHub {
   public:
-    THauptformular(core::ProgramState& state, core::Tmain& main);
+    // Runs FormCreate.
+    THauptformular(core::ProgramState& state, core::Tmain& main, DialogView& view);
 
+    static const FormLayout& Form();
     void SetAdminDialog(TAdmindata* admin) { admin_ = admin; }
 
+    void FormClose() override;
     void OkbutClick();
     void ClosebutClick();
     void HrelpClick();
     void AdmibuttonClick();
 
-    QLineEdit* kuerzel;
-    QCheckBox* PortableModus;
+    const FormLayout& Layout() const override { return Form(); }
+    void Click(const std::string& control) override;
+    void ShowOrFocus() override { Show(); }
+    bool Offers(const std::string& button) const override;
 
   protected:
-    void FormClose() override;
+    void FormShow() override;
 
   private:
     void FormCreate();
-    QPushButton* AddButton(const char* name, const QString& caption, int left, int top, int width,
-                           int helpContext, int image, const QString& hint);
 
+    core::Tmain& main_;
     TAdmindata* admin_ = nullptr;
 };
 

@@ -1,46 +1,90 @@
 #include "dialogs/HotkeyDialog.h"
 
-#include "core/MainForm.h"
-#include "ui/Hints.h"
-#include "ui/ImageList.h"
-
-#include <QCloseEvent>
+#include "config/IniFile.h"
 
 namespace dialogs {
 
-HotkeyDialog::HotkeyDialog(core::ProgramState& state, core::Tmain& main, Qt::WindowFlags flags)
-    : QDialog(nullptr, flags), state_(state), main_(main) {
-    setWindowIcon(ui::ApplicationIcon());
-    QFont tahoma("Tahoma");
-    tahoma.setPixelSize(13);
-    setFont(tahoma);
-    ui::EnableHelpKey(this);
+namespace {
+
+constexpr const char* kShortcutField = "kuerzel";
+
+// These keep their dialog meaning (default button, close, next control); taken as a shortcut,
+// Enter would become a hotkey that takes Enter from every program on the desktop.
+bool IsDialogKey(unsigned virtualKey) {
+    constexpr unsigned kTab = 0x09;
+    constexpr unsigned kReturn = 0x0D;
+    constexpr unsigned kEscape = 0x1B;
+    return virtualKey == kTab || virtualKey == kReturn || virtualKey == kEscape;
 }
 
-void HotkeyDialog::EnableHotkeys() {
-    main_.hotkey.SetEnabled(true);
-    main_.adminhotkey.SetEnabled(true);
+} // namespace
+
+HotkeyDialog::HotkeyDialog(core::ProgramState& state, DialogView& view)
+    : state_(state), view_(view) {}
+
+void HotkeyDialog::Show() {
+    if (view_.IsShown()) {
+        view_.FocusForm();
+        return;
+    }
+    FormShow();
+    view_.ShowForm();
 }
 
-QString HotkeyDialog::IniPath() const {
-    return QString::fromStdString(state_.location.IniPath);
-}
-
-// FormShow of both dialogs.
-void HotkeyDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    main_.hotkey.SetEnabled(false);
-    main_.adminhotkey.SetEnabled(false);
-}
-
-void HotkeyDialog::closeEvent(QCloseEvent* event) {
+void HotkeyDialog::Close() {
     FormClose();
-    event->accept();
+    view_.HideForm();
 }
 
-// Escape closes as the close box does.
-void HotkeyDialog::reject() {
-    close();
+void HotkeyDialog::KeyDown(const std::string& control, unsigned virtualKey, ShiftState shift) {
+    if (control == kShortcutField) {
+        KuerzelKeyDown(virtualKey, shift);
+    }
+}
+
+void HotkeyDialog::KuerzelKeyDown(unsigned virtualKey, ShiftState shift) {
+    if (!IsDialogKey(virtualKey)) {
+        view_.SetText(kShortcutField, ShortCutToText(ShortCut(virtualKey, shift)));
+    }
+}
+
+void HotkeyDialog::SetHotkeysEnabled(components::Tfishotkey& first,
+                                     components::Tfishotkey& second, bool enabled) {
+    first.SetEnabled(enabled);
+    second.SetEnabled(enabled);
+}
+
+void HotkeyDialog::ApplyShortcutField(components::Tfishotkey& target,
+                                      const components::Tfishotkey& other, const char* refusal) {
+    const ShortcutValue value = TextToShortCut(view_.Text(kShortcutField));
+    if (value == other.Key()) {
+        view_.ShowMessage(core::MessageKind::Error, refusal, 400);
+    } else {
+        target.SetKey(value);
+    }
+}
+
+void HotkeyDialog::LoadState() {
+    try {
+        config::LoadFormState(view_, Layout().StoredControls(), state_.location.IniPath,
+                              Layout().name);
+    } catch (const config::IniFileError& error) {
+        ReportError(error);
+    }
+}
+
+void HotkeyDialog::SaveState() {
+    try {
+        config::SaveFormState(view_, Layout().StoredControls(), state_.location.IniPath,
+                              Layout().name);
+    } catch (const config::IniFileError& error) {
+        ReportError(error);
+    }
+}
+
+// The general error handling: the error's text as an error message; the program runs on.
+void HotkeyDialog::ReportError(const std::exception& error) {
+    view_.ShowMessage(core::MessageKind::Error, error.what(), 0);
 }
 
 } // namespace dialogs

@@ -6,6 +6,8 @@
 
 namespace platform {
 
+namespace {
+
 int OsMajorVersion() {
     OSVERSIONINFOEXW info{};
     info.dwOSVersionInfoSize = sizeof info;
@@ -18,6 +20,12 @@ int OsMajorVersion() {
         return static_cast<int>(plain.dwMajorVersion);
     }
     return static_cast<int>(info.dwMajorVersion);
+}
+
+} // namespace
+
+bool ShellHasRunAs() {
+    return OsMajorVersion() >= 4;
 }
 
 unsigned long RunWithLogon(const std::string& user, const std::string& password,

@@ -16,11 +16,21 @@ bool IsProgram(const std::string& file) {
     return FileExists(file) && ::access(file.c_str(), X_OK) == 0;
 }
 
+// The launch rules found a relative path in the current folder: that file is started, never one
+// on PATH, and the program's own working directory does not change what the path means.
+std::string Absolute(const std::string& file) {
+    char here[4096];
+    if (file.empty() || file[0] == '/' || ::getcwd(here, sizeof here) == nullptr) {
+        return file;
+    }
+    return std::string(here) + "/" + file;
+}
+
 std::vector<std::string> Command(const std::string& file, const std::string& params) {
     if (!IsProgram(file)) {
         return {"xdg-open", file};
     }
-    std::vector<std::string> argv{file};
+    std::vector<std::string> argv{Absolute(file)};
     for (std::string& word : SplitShellWords(params)) {
         argv.push_back(std::move(word));
     }

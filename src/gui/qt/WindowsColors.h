@@ -4,8 +4,8 @@
 
 #include <QColor>
 
-namespace ui {
+namespace gui {
 
 QColor ColorFromWindowsColor(int value);
 
-} // namespace ui
+} // namespace gui

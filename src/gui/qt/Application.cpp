@@ -1,11 +1,11 @@
-#include "ui/Application.h"
+#include "gui/qt/Application.h"
 
-#include "ui/ImageList.h"
-#include "ui/Messages.h"
+#include "gui/qt/Pictures.h"
+#include "gui/qt/Messages.h"
 
 #include <exception>
 
-namespace ui {
+namespace gui {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Tippomat");
@@ -23,4 +23,4 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     return false;
 }
 
-} // namespace ui
+} // namespace gui

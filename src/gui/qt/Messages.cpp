@@ -1,11 +1,11 @@
-#include "ui/Messages.h"
+#include "gui/qt/Messages.h"
 
-#include "ui/Hints.h"
+#include "gui/qt/Hints.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-namespace ui {
+namespace gui {
 
 namespace {
 
@@ -20,14 +20,15 @@ void SetMessageSink(MessageSink sink) {
     Sink() = std::move(sink);
 }
 
-void ShowMessage(QWidget* parent, const QString& text, MessageKind kind, int helpContext) {
+void ShowMessage(QWidget* parent, const QString& text, core::MessageKind kind,
+                 int helpContext) {
     QString shown = text;
     shown.replace('\r', '\n');
     if (Sink()) {
         Sink()(shown, kind, helpContext);
         return;
     }
-    QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information,
+    QMessageBox box(kind == core::MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information,
                     QApplication::applicationName(), shown, QMessageBox::Ok, parent);
     SetHelpContext(&box, helpContext);
     EnableHelpKey(&box);
@@ -35,7 +36,7 @@ void ShowMessage(QWidget* parent, const QString& text, MessageKind kind, int hel
 }
 
 void ReportError(QWidget* parent, const std::exception& error) {
-    ShowMessage(parent, QString::fromStdString(error.what()), MessageKind::Error, 0);
+    ShowMessage(parent, QString::fromStdString(error.what()), core::MessageKind::Error, 0);
 }
 
-} // namespace ui
+} // namespace gui

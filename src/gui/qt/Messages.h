@@ -1,6 +1,8 @@
 // Message boxes with one OK button, a German text and a help context ("\r" breaks lines).
 #pragma once
 
+#include "core/MessageKind.h"
+
 #include <QString>
 
 #include <exception>
@@ -8,17 +10,16 @@
 
 class QWidget;
 
-namespace ui {
+namespace gui {
 
-enum class MessageKind { Error, Information };
-
-void ShowMessage(QWidget* parent, const QString& text, MessageKind kind, int helpContext);
+void ShowMessage(QWidget* parent, const QString& text, core::MessageKind kind, int helpContext);
 
 // The general error handling: the error's text as an error message; the program runs on.
 void ReportError(QWidget* parent, const std::exception& error);
 
 // Tests see the messages instead of modal boxes while a sink is set.
-using MessageSink = std::function<void(const QString& text, MessageKind kind, int helpContext)>;
+using MessageSink =
+    std::function<void(const QString& text, core::MessageKind kind, int helpContext)>;
 void SetMessageSink(MessageSink sink);
 
-} // namespace ui
+} // namespace gui

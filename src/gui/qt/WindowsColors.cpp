@@ -1,9 +1,9 @@
-#include "ui/WindowsColors.h"
+#include "gui/qt/WindowsColors.h"
 
 #include <QApplication>
 #include <QPalette>
 
-namespace ui {
+namespace gui {
 
 namespace {
 
@@ -56,4 +56,4 @@ QColor ColorFromWindowsColor(int value) {
                   static_cast<int>((bits >> 16) & 0xFF));
 }
 
-} // namespace ui
+} // namespace gui

@@ -1,8 +1,10 @@
-#include "ui/QtKeys.h"
+#include "gui/qt/QtKeys.h"
+
+#include "components/X11Session.h"
 
 #include <QKeyEvent>
 
-namespace ui {
+namespace gui {
 
 namespace {
 
@@ -44,6 +46,11 @@ template <size_t N> unsigned Lookup(const KeyPair (&table)[N], int key) {
 } // namespace
 
 unsigned VirtualKeyOf(const QKeyEvent& event) {
+    // On X11 the key as it stands on the keyboard: Shift+5 types "%" but is the key 5.
+    if (const unsigned onKeyboard = components::x11::VirtualKeyOfKeycode(
+            static_cast<std::uint8_t>(event.nativeScanCode()))) {
+        return onKeyboard;
+    }
     const int key = event.key();
     const bool keypad = event.modifiers() & Qt::KeypadModifier;
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
@@ -67,4 +74,4 @@ dialogs::ShiftState ShiftStateOf(const QKeyEvent& event) {
             (modifiers & Qt::AltModifier) != 0};
 }
 
-} // namespace ui
+} // namespace gui

@@ -1,4 +1,4 @@
-#include "ui/Hints.h"
+#include "gui/qt/Hints.h"
 
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
@@ -10,7 +10,7 @@
 #include <QVariant>
 #include <QWidget>
 
-namespace ui {
+namespace gui {
 
 namespace {
 
@@ -73,4 +73,4 @@ void EnableHelpKey(QWidget* window) {
     window->installEventFilter(new HelpKeyFilter(window));
 }
 
-} // namespace ui
+} // namespace gui

@@ -5,10 +5,10 @@
 
 class QKeyEvent;
 
-namespace ui {
+namespace gui {
 
 // The virtual-key code of the event's key; 0 when there is none.
 unsigned VirtualKeyOf(const QKeyEvent& event);
 dialogs::ShiftState ShiftStateOf(const QKeyEvent& event);
 
-} // namespace ui
+} // namespace gui

@@ -1,0 +1,57 @@
+#include "gui/qt/Pictures.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+
+namespace gui {
+
+QIcon PictureIcon(dialogs::Picture picture) {
+    using dialogs::Picture;
+    struct Entry {
+        Picture picture;
+        QStyle::StandardPixmap pixmap;
+    };
+    static constexpr Entry kPictures[] = {
+        {Picture::Minimize, QStyle::SP_TitleBarMinButton},
+        {Picture::Information, QStyle::SP_MessageBoxInformation},
+        {Picture::Help, QStyle::SP_DialogHelpButton},
+        {Picture::Drive, QStyle::SP_DriveHDIcon},
+        {Picture::EditList, QStyle::SP_FileDialogDetailedView},
+        {Picture::Install, QStyle::SP_DialogSaveButton},
+        {Picture::Admin, QStyle::SP_VistaShield},
+        {Picture::Appearance, QStyle::SP_DesktopIcon},
+        {Picture::EndProgram, QStyle::SP_DialogCloseButton},
+        {Picture::Ok, QStyle::SP_DialogOkButton},
+    };
+    for (const Entry& entry : kPictures) {
+        if (entry.picture == picture) {
+            return QApplication::style()->standardIcon(entry.pixmap);
+        }
+    }
+    return {};
+}
+
+// A red key cap with a white "T", drawn once.
+QIcon ApplicationIcon() {
+    static const QIcon icon = [] {
+        QPixmap picture(64, 64);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(QColor(200, 30, 30));
+        painter.setPen(QPen(QColor(120, 0, 0), 3));
+        painter.drawRoundedRect(4, 4, 56, 56, 12, 12);
+        painter.setPen(Qt::white);
+        QFont font = painter.font();
+        font.setBold(true);
+        font.setPixelSize(40);
+        painter.setFont(font);
+        painter.drawText(picture.rect(), Qt::AlignCenter, "T");
+        return QIcon(picture);
+    }();
+    return icon;
+}
+
+} // namespace gui

@@ -1,0 +1,41 @@
+// Program entry on Linux: the single-instance hand-over, the configuration, the three windows
+// that live until the end, the event loop.
+#include "components/InstanceCheck.h"
+#include "components/OneInstance.h"
+#include "dialogs/Program.h"
+#include "gui/qt/Application.h"
+#include "gui/qt/FormDialog.h"
+#include "gui/qt/MainWindow.h"
+#include "gui/qt/PlatformEvents.h"
+
+namespace {
+
+int Run(int argc, char** argv) {
+    core::ProgramState state;
+    state.location = core::ResolveConfigLocation();
+    gui::Application application(argc, argv);
+    // The hotkeys of the windows' creation need the window system's connection.
+    gui::ConnectPlatformEvents(application);
+    gui::MainWindow mainWindow;
+    gui::FormDialog hubWindow(dialogs::THauptformular::Form());
+    gui::FormDialog adminWindow(dialogs::TAdmindata::Form());
+    dialogs::Program program(state, mainWindow, hubWindow, adminWindow);
+    mainWindow.Attach(program.launcher);
+    hubWindow.Attach(program.hub);
+    adminWindow.Attach(program.admin);
+    gui::EndOnTerminationSignals(application, [&program] { program.launcher.Beenden1Click(); });
+    return application.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // A copy of this program file that already runs takes over; this one ends before any window.
+    if (!components::OneInstanceStartup()) {
+        return 0;
+    }
+    components::InstallInstanceCheckHook();
+    const int result = Run(argc, argv);
+    components::OneInstanceShutdown();
+    return result;
+}

@@ -1,0 +1,37 @@
+#include "platform/TerminationSignals.h"
+
+#include <csignal>
+#include <initializer_list>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+int writeEnd = -1;
+
+void OnSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t ignored = ::write(writeEnd, &byte, 1);
+}
+
+} // namespace
+
+int WatchTerminationSignals() {
+    int pipe[2];
+    if (::pipe2(pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        return -1;
+    }
+    writeEnd = pipe[1];
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        ::sigaction(signal, &action, nullptr);
+    }
+    return pipe[0];
+}
+
+} // namespace platform
