@@ -1,0 +1,75 @@
+// The admin dialog: account and admin shortcut, stored state, failures of the file.
+#include "logic/LogicFixture.h"
+
+namespace {
+
+class AdminLogicTest : public testing_support::LogicFixture {};
+
+TEST_F(AdminLogicTest, StoresAccountAndShortcut) {
+    auto start = NewStart();
+    start->hub.Click("admibutton");
+    EXPECT_TRUE(start->adminView.shown);
+    EXPECT_FALSE(start->state.hotkey.Enabled() || start->state.adminhotkey.Enabled());
+    start->adminView.texts["benutzername"] = "admin";
+    start->adminView.texts["passwort"] = "gehéim";
+    start->admin.KeyDown("kuerzel", 0x74, {true, true, false});
+    EXPECT_EQ(start->adminView.texts["kuerzel"], "Umsch+Strg+F5");
+    start->admin.Click("okbut");
+    EXPECT_FALSE(start->adminView.shown);
+    EXPECT_EQ(start->state.adminhotkey.Key(), 0x6074);
+    EXPECT_TRUE(HotkeysEnabled(*start));
+    EXPECT_EQ(start->state.launch.AdminUserName, "admin");
+    EXPECT_EQ(start->state.launch.AdminPassword, "gehéim");
+    EXPECT_NE(IniText().find("[Admindata]\r\nSektionVorhanden=1\r\nbenutzername=admin\r\n"
+                             "passwort=gehéim\r\nkuerzel=Umsch+Strg+F5\r\n\r\n"),
+              std::string::npos);
+    start->admin.Click("helpbut");
+    EXPECT_EQ(start->adminView.helpTopics, std::vector<int>{700});
+}
+
+TEST_F(AdminLogicTest, ClosingItWhileTheHubIsOpenEnablesBothHotkeys) {
+    auto start = NewStart();
+    start->hub.Show();
+    start->hub.AdmibuttonClick();
+    start->admin.FormClose();
+    EXPECT_TRUE(HotkeysEnabled(*start));
+    EXPECT_TRUE(start->hubView.shown);
+}
+
+TEST_F(AdminLogicTest, EqualShortcutsAtStartLeaveTheAdminHotkeyWithoutKey) {
+    WriteIni("[Admindata]\r\nSektionVorhanden=1\r\nkuerzel=Alt+F12\r\n"
+             "[Check]\r\nWroteSuccesful=1\r\n");
+    auto start = NewStart();
+    ASSERT_EQ(start->adminView.messages.size(), 1u);
+    EXPECT_EQ(start->adminView.messages[0].helpContext, 400);
+    EXPECT_EQ(start->state.hotkey.Key(), 0x807B);
+    EXPECT_EQ(start->state.adminhotkey.Key(), 0);
+}
+
+TEST_F(AdminLogicTest, UnreadableFileIsReportedAndTheProgramRunsOn) {
+    location_.IniPath = folder_.Path(); // a folder cannot be read as a file
+    auto start = NewStart();
+    EXPECT_EQ(start->main.messages.size(), 1u);
+    EXPECT_GE(start->hubView.messages.size(), 1u);
+    EXPECT_EQ(start->adminView.messages.size(), 1u);
+    EXPECT_EQ(start->hubView.texts["kuerzel"], "Alt+F12");
+    EXPECT_EQ(start->state.hotkey.Key(), 0x807B);
+    start->admin.Show();
+    start->admin.FormClose();
+    ASSERT_EQ(start->adminView.messages.size(), 2u) << "the failed save is reported";
+    EXPECT_EQ(start->adminView.messages[1].kind, core::MessageKind::Error);
+    EXPECT_TRUE(HotkeysEnabled(*start));
+}
+
+TEST_F(AdminLogicTest, UnmarkedFileIsReplacedByTheBackupAtStart) {
+    auto start = NewStart();
+    start->adminView.texts["benutzername"] = "gesichert";
+    start->admin.FormClose();
+    Restart(start); // a start with a marked file refreshes the backup
+    start.reset();
+    WriteIni("[Admindata]\r\nSektionVorhanden=1\r\nbenutzername=kaputt\r\n");
+    start = NewStart();
+    EXPECT_EQ(start->adminView.texts["benutzername"], "gesichert");
+}
+
+} // namespace

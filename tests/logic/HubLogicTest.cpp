@@ -1,0 +1,143 @@
+// The settings hub: stored state, shortcut capture, the refusal and the portable switch.
+#include "logic/LogicFixture.h"
+
+#include "platform/FileSystem.h"
+
+#include <filesystem>
+
+namespace {
+
+constexpr const char* kUtf8Mark = "\xEF\xBB\xBF";
+constexpr dialogs::ShiftState kCtrlAlt{false, true, true};
+
+class HubLogicTest : public testing_support::LogicFixture {};
+
+TEST_F(HubLogicTest, FirstStartUsesDefaults) {
+    auto start = NewStart();
+    EXPECT_EQ(start->hubView.texts["kuerzel"], "Alt+F12");
+    EXPECT_EQ(start->state.hotkey.Key(), 0x807B);
+    EXPECT_FALSE(start->state.PortableMode);
+    EXPECT_EQ(start->adminView.texts["kuerzel"], "ALT+F11");
+    EXPECT_EQ(start->state.adminhotkey.Key(), 0x807A);
+    EXPECT_TRUE(HotkeysEnabled(*start));
+    EXPECT_TRUE(start->hubView.messages.empty() && start->adminView.messages.empty());
+    EXPECT_FALSE(platform::FileExists(location_.IniPath)) << "a start writes nothing";
+}
+
+TEST_F(HubLogicTest, CapturesShortcutAndStoresItOnMinimise) {
+    auto start = NewStart();
+    start->hub.Show();
+    EXPECT_TRUE(start->hubView.shown);
+    EXPECT_FALSE(start->state.hotkey.Enabled() || start->state.adminhotkey.Enabled())
+        << "keys must reach the field";
+    start->hub.KeyDown("kuerzel", 'K', kCtrlAlt);
+    EXPECT_EQ(start->hubView.texts["kuerzel"], "Strg+Alt+K");
+    start->hub.KeyDown("kuerzel", 0x65, {});
+    EXPECT_EQ(start->hubView.texts["kuerzel"], "5") << "keypad digits show as digits";
+    start->hub.KeyDown("kuerzel", 'K', kCtrlAlt);
+    // Enter, Escape and Tab keep their dialog meaning and are never a shortcut.
+    for (unsigned dialogKey : {0x0Du, 0x1Bu, 0x09u}) {
+        start->hub.KeyDown("kuerzel", dialogKey, {});
+    }
+    EXPECT_EQ(start->hubView.texts["kuerzel"], "Strg+Alt+K");
+    start->hub.OkbutClick();
+    EXPECT_EQ(start->state.hotkey.Key(), 0xC04B);
+    EXPECT_TRUE(HotkeysEnabled(*start));
+    EXPECT_FALSE(start->hubView.shown);
+    EXPECT_FALSE(start->main.popupShown);
+    EXPECT_EQ(IniText().rfind(std::string(kUtf8Mark) +
+                                  "[Hauptformular]\r\nSektionVorhanden=1\r\nkuerzel=Strg+Alt+K\r\n"
+                                  "PortableModus=0\r\n\r\n[Check]\r\nWroteSuccesful=1\r\n\r\n"
+                                  "[Buchstaben]\r\nA=\r\n",
+                              0),
+              0u)
+        << IniText();
+
+    Restart(start);
+    EXPECT_EQ(start->hubView.texts["kuerzel"], "Strg+Alt+K");
+    EXPECT_EQ(start->state.hotkey.Key(), 0xC04B);
+}
+
+TEST_F(HubLogicTest, RefusesTheAdminShortcutAndKeepsTheText) {
+    auto start = NewStart();
+    start->hub.Show();
+    start->hub.KeyDown("kuerzel", 0x7A, {false, false, true});
+    start->hub.OkbutClick();
+    ASSERT_EQ(start->hubView.messages.size(), 1u);
+    EXPECT_EQ(start->hubView.messages[0].text,
+              "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom "
+              "Admin-Shortcut unterscheiden!");
+    EXPECT_EQ(start->hubView.messages[0].kind, core::MessageKind::Error);
+    EXPECT_EQ(start->hubView.messages[0].helpContext, 400);
+    EXPECT_EQ(start->state.hotkey.Key(), 0x807B);
+    EXPECT_NE(IniText().find("kuerzel=Alt+F11"), std::string::npos) << "the refused text is kept";
+
+    // At the next start the admin dialog finds both equal and refuses its own.
+    Restart(start);
+    ASSERT_EQ(start->adminView.messages.size(), 1u);
+    EXPECT_EQ(start->adminView.messages[0].text,
+              "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom "
+              "allgemeinen Shortcut unterscheiden!");
+    EXPECT_EQ(start->state.hotkey.Key(), 0x807A);
+    EXPECT_EQ(start->state.adminhotkey.Key(), 0);
+}
+
+TEST_F(HubLogicTest, EveryCloseSavesAndEnablesTheHotkeys) {
+    auto start = NewStart();
+    start->hub.Show();
+    start->hub.FormClose(); // the close box, Escape, Alt+F4
+    EXPECT_TRUE(HotkeysEnabled(*start));
+    EXPECT_NE(IniText().find("[Hauptformular]\r\nSektionVorhanden=1\r\n"), std::string::npos);
+}
+
+TEST_F(HubLogicTest, CloseButtonEndsTheProgramWithoutSaving) {
+    auto start = NewStart();
+    start->hub.Show();
+    start->hubView.texts["kuerzel"] = "Strg+K";
+    start->hub.Click("Closebut");
+    EXPECT_TRUE(start->main.ended);
+    EXPECT_FALSE(platform::FileExists(location_.IniPath));
+}
+
+class PortableHubTest : public HubLogicTest {
+  protected:
+    PortableHubTest() {
+        std::filesystem::create_directories(std::filesystem::u8path(folder_.Path("Programm")));
+        location_.ProgramPath = folder_.Path("Programm/Tippomat");
+    }
+    std::string PortableText() const {
+        return testing_support::ReadBytes(folder_.Path("Programm/Tippomat.ini"));
+    }
+};
+
+TEST_F(PortableHubTest, SwitchMovesTheTableBesideTheProgram) {
+    auto start = NewStart();
+    start->state.table.SetSlot(2, "C:\\Werkzeug\\x.exe", "", "-v");
+    start->hub.Show();
+    start->hubView.numbers["PortableModus"] = 1;
+    EXPECT_FALSE(start->state.PortableMode) << "the switch counts when the hub closes";
+    start->hub.OkbutClick();
+    EXPECT_TRUE(start->state.PortableMode);
+    EXPECT_NE(PortableText().find("C=C:\\Werkzeug\\x.exe\r\n"), std::string::npos);
+    EXPECT_NE(IniText().find("PortableModus=1"), std::string::npos);
+    EXPECT_EQ(IniText().find("[Buchstaben]"), std::string::npos) << IniText();
+    Restart(start);
+    EXPECT_TRUE(start->state.PortableMode);
+    EXPECT_EQ(start->hubView.numbers["PortableModus"], 1);
+}
+
+TEST_F(PortableHubTest, UnwritableFileAtTheCloseIsReportedAndTheBindingsAreSavedAllTheSame) {
+    auto start = NewStart();
+    start->hub.Show();
+    start->hubView.numbers["PortableModus"] = 1;
+    start->state.location.IniPath = folder_.Path("no-such-folder/Tippomat.ini");
+    start->hub.FormClose();
+    ASSERT_EQ(start->hubView.messages.size(), 1u);
+    EXPECT_NE(start->hubView.messages[0].text.find("kann nicht geschrieben werden"),
+              std::string::npos);
+    EXPECT_NE(PortableText().find("[Buchstaben]"), std::string::npos)
+        << "the bindings are saved all the same";
+    EXPECT_TRUE(HotkeysEnabled(*start));
+}
+
+} // namespace

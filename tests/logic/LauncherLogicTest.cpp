@@ -1,0 +1,160 @@
+// The launcher window's behaviour: keys to slots, hiding, notices, the look, the menu.
+#include "components/InstanceCheck.h"
+#include "logic/LogicFixture.h"
+
+using core::MenuItem;
+
+namespace {
+
+class LauncherLogicTest : public testing_support::LogicFixture {};
+
+TEST_F(LauncherLogicTest, KeysStartTheirSlotsAndHideThePopup) {
+    const std::string quiet = testing_support::QuietProgram(folder_);
+    auto start = NewStart();
+    start->state.table.SetSlot(10, quiet, "", "");  // K
+    start->state.table.SetSlot(31, quiet, "", "");  // 5
+    start->state.table.SetSlot(47, quiet, "", "");  // F12
+    core::Tmain& launcher = start->launcher;
+    testing_support::FakeMainView& view = start->main;
+
+    const auto pressStarts = [&](auto press) {
+        launcher.Hotkeyhotkey();
+        EXPECT_TRUE(view.popupShown && view.blinking);
+        const size_t before = view.notices.size();
+        press();
+        return !view.popupShown && !view.blinking && view.notices.size() == before + 1;
+    };
+    EXPECT_TRUE(pressStarts([&] { launcher.Formkeypress(U'k'); }));
+    EXPECT_TRUE(pressStarts([&] { launcher.Formkeypress(U'K'); }));
+    EXPECT_TRUE(pressStarts([&] { launcher.Formkeypress(U'5'); }));
+    EXPECT_TRUE(pressStarts([&] { launcher.Formkeydown(0x7B); }));
+    EXPECT_EQ(view.notices.back(), "Gestartet: " + quiet);
+    EXPECT_FALSE(start->state.launch.AdminMode);
+    EXPECT_EQ(launcher.Caption(), "Start als User... ");
+
+    // Unbound keys, other characters and Ctrl's control characters start nothing.
+    launcher.Adminhotkeyhotkey();
+    EXPECT_TRUE(start->state.launch.AdminMode);
+    EXPECT_EQ(view.caption, "Start als Admin... ");
+    for (char32_t key : {U'q', U'7', U'ä', U'\x0B', U' ', U'\x1B'}) {
+        launcher.Formkeypress(key);
+    }
+    for (unsigned key : {0x70u, 0x41u, 0x7Cu}) { // F1 (unbound), A as a key, F13
+        launcher.Formkeydown(key);
+    }
+    EXPECT_TRUE(view.popupShown);
+    EXPECT_EQ(view.notices.size(), 4u);
+    EXPECT_TRUE(view.messages.empty());
+    launcher.Formkeydown(0x1B);
+    EXPECT_FALSE(view.popupShown);
+    EXPECT_TRUE(view.trayIconShown);
+}
+
+TEST_F(LauncherLogicTest, LookComesFromTheAppearanceSettings) {
+    WriteIni("[EinstellungenHaupt]\r\nblinkfrequenz=1000\r\nbreite=120\r\nhoehe=90\r\nStil=2\r\n"
+             "[Farben]\r\nFarbe1=$0000FF00\r\nFarbe2=-16777201\r\n"
+             "[main]\r\nWidth=500\r\nHeight=500\r\nLeft=-1200\r\nTop=40\r\n");
+    auto start = NewStart();
+    const testing_support::FakeMainView& view = start->main;
+    EXPECT_EQ(view.bounds.width, 120) << "the stored size gives way to the settings";
+    EXPECT_EQ(view.bounds.height, 90);
+    EXPECT_EQ(view.bounds.left, 0) << "pulled onto the screen";
+    EXPECT_EQ(view.bounds.top, 40);
+    EXPECT_EQ(view.blinkInterval, 1000);
+    EXPECT_EQ(view.frameStyle, core::kStyleCircle);
+    EXPECT_EQ(view.labelText, "Tippomat aktiv\rTaste drücken");
+    // Every size up to 40 fits (3 by 2 characters of 40 points: 120 by 80): 39 is taken.
+    EXPECT_EQ(view.labelFontSize, 39);
+    EXPECT_EQ(view.labelPosition.width, (120 - 117) / 2);
+    EXPECT_EQ(view.labelPosition.height, (90 - 78) / 2);
+    EXPECT_FALSE(view.popupShown) << "start-up goes straight to the tray";
+    EXPECT_TRUE(view.trayIconShown);
+}
+
+TEST_F(LauncherLogicTest, FontFitsTheWindowAndBlinkingRunsOnlyWhileShown) {
+    auto start = NewStart();
+    core::Tmain& launcher = start->launcher;
+    testing_support::FakeMainView& view = start->main;
+    EXPECT_EQ(view.bounds.width, 70);
+    EXPECT_EQ(view.blinkInterval, 200);
+    EXPECT_EQ(view.frameStyle, core::kStyleNormal);
+    EXPECT_EQ(view.labelFontSize, 23) << "24 points are 72 wide";
+
+    launcher.Neues_Design(50, 0x123456, 0x654321, 2, 2);
+    EXPECT_EQ(view.labelFontSize, 0) << "not even size 1 fits";
+    EXPECT_EQ(view.labelPosition.width, 1);
+
+    launcher.Timertimer();
+    EXPECT_EQ(view.background, 0) << "nothing changes while hidden";
+    EXPECT_FALSE(view.blinking);
+    launcher.Hotkeyhotkey();
+    EXPECT_TRUE(view.blinking);
+    launcher.Timertimer();
+    EXPECT_EQ(view.background, 0x123456);
+    launcher.Timertimer();
+    EXPECT_EQ(view.background, 0x654321);
+    launcher.Verbergen();
+    EXPECT_FALSE(view.blinking) << "no work while hidden";
+}
+
+TEST_F(LauncherLogicTest, MouseAndMenu) {
+    auto start = NewStart();
+    start->state.table.SetSlot(0, "/bin/editor", "", "");
+    start->state.table.Slot(0).Label = "A: ";
+    start->state.table.BuildKeyListText();
+    core::Tmain& launcher = start->launcher;
+    testing_support::FakeMainView& view = start->main;
+
+    launcher.TrayIcon1MouseDown();
+    EXPECT_TRUE(view.menuEnabled[MenuItem::Zeigen1]);
+    EXPECT_FALSE(view.menuEnabled[MenuItem::Verbergen1]);
+    EXPECT_TRUE(view.menuEnabled[MenuItem::Adminmodus1]);
+    EXPECT_TRUE(view.menuEnabled[MenuItem::Hilfe1]);
+    EXPECT_FALSE(view.menuEnabled[MenuItem::Editieren1]) << "its dialog is not there yet";
+
+    launcher.MenuClick(MenuItem::Zeigen1);
+    EXPECT_TRUE(view.popupShown);
+    launcher.FormMouseDown(core::MouseButton::Left);
+    EXPECT_EQ(view.hint,
+              "Drücke nun folgenden Buchstaben um das Programm zu starten:\r\nA:  /bin/editor");
+    launcher.FormMouseDown(core::MouseButton::Right);
+    EXPECT_FALSE(view.menuEnabled[MenuItem::Zeigen1]);
+    EXPECT_TRUE(view.menuEnabled[MenuItem::Verbergen1]);
+    EXPECT_EQ(view.menusOpened, 1);
+
+    launcher.MenuClick(MenuItem::Hilfe1);
+    EXPECT_EQ(start->hubView.helpTopics, std::vector<int>{900});
+    launcher.MenuClick(MenuItem::Einstellungsdialog1);
+    EXPECT_TRUE(start->hubView.shown);
+    EXPECT_FALSE(view.popupShown);
+    EXPECT_FALSE(start->state.hotkey.Enabled()) << "keys must reach the hub's field";
+    launcher.MenuClick(MenuItem::Einstellungsdialog1);
+    EXPECT_EQ(start->hubView.focused, 1) << "a shown hub only gets the focus";
+    launcher.MenuClick(MenuItem::Adminmodus1);
+    EXPECT_TRUE(start->adminView.shown);
+}
+
+TEST_F(LauncherLogicTest, EndingStoresTheBoundsAndNothingElse) {
+    auto start = NewStart();
+    start->hub.Show();
+    start->hubView.texts["kuerzel"] = "Strg+K";
+    start->main.bounds.left = 30;
+    start->main.bounds.top = 40;
+    start->launcher.MenuClick(MenuItem::Beenden1);
+    EXPECT_TRUE(start->main.ended);
+    start.reset();
+    EXPECT_EQ(IniText(),
+              std::string("\xEF\xBB\xBF") + "[main]\r\nWidth=70\r\nHeight=70\r\nLeft=30\r\nTop=40\r\n\r\n")
+        << "an open dialog's close handler does not run at the end";
+}
+
+TEST_F(LauncherLogicTest, SecondStartBringsThisCopyToTheFront) {
+    auto start = NewStart();
+    start->launcher.Adminhotkeyhotkey();
+    EXPECT_FALSE(components::TInstanceCheck::HandOver(4242, "Tippomat --popup"));
+    EXPECT_EQ(start->main.broughtToFront, 1);
+    EXPECT_TRUE(start->state.launch.AdminMode);
+    EXPECT_EQ(start->main.caption, "Start als Admin... ");
+}
+
+} // namespace
