@@ -1,6 +1,7 @@
 // Starting programs on Linux: directly with arguments and working directory, folders and
 // documents through the desktop's opener, raised rights through pkexec.
 #include "core/Launch.h"
+#include "platform/FileSystem.h"
 #include "unit/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +111,29 @@ TEST_F(PosixLaunchTest, LongParameterTextIsPassedWhole) {
     EXPECT_NE(
         WaitForContent(folder_.Path("program.mark"), params + "\n").find("arg=" + params + "\n"),
         std::string::npos);
+}
+
+TEST_F(PosixLaunchTest, RelativeProgramIsTheOneInTheCurrentFolderAlsoWithRaisedRights) {
+    WriteRecorder(folder_.Path("bin/tool"), folder_.Path("path.mark"));
+    WriteRecorder(folder_.Path("tool"), folder_.Path("here.mark"));
+    char saved[4096];
+    ASSERT_NE(::getcwd(saved, sizeof saved), nullptr);
+    ASSERT_EQ(::chdir(folder_.Path().c_str()), 0);
+    const bool started = Launch("tool", folder_.Path("bin"), "");
+    // Raised rights always go through pkexec, whatever the kernel's version, and leave the
+    // launcher's own folder as it is.
+    const bool elevated = Launch("tool", folder_.Path("bin"), "", true);
+    char after[4096];
+    const bool stayed = ::getcwd(after, sizeof after) != nullptr && folder_.Path() == after;
+    ASSERT_EQ(::chdir(saved), 0);
+    ASSERT_TRUE(started && elevated);
+    EXPECT_TRUE(stayed);
+    EXPECT_NE(WaitForContent(folder_.Path("here.mark")).find("cwd=" + folder_.Path("bin")),
+              std::string::npos);
+    EXPECT_NE(
+        WaitForContent(folder_.Path("pkexec.mark")).find("arg=" + folder_.Path("tool") + "\n"),
+        std::string::npos);
+    EXPECT_FALSE(platform::FileExists(folder_.Path("path.mark"))) << "not the one on PATH";
 }
 
 } // namespace
