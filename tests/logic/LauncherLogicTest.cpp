@@ -11,9 +11,9 @@ class LauncherLogicTest : public testing_support::LogicFixture {};
 TEST_F(LauncherLogicTest, KeysStartTheirSlotsAndHideThePopup) {
     const std::string quiet = testing_support::QuietProgram(folder_);
     auto start = NewStart();
-    start->state.table.SetSlot(10, quiet, "", "");  // K
-    start->state.table.SetSlot(31, quiet, "", "");  // 5
-    start->state.table.SetSlot(47, quiet, "", "");  // F12
+    start->state.table.SetSlot(10, quiet, "", ""); // K
+    start->state.table.SetSlot(31, quiet, "", ""); // 5
+    start->state.table.SetSlot(47, quiet, "", ""); // F12
     core::Tmain& launcher = start->launcher;
     testing_support::FakeMainView& view = start->main;
 
@@ -143,8 +143,7 @@ TEST_F(LauncherLogicTest, EndingStoresTheBoundsAndNothingElse) {
     start->launcher.MenuClick(MenuItem::Beenden1);
     EXPECT_TRUE(start->main.ended);
     start.reset();
-    EXPECT_EQ(IniText(),
-              std::string("\xEF\xBB\xBF") + "[main]\r\nWidth=70\r\nHeight=70\r\nLeft=30\r\nTop=40\r\n\r\n")
+    EXPECT_EQ(IniText(), "[main]\r\nWidth=70\r\nHeight=70\r\nLeft=30\r\nTop=40\r\n\r\n")
         << "an open dialog's close handler does not run at the end";
 }
 
