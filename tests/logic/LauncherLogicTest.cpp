@@ -63,6 +63,8 @@ TEST_F(LauncherLogicTest, LookComesFromTheAppearanceSettings) {
     EXPECT_EQ(view.blinkInterval, 1000);
     EXPECT_EQ(view.frameStyle, core::kStyleCircle);
     EXPECT_EQ(view.labelText, "Tippomat aktiv\rTaste drücken");
+    EXPECT_EQ(view.labelFontSize, 0) << "the font is fitted once the tray icon is up";
+    start->main.RunIdleWork();
     // Every size up to 40 fits (3 by 2 characters of 40 points: 120 by 80): 39 is taken.
     EXPECT_EQ(view.labelFontSize, 39);
     EXPECT_EQ(view.labelPosition.width, (120 - 117) / 2);
@@ -75,12 +77,17 @@ TEST_F(LauncherLogicTest, FontFitsTheWindowAndBlinkingRunsOnlyWhileShown) {
     auto start = NewStart();
     core::Tmain& launcher = start->launcher;
     testing_support::FakeMainView& view = start->main;
+    launcher.Hotkeyhotkey();
+    EXPECT_EQ(view.labelFontSize, 23) << "fitted before the popup is first seen";
+    view.RunIdleWork();
+    launcher.Verbergen();
     EXPECT_EQ(view.bounds.width, 70);
     EXPECT_EQ(view.blinkInterval, 200);
     EXPECT_EQ(view.frameStyle, core::kStyleNormal);
     EXPECT_EQ(view.labelFontSize, 23) << "24 points are 72 wide";
 
     launcher.Neues_Design(50, 0x123456, 0x654321, 2, 2);
+    view.RunIdleWork();
     EXPECT_EQ(view.labelFontSize, 0) << "not even size 1 fits";
     EXPECT_EQ(view.labelPosition.width, 1);
 

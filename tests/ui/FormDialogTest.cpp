@@ -3,6 +3,7 @@
 #include "ui/UiFixture.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,7 +23,7 @@ class FormDialogTest : public testing_support::UiFixture {
 
 TEST_F(FormDialogTest, HubIsBuiltFromItsLayout) {
     Start start(folder_);
-    gui::FormDialog& hub = start.hub;
+    QDialog& hub = *start.hub.Window();
     EXPECT_EQ(hub.windowTitle(), "Tippomat");
     EXPECT_EQ(hub.size(), QSize(539, 184));
     auto* okbut = hub.findChild<QPushButton*>("okbut");
@@ -53,7 +54,7 @@ TEST_F(FormDialogTest, HubIsBuiltFromItsLayout) {
 TEST_F(FormDialogTest, ShortcutFieldCapturesAndDialogKeysKeepTheirMeaning) {
     Start start(folder_);
     start.program.hub.Show();
-    QLineEdit* kuerzel = Field(start.hub, "kuerzel");
+    QLineEdit* kuerzel = Field(*start.hub.Window(), "kuerzel");
     QTest::keyClick(kuerzel, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(kuerzel->text(), "Strg+Alt+K");
     QTest::keyClick(kuerzel, Qt::Key_5, Qt::KeypadModifier);
@@ -61,14 +62,14 @@ TEST_F(FormDialogTest, ShortcutFieldCapturesAndDialogKeysKeepTheirMeaning) {
     QTest::keyClick(kuerzel, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
     // Enter presses "&Minimieren": the shortcut becomes the hotkey, never Enter itself.
     QTest::keyClick(kuerzel, Qt::Key_Return);
-    EXPECT_FALSE(start.hub.isVisible());
+    EXPECT_FALSE(start.hub.Window()->isVisible());
     EXPECT_EQ(kuerzel->text(), "Strg+Alt+K");
     EXPECT_EQ(start.state.hotkey.Key(), 0xC04B);
     EXPECT_TRUE(HotkeysEnabled(start));
 
     start.program.hub.Show();
     QTest::keyClick(kuerzel, Qt::Key_Escape);
-    EXPECT_FALSE(start.hub.isVisible()) << "Escape closes";
+    EXPECT_FALSE(start.hub.Window()->isVisible()) << "Escape closes";
     EXPECT_EQ(kuerzel->text(), "Strg+Alt+K");
     EXPECT_TRUE(HotkeysEnabled(start)) << "every close runs the close handler";
 }
@@ -77,7 +78,7 @@ TEST_F(FormDialogTest, CloseBoxRunsTheCloseHandlerAndRestoringRunsNoShowHandler)
     Start start(folder_);
     start.program.hub.Show();
     EXPECT_FALSE(start.state.hotkey.Enabled());
-    start.hub.close();
+    start.hub.Window()->close();
     EXPECT_TRUE(HotkeysEnabled(start));
     EXPECT_NE(IniText().find("[Hauptformular]\r\nSektionVorhanden=1\r\n"), std::string::npos);
 
@@ -85,16 +86,16 @@ TEST_F(FormDialogTest, CloseBoxRunsTheCloseHandlerAndRestoringRunsNoShowHandler)
     // then must not switch them off again.
     start.program.hub.Show();
     start.program.hub.AdmibuttonClick();
-    start.admin.close();
+    start.admin.Window()->close();
     EXPECT_TRUE(HotkeysEnabled(start));
-    start.hub.showMinimized();
-    start.hub.showNormal();
+    start.hub.Window()->showMinimized();
+    start.hub.Window()->showNormal();
     EXPECT_TRUE(HotkeysEnabled(start));
 }
 
 TEST_F(FormDialogTest, AdminFieldTypesCharactersAfterTheShortcutText) {
     Start start(folder_);
-    gui::FormDialog& admin = start.admin;
+    QDialog& admin = *start.admin.Window();
     EXPECT_EQ(admin.windowTitle(), "Administratoreinstellungen");
     EXPECT_EQ(Field(admin, "passwort")->echoMode(), QLineEdit::Normal);
     start.program.admin.Show();
@@ -115,8 +116,8 @@ TEST_F(FormDialogTest, AdminFieldTypesCharactersAfterTheShortcutText) {
 TEST_F(FormDialogTest, RefusalIsShownAsAMessageBox) {
     Start start(folder_);
     start.program.hub.Show();
-    QTest::keyClick(Field(start.hub, "kuerzel"), Qt::Key_F11, Qt::AltModifier);
-    start.hub.findChild<QPushButton*>("okbut")->click();
+    QTest::keyClick(Field(*start.hub.Window(), "kuerzel"), Qt::Key_F11, Qt::AltModifier);
+    start.hub.Window()->findChild<QPushButton*>("okbut")->click();
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0], "Der Shortcut konnte nicht gesetzt werden.\nEr muss sich vom "
                             "Admin-Shortcut unterscheiden!");

@@ -3,6 +3,7 @@
 #include "ui/UiFixture.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -61,6 +62,7 @@ TEST_F(MainWindowTest, LookIsDrawnAsTheSettingsSay) {
     testing_support::WriteBytes(folder_.Path("Tippomat.ini"),
                                 "[EinstellungenHaupt]\r\nbreite=120\r\nhoehe=90\r\nStil=2\r\n");
     Start start(folder_);
+    QCoreApplication::processEvents(); // the font is fitted once the loop runs
     gui::MainWindow& window = start.main;
     EXPECT_EQ(window.size(), QSize(120, 90));
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the user cannot resize it";
@@ -98,7 +100,7 @@ TEST_F(MainWindowTest, MenuFollowsTheLogic) {
                                      "Installieren (aus)", "Laufwerk wechseln (aus)", "Adminmodus",
                                      "Information (aus)", "Hilfe"}));
     actions[2]->menu()->actions()[6]->trigger();
-    EXPECT_TRUE(start.admin.isVisible());
+    EXPECT_TRUE(start.admin.Window()->isVisible());
 
     QTest::mouseClick(&start.main, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     EXPECT_EQ(start.main.toolTip(), "Drücke nun folgenden Buchstaben um das Programm zu starten:");
@@ -108,9 +110,10 @@ TEST_F(MainWindowTest, EndingLeavesOpenDialogsUnclosed) {
     {
         Start start(folder_);
         start.program.hub.Show();
-        QTest::keyClick(start.hub.findChild<QWidget*>("kuerzel"), Qt::Key_K, Qt::ControlModifier);
+        QTest::keyClick(start.hub.Window()->findChild<QWidget*>("kuerzel"), Qt::Key_K,
+                        Qt::ControlModifier);
         start.program.launcher.MenuClick(core::MenuItem::Beenden1);
-        EXPECT_TRUE(start.hub.isVisible()) << "the hub's close handler must not run";
+        EXPECT_TRUE(start.hub.Window()->isVisible()) << "the hub's close handler must not run";
     }
     EXPECT_EQ(IniText().find("kuerzel"), std::string::npos) << IniText();
     EXPECT_NE(IniText().find("[main]"), std::string::npos);
