@@ -387,7 +387,8 @@ int main() {
             }
         }
     }
-    Pause(10000); // start notices and helper threads settle
+    // Start notices go, and Qt's pooled helper threads end after 30 s without work.
+    Pause(40000);
     MeasureIdle({&tippomat, &minimal});
     std::printf("Benchmark: %d starts and %d presses each, turn by turn, on one X server "
                 "(times in ms)",

@@ -1,6 +1,7 @@
 // The yardstick: the smallest Qt Widgets tray program that does what the launcher does on the
 // hot path. A tray icon, a hidden always-on-top popup with a label and a blink timer that runs
-// only while it is shown, a global hotkey (Alt+F10) grabbed on Qt's own X connection, and "k" in
+// only while it is shown, framed as the launcher's default look is (so the window manager does
+// the same work for both), a global hotkey (Alt+F10) grabbed on Qt's own X connection, and "k" in
 // the popup starting a program with QProcess::startDetached.
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
@@ -25,10 +26,12 @@ constexpr xcb_keysym_t kF10 = 0xFFC7;
 class Popup : public QWidget {
   public:
     Popup(QString program, QString stamps)
-        : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+        : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
+                               Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
           program_(std::move(program)), stamps_(std::move(stamps)) {
         setWindowTitle("Start als Referenz");
-        resize(70, 70);
+        setFixedSize(70, 70);
         auto* label = new QLabel("Referenz\naktiv", this);
         label->move(5, 20);
         blink_.setInterval(200);
