@@ -74,6 +74,23 @@ TEST_F(FormDialogTest, ShortcutFieldCapturesAndDialogKeysKeepTheirMeaning) {
     EXPECT_TRUE(HotkeysEnabled(start)) << "every close runs the close handler";
 }
 
+TEST_F(FormDialogTest, AltWithALetterIsAShortcutAndEnterPressesTheFocusedButton) {
+    Start start(folder_);
+    start.program.hub.Show();
+    QDialog& hub = *start.hub.Window();
+    QLineEdit* kuerzel = Field(hub, "kuerzel");
+    kuerzel->setFocus();
+    QTest::keyClick(kuerzel, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(kuerzel->text(), "Alt+S") << "not the mnemonic of \"&Schließen\"";
+    EXPECT_TRUE(hub.isVisible());
+
+    auto* help = hub.findChild<QPushButton*>("HelpBut");
+    help->setFocus();
+    QTest::keyClick(help, Qt::Key_Return);
+    EXPECT_TRUE(hub.isVisible()) << "Enter on \"&Hilfe\" is no \"&Minimieren\"";
+    EXPECT_EQ(kuerzel->text(), "Alt+S");
+}
+
 TEST_F(FormDialogTest, CloseBoxRunsTheCloseHandlerAndRestoringRunsNoShowHandler) {
     Start start(folder_);
     start.program.hub.Show();

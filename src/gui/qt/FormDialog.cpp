@@ -22,6 +22,8 @@ QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+constexpr const char* kCapturesShortcut = "capturesShortcut";
+
 Qt::WindowFlags FlagsOf(dialogs::FrameKind frame) {
     return frame == dialogs::FrameKind::ToolWindow ? Qt::Tool : Qt::Dialog;
 }
@@ -43,6 +45,12 @@ class FormWindow : public QDialog {
     // Escape closes as the close box does.
     void reject() override { close(); }
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // A shortcut field takes Alt with a letter itself instead of a button's mnemonic.
+        if (event->type() == QEvent::ShortcutOverride &&
+            watched->property(kCapturesShortcut).toBool()) {
+            event->accept();
+            return true;
+        }
         if (event->type() == QEvent::KeyPress && owner_.logic_ != nullptr) {
             const auto& key = *static_cast<QKeyEvent*>(event);
             owner_.logic_->KeyDown(watched->objectName().toStdString(), VirtualKeyOf(key),
@@ -86,8 +94,9 @@ QWidget* FormWindow::Create(const dialogs::ControlLayout& control) {
     const QString caption = FromUtf8(control.caption);
     switch (control.type) {
     case dialogs::ControlType::Button: {
+        // Enter presses the focused button; elsewhere the default button.
         auto* button = new QPushButton(PictureIcon(control.picture), caption, this);
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         button->setDefault(control.isDefault);
         connect(button, &QPushButton::clicked, this, [this, name = control.name] {
             if (owner_.logic_ != nullptr) {
@@ -106,6 +115,7 @@ QWidget* FormWindow::Create(const dialogs::ControlLayout& control) {
     case dialogs::ControlType::LabeledEdit: {
         auto* edit = new QLineEdit(FromUtf8(owner_.texts_[control.name]), this);
         edit->setReadOnly(control.readOnly);
+        edit->setProperty(kCapturesShortcut, control.capturesShortcut);
         edit->installEventFilter(this);
         auto* label = new QLabel(caption, this);
         label->setBuddy(edit);
