@@ -22,7 +22,9 @@ HWND CreateHotkeyWindow(HotkeyRegistration::Impl* owner) {
     (void)windowClass;
     HWND window = CreateWindowExW(0, kWindowClass, L"", WS_CHILD, 0, 0, 0, 0, GetDesktopWindow(),
                                   nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    if (window != nullptr) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    }
     return window;
 }
 
@@ -63,7 +65,8 @@ bool HotkeyRegistration::Register(std::uint8_t virtualKey, unsigned modifiers) {
     if (impl_->window == nullptr) {
         impl_->window = CreateHotkeyWindow(impl_.get());
     }
-    return RegisterHotKey(impl_->window, 0, modifiers, virtualKey) != 0;
+    // Without a window the key would be bound to the thread, and never released.
+    return impl_->window != nullptr && RegisterHotKey(impl_->window, 0, modifiers, virtualKey) != 0;
 }
 
 void HotkeyRegistration::Unregister() {
