@@ -33,6 +33,7 @@ HWND CreateHotkeyWindow(HotkeyRegistration::Impl* owner) {
 struct HotkeyRegistration::Impl {
     std::function<void()> onPress;
     HWND window = nullptr;
+    bool registered = false;
 };
 
 namespace {
@@ -66,13 +67,20 @@ bool HotkeyRegistration::Register(std::uint8_t virtualKey, unsigned modifiers) {
         impl_->window = CreateHotkeyWindow(impl_.get());
     }
     // Without a window the key would be bound to the thread, and never released.
-    return impl_->window != nullptr && RegisterHotKey(impl_->window, 0, modifiers, virtualKey) != 0;
+    impl_->registered =
+        impl_->window != nullptr && RegisterHotKey(impl_->window, 0, modifiers, virtualKey) != 0;
+    return impl_->registered;
 }
 
 void HotkeyRegistration::Unregister() {
-    if (impl_->window != nullptr) {
+    if (impl_->registered) {
         UnregisterHotKey(impl_->window, 0);
+        impl_->registered = false;
     }
+}
+
+bool HotkeyRegistration::Registered() const {
+    return impl_->registered;
 }
 
 } // namespace components
