@@ -21,6 +21,14 @@ bool MakeAddress(const std::string& path, sockaddr_un& address) {
     return true;
 }
 
+// A non-blocking local socket and the address of path; -1 when the path is too long.
+int NewSocket(const std::string& path, sockaddr_un& address) {
+    if (!MakeAddress(path, address)) {
+        return -1;
+    }
+    return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+}
+
 // Waits until fd is ready for events; false once the deadline has passed.
 bool WaitFor(int fd, short events, Deadline deadline) {
     for (;;) {
@@ -64,10 +72,7 @@ bool TransferAll(int fd, short events, std::size_t size, Deadline deadline, Oper
 
 int ConnectBefore(const std::string& path, Deadline deadline) {
     sockaddr_un address;
-    if (!MakeAddress(path, address)) {
-        return -1;
-    }
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    const int fd = NewSocket(path, address);
     if (fd < 0) {
         return -1;
     }
@@ -120,10 +125,7 @@ bool PeerIsThisUser(int fd, std::uint32_t& processId) {
 
 int ListenAt(const std::string& path) {
     sockaddr_un address;
-    if (!MakeAddress(path, address)) {
-        return -1;
-    }
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    const int fd = NewSocket(path, address);
     if (fd < 0) {
         return -1;
     }

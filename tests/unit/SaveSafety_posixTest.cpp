@@ -13,15 +13,13 @@
 #include <thread>
 #include <unistd.h>
 
-using config::LaunchFile;
+namespace {
+
+namespace fs = std::filesystem;
 using config::LaunchTable;
 using testing_support::ReadBytes;
 using testing_support::TestFolder;
 using testing_support::WriteBytes;
-
-namespace {
-
-namespace fs = std::filesystem;
 
 LaunchTable TableBinding(const std::string& path) {
     LaunchTable table;
@@ -33,7 +31,7 @@ LaunchTable TableBinding(const std::string& path) {
 
 // The bytes a save of the table writes into a new file.
 std::string SavedBytes(const LaunchTable& table, const std::string& path) {
-    EXPECT_TRUE(config::SaveLaunchTable(table, LaunchFile{path, ""}));
+    EXPECT_TRUE(config::SaveLaunchTable(table, config::LaunchFile{path, ""}));
     return ReadBytes(path);
 }
 
@@ -66,7 +64,7 @@ TEST(SaveSafetyPosix, SaveWritesThroughASymbolicLink) {
     WriteBytes(target, "[Farben]\r\nFarbe1=5\r\n");
     fs::create_symlink("../dotfiles/tippomat.ini", fs::u8path(link));
 
-    ASSERT_TRUE(config::SaveLaunchTable(TableBinding("/bin/x"), LaunchFile{link, ""}));
+    ASSERT_TRUE(config::SaveLaunchTable(TableBinding("/bin/x"), config::LaunchFile{link, ""}));
     EXPECT_TRUE(fs::is_symlink(fs::u8path(link)));
     const config::IniFile saved(target);
     EXPECT_EQ(saved.ReadString("Buchstaben", "A", ""), "/bin/x0");
@@ -93,7 +91,8 @@ TEST(SaveSafetyPosix, KillDuringSaveLeavesOldOrNewContent) {
         const pid_t saver = ::fork();
         if (saver == 0) {
             for (int round = 0;; ++round) {
-                config::SaveLaunchTable(round % 2 == 0 ? second : first, LaunchFile{path, ""});
+                config::SaveLaunchTable(round % 2 == 0 ? second : first,
+                                        config::LaunchFile{path, ""});
             }
         }
         std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
@@ -115,7 +114,8 @@ TEST(SaveSafetyPosix, FullDiskFailsAndKeepsTheOldFile) {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{64, 64};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        return config::SaveLaunchTable(TableBinding("/bin/new"), LaunchFile{path, ""}) ? 1 : 0;
+        return config::SaveLaunchTable(TableBinding("/bin/new"), config::LaunchFile{path, ""}) ? 1
+                                                                                               : 0;
     });
     EXPECT_EQ(result, 0) << "the save must report the failure";
     EXPECT_EQ(ReadBytes(path), original);
