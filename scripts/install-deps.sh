@@ -3,7 +3,8 @@
 set -eu
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxkbcommon-dev
   libxcb1-dev libxcb-keysyms1-dev libxcb-xkb-dev libxcb-xtest0-dev libgtest-dev googletest
-  g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xdotool openbox trayer"
+  g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xdotool openbox trayer
+  clang libclang-rt-14-dev"
 missing=""
 for package in $packages; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -35,18 +35,19 @@ void Tfishotkey::SetEnabled(bool value) {
     }
 }
 
-void Tfishotkey::RegisterKey() {
-    if (registered_) {
-        return;
-    }
-    registered_ = registration_->Register(VirtualKeyOf(key_), HotkeyModifiersOf(key_));
+bool Tfishotkey::Registered() const {
+    return registration_->Registered();
 }
 
-void Tfishotkey::UnregisterKey() {
-    if (registered_) {
-        registration_->Unregister();
-        registered_ = false;
+void Tfishotkey::RegisterKey() {
+    if (!Registered()) {
+        registration_->Register(VirtualKeyOf(key_), HotkeyModifiersOf(key_));
     }
+}
+
+// Also a registration whose grab a mapping change has taken away: it must not come back.
+void Tfishotkey::UnregisterKey() {
+    registration_->Unregister();
 }
 
 } // namespace components

@@ -19,8 +19,9 @@ class Tfishotkey {
 
     ShortcutValue Key() const { return key_; }
     bool Enabled() const { return enabled_; }
-    // True while the shortcut is registered with the window system.
-    bool Registered() const { return registered_; }
+    // True while the shortcut is registered with the window system (on X11 a keyboard mapping
+    // change that makes a grab fail ends that).
+    bool Registered() const;
 
     // A new key moves the registration to it; the same key does nothing.
     void SetKey(ShortcutValue value);
@@ -35,7 +36,6 @@ class Tfishotkey {
     void UnregisterKey();
 
     bool enabled_ = true;
-    bool registered_ = false;
     ShortcutValue key_ = 0;
     std::unique_ptr<HotkeyRegistration> registration_;
 };

@@ -17,7 +17,11 @@ class HotkeyRegistration {
 
     // False, silently, when the window system refuses (another program holds the shortcut).
     bool Register(std::uint8_t virtualKey, unsigned modifiers);
+    // Does nothing when nothing is registered.
     void Unregister();
+    // Whether the window system holds the shortcut for this registration now; a keyboard
+    // mapping change can take it away.
+    bool Registered() const;
 
     struct Impl;
 

@@ -22,7 +22,9 @@ HWND CreateHotkeyWindow(HotkeyRegistration::Impl* owner) {
     (void)windowClass;
     HWND window = CreateWindowExW(0, kWindowClass, L"", WS_CHILD, 0, 0, 0, 0, GetDesktopWindow(),
                                   nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    if (window != nullptr) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    }
     return window;
 }
 
@@ -31,6 +33,7 @@ HWND CreateHotkeyWindow(HotkeyRegistration::Impl* owner) {
 struct HotkeyRegistration::Impl {
     std::function<void()> onPress;
     HWND window = nullptr;
+    bool registered = false;
 };
 
 namespace {
@@ -63,13 +66,21 @@ bool HotkeyRegistration::Register(std::uint8_t virtualKey, unsigned modifiers) {
     if (impl_->window == nullptr) {
         impl_->window = CreateHotkeyWindow(impl_.get());
     }
-    return RegisterHotKey(impl_->window, 0, modifiers, virtualKey) != 0;
+    // Without a window the key would be bound to the thread, and never released.
+    impl_->registered =
+        impl_->window != nullptr && RegisterHotKey(impl_->window, 0, modifiers, virtualKey) != 0;
+    return impl_->registered;
 }
 
 void HotkeyRegistration::Unregister() {
-    if (impl_->window != nullptr) {
+    if (impl_->registered) {
         UnregisterHotKey(impl_->window, 0);
+        impl_->registered = false;
     }
+}
+
+bool HotkeyRegistration::Registered() const {
+    return impl_->registered;
 }
 
 } // namespace components

@@ -17,14 +17,22 @@
 
 namespace components {
 
+// One key grab as the server granted it.
+struct GrabbedKey {
+    xcb_keycode_t code;
+    std::uint16_t modifiers; // the hotkey's modifiers with one lock combination
+};
+
 struct HotkeyRegistration::Impl {
     std::function<void()> onPress;
     std::uint32_t keysym = 0;
     unsigned modifiers = 0; // kModAlt | kModControl | kModShift
-    bool active = false;
-    bool down = false; // held: auto-repeat presses raise nothing
+    bool active = false;    // every grab granted; a mapping change may take that away
+    bool down = false;      // held: auto-repeat presses raise nothing
     std::vector<xcb_keycode_t> keycodes;
     std::uint16_t mask = 0; // the X modifier mask of modifiers
+    // Released with exactly these masks: a mapping change may have moved the lock modifiers.
+    std::vector<GrabbedKey> grabs;
 };
 
 namespace {
@@ -121,12 +129,11 @@ std::uint16_t AltMask(Session& session) {
     return mask != 0 ? mask : static_cast<std::uint16_t>(XCB_MOD_MASK_1);
 }
 
-void Ungrab(Session& session, const HotkeyRegistration::Impl& hotkey) {
-    for (std::uint16_t lock : LockCombinations(session)) {
-        for (xcb_keycode_t code : hotkey.keycodes) {
-            xcb_ungrab_key(session.connection, code, session.root, hotkey.mask | lock);
-        }
+void Ungrab(Session& session, HotkeyRegistration::Impl& hotkey) {
+    for (const GrabbedKey& grab : hotkey.grabs) {
+        xcb_ungrab_key(session.connection, grab.code, session.root, grab.modifiers);
     }
+    hotkey.grabs.clear();
     xcb_flush(session.connection);
 }
 
@@ -140,19 +147,22 @@ bool Grab(Session& session, HotkeyRegistration::Impl& hotkey) {
     if (hotkey.keycodes.empty()) {
         return false;
     }
-    std::vector<xcb_void_cookie_t> cookies;
+    std::vector<std::pair<GrabbedKey, xcb_void_cookie_t>> requests;
     for (std::uint16_t lock : LockCombinations(session)) {
         for (xcb_keycode_t code : hotkey.keycodes) {
-            cookies.push_back(xcb_grab_key_checked(session.connection, 1, session.root,
-                                                   hotkey.mask | lock, code, XCB_GRAB_MODE_ASYNC,
-                                                   XCB_GRAB_MODE_ASYNC));
+            const GrabbedKey key{code, static_cast<std::uint16_t>(hotkey.mask | lock)};
+            requests.emplace_back(
+                key, xcb_grab_key_checked(session.connection, 1, session.root, key.modifiers, code,
+                                          XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
         }
     }
     bool granted = true;
-    for (xcb_void_cookie_t cookie : cookies) {
+    for (const auto& [key, cookie] : requests) {
         if (xcb_generic_error_t* error = xcb_request_check(session.connection, cookie)) {
             granted = false;
             std::free(error);
+        } else {
+            hotkey.grabs.push_back(key);
         }
     }
     if (!granted) {
@@ -161,7 +171,9 @@ bool Grab(Session& session, HotkeyRegistration::Impl& hotkey) {
     return granted;
 }
 
-// After a keyboard mapping change the keycodes may differ: release, recompute, grab again.
+// After a keyboard mapping change the keycodes and lock modifiers may differ: release, recompute,
+// grab again. A hotkey whose grab now fails is no longer registered (and is tried again at the
+// next change).
 void RegrabAll(Session& session) {
     for (HotkeyRegistration::Impl* hotkey : session.registrations) {
         Ungrab(session, *hotkey);
@@ -296,10 +308,12 @@ void HotkeyRegistration::Unregister() {
         return;
     }
     all.erase(found);
-    if (impl_->active) {
-        Ungrab(session, *impl_);
-    }
+    Ungrab(session, *impl_);
     impl_->active = false;
+}
+
+bool HotkeyRegistration::Registered() const {
+    return impl_->active;
 }
 
 } // namespace components

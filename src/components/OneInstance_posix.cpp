@@ -1,37 +1,33 @@
 #include "components/OneInstance.h"
 
+#include "components/GuardServer_posix.h"
+#include "components/GuardSocket_posix.h"
 #include "components/SplitCommandLine.h"
 #include "platform/FileSystem.h"
+#include "platform/UserFolders_posix.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
-#include <sys/socket.h>
+#include <memory>
+#include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/un.h>
-#include <type_traits>
 #include <unistd.h>
 
 namespace components {
 
 namespace {
 
-// The hand-over: process id and length (native byte order, both ends run on this machine),
-// then the command line in UTF-8; the answer is the 32-bit stop or go-on code.
-struct HandOverHeader {
-    std::uint32_t processId;
-    std::uint32_t length;
-};
-
-constexpr std::uint32_t kLongestCommandLine = 1u << 20;
-constexpr int kClientWaitSeconds = 10;
-constexpr int kServerWaitSeconds = 2;
+// How long a new copy waits for the running one, connecting included.
+constexpr auto kClientTime = std::chrono::seconds(10);
 
 struct Guard {
-    int listening = -1;
     std::string socketPath;
+    int lock = -1; // held for the copy's whole run: no other copy touches the socket then
+    dev_t device = 0;
+    ino_t inode = 0;
+    std::unique_ptr<GuardServer> server;
 };
 
 Guard& TheGuard() {
@@ -39,21 +35,27 @@ Guard& TheGuard() {
     return guard;
 }
 
+// A folder of this user's that nobody else can write into; created private where missing.
 bool IsPrivateFolder(const std::string& path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
            info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
 }
 
-// The user's runtime folder, or a private folder in /tmp where the session has none.
+// The user's runtime folder; without one, a folder in the user's own cache folder, which
+// another user cannot create first (a shared folder such as /tmp would let them).
 std::string RuntimeFolder() {
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
         runtime != nullptr && runtime[0] == '/' && IsPrivateFolder(runtime)) {
         return runtime;
     }
-    const std::string fallback = "/tmp/tippomat-" + std::to_string(::getuid());
-    ::mkdir(fallback.c_str(), 0700);
-    return IsPrivateFolder(fallback) ? fallback : std::string();
+    const std::string cache = platform::CacheHome();
+    if (cache.empty()) {
+        return {};
+    }
+    const std::string folder = cache + "/tippomat";
+    platform::CreateDirectories(folder);
+    return IsPrivateFolder(folder) ? folder : std::string();
 }
 
 // The guard name holds a whole path, which a socket file name cannot: it is hashed (FNV-1a).
@@ -72,71 +74,6 @@ std::string SocketPath() {
     return folder + name;
 }
 
-bool MakeAddress(const std::string& path, sockaddr_un& address) {
-    address = {};
-    address.sun_family = AF_UNIX;
-    if (path.empty() || path.size() >= sizeof address.sun_path) {
-        return false;
-    }
-    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-    return true;
-}
-
-bool PeerIsThisUser(int fd) {
-    ucred peer{};
-    socklen_t size = sizeof peer;
-    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
-}
-
-void SetTimeouts(int fd, int seconds) {
-    const timeval limit{seconds, 0};
-    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
-    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
-}
-
-// Runs a socket operation, which may move fewer bytes than asked, until size bytes are moved;
-// false at an error or the end of the stream.
-template <typename Operation> bool TransferAll(size_t size, Operation operation) {
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t moved = operation(done, size - done);
-        if (moved <= 0) {
-            if (moved < 0 && errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        done += static_cast<size_t>(moved);
-    }
-    return true;
-}
-
-bool SendAll(int fd, const void* data, size_t size) {
-    const auto* bytes = static_cast<const char*>(data);
-    return TransferAll(size, [&](size_t done, size_t left) {
-        return ::send(fd, bytes + done, left, MSG_NOSIGNAL);
-    });
-}
-
-bool ReceiveAll(int fd, void* data, size_t size) {
-    auto* bytes = static_cast<char*>(data);
-    return TransferAll(size,
-                       [&](size_t done, size_t left) { return ::recv(fd, bytes + done, left, 0); });
-}
-
-int ConnectTo(const std::string& path) {
-    sockaddr_un address;
-    if (!MakeAddress(path, address)) {
-        return -1;
-    }
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 // The words of this process's command line, joined as one line.
 std::string OwnCommandLine() {
     std::string raw;
@@ -151,35 +88,36 @@ std::string OwnCommandLine() {
     return JoinCommandLine(words);
 }
 
-int Listen(const std::string& path) {
-    sockaddr_un address;
-    if (!MakeAddress(path, address)) {
-        return -1;
+// Takes the socket path for this copy. The lock beside it is held by every copy that serves
+// there, so a socket found without the lock held was left by a copy that crashed.
+bool Listen(Guard& guard) {
+    const std::string lockPath = guard.socketPath + ".lock";
+    guard.lock = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (guard.lock < 0 || ::flock(guard.lock, LOCK_EX | LOCK_NB) != 0) {
+        return false;
     }
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0) {
-        return -1;
-    }
-    auto bind = [&] { return ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address); };
-    if (bind() != 0 && errno == EADDRINUSE) {
-        // Left by a copy that crashed, unless a copy answers there.
-        const int running = ConnectTo(path);
-        if (running >= 0) {
-            ::close(running);
-            ::close(fd);
-            return -1;
+    ::unlink(guard.socketPath.c_str());
+    const int listening = ListenAt(guard.socketPath);
+    struct stat info {};
+    if (listening < 0 || ::stat(guard.socketPath.c_str(), &info) != 0) {
+        if (listening >= 0) {
+            ::close(listening);
         }
-        ::unlink(path.c_str());
-        if (bind() != 0) {
-            ::close(fd);
-            return -1;
-        }
+        return false;
     }
-    if (::listen(fd, 8) != 0) {
-        ::close(fd);
-        return -1;
+    guard.device = info.st_dev;
+    guard.inode = info.st_ino;
+    guard.server = std::make_unique<GuardServer>(listening, detail::AnswerHandOver);
+    return guard.server->Descriptor() >= 0;
+}
+
+// Only the socket this copy bound goes, never one that has replaced it.
+void RemoveOwnSocket(const Guard& guard) {
+    struct stat info {};
+    if (::stat(guard.socketPath.c_str(), &info) == 0 && info.st_dev == guard.device &&
+        info.st_ino == guard.inode) {
+        ::unlink(guard.socketPath.c_str());
     }
-    return fd;
 }
 
 } // namespace
@@ -189,21 +127,19 @@ std::string GuardWindowClassName() {
 }
 
 std::uint32_t NotifyFirstInstance() {
-    const int fd = ConnectTo(SocketPath());
+    const Deadline deadline = std::chrono::steady_clock::now() + kClientTime;
+    const int fd = ConnectBefore(SocketPath(), deadline);
     if (fd < 0) {
         return 0;
     }
+    const std::string commandLine = OwnCommandLine();
+    const auto length = static_cast<std::uint32_t>(commandLine.size());
     std::uint32_t answer = 0;
-    if (PeerIsThisUser(fd)) {
-        SetTimeouts(fd, kClientWaitSeconds);
-        const std::string commandLine = OwnCommandLine();
-        const HandOverHeader header{static_cast<std::uint32_t>(::getpid()),
-                                    static_cast<std::uint32_t>(commandLine.size())};
-        if (!SendAll(fd, &header, sizeof header) ||
-            !SendAll(fd, commandLine.data(), commandLine.size()) ||
-            !ReceiveAll(fd, &answer, sizeof answer)) {
-            answer = 0;
-        }
+    std::uint32_t serverId = 0;
+    if (!PeerIsThisUser(fd, serverId) || !SendBefore(fd, &length, sizeof length, deadline) ||
+        !SendBefore(fd, commandLine.data(), commandLine.size(), deadline) ||
+        !ReceiveBefore(fd, &answer, sizeof answer, deadline)) {
+        answer = 0;
     }
     ::close(fd);
     return answer;
@@ -215,41 +151,33 @@ bool OneInstanceStartup() {
     }
     Guard& guard = TheGuard();
     guard.socketPath = SocketPath();
-    guard.listening = Listen(guard.socketPath);
+    if (!guard.socketPath.empty() && !Listen(guard)) {
+        OneInstanceShutdown();
+    }
     return true;
 }
 
 void OneInstanceShutdown() {
     Guard& guard = TheGuard();
-    if (guard.listening >= 0) {
-        ::close(guard.listening);
-        ::unlink(guard.socketPath.c_str());
-        guard.listening = -1;
+    if (guard.server) {
+        RemoveOwnSocket(guard);
+        guard.server.reset();
+    }
+    if (guard.lock >= 0) {
+        ::close(guard.lock);
+        guard.lock = -1;
     }
 }
 
 int GuardDescriptor() {
-    return TheGuard().listening;
+    const Guard& guard = TheGuard();
+    return guard.server ? guard.server->Descriptor() : -1;
 }
 
 void ServeGuard() {
-    const int fd = ::accept4(TheGuard().listening, nullptr, nullptr, SOCK_CLOEXEC);
-    if (fd < 0) {
-        return;
+    if (Guard& guard = TheGuard(); guard.server) {
+        guard.server->Serve();
     }
-    // Another user's process is never answered.
-    HandOverHeader header{};
-    if (PeerIsThisUser(fd)) {
-        SetTimeouts(fd, kServerWaitSeconds);
-        if (ReceiveAll(fd, &header, sizeof header) && header.length <= kLongestCommandLine) {
-            std::string commandLine(header.length, '\0');
-            if (ReceiveAll(fd, commandLine.data(), commandLine.size())) {
-                const std::uint32_t answer = detail::AnswerHandOver(header.processId, commandLine);
-                SendAll(fd, &answer, sizeof answer);
-            }
-        }
-    }
-    ::close(fd);
 }
 
 } // namespace components

@@ -210,8 +210,10 @@ std::string IniFile::Text() const {
 bool IniFile::UpdateFile() {
     const std::string text = Text();
     std::optional<std::string> bytes = platform::EncodeText(text, encoding_);
-    if (!bytes) {
-        // The code page cannot hold the text: UTF-8 with a mark keeps every character.
+    // The code page cannot hold the text, or its bytes happen to form UTF-8 and would be read
+    // back as other characters: UTF-8 with a mark keeps every character.
+    if (!bytes || (encoding_ == platform::TextEncoding::Ansi &&
+                   platform::UnmarkedEncoding(*bytes) != platform::TextEncoding::Ansi)) {
         encoding_ = platform::TextEncoding::Utf8WithMark;
         bytes = platform::EncodeText(text, encoding_);
     }

@@ -138,23 +138,20 @@ void LoadLaunchTable(LaunchTable& table, const LaunchFile& file) {
     table.BuildKeyListText();
 }
 
+// A file that cannot be read throws before anything is written: its content would be lost.
 bool SaveLaunchTable(const LaunchTable& table, const LaunchFile& file) {
-    try {
-        IniFile ini(file.path);
-        for (std::string_view section : {"Buchstaben", "Zahlen", "Funktionstasten"}) {
-            ini.EraseSection(section);
-        }
-        for (int index = 0; index < kSlotCount; ++index) {
-            const SlotKeys keys = KeysOf(index);
-            const LaunchSlot& slot = table.Slot(index);
-            ini.WriteString(keys.section, keys.name, slot.Path);
-            ini.WriteString(keys.section, "V" + keys.suffix, slot.WorkDir);
-            ini.WriteString(keys.section, "P" + keys.suffix, slot.Params);
-        }
-        return ini.UpdateFile();
-    } catch (const IniFileError&) {
-        return false;
+    IniFile ini(file.path);
+    for (std::string_view section : {"Buchstaben", "Zahlen", "Funktionstasten"}) {
+        ini.EraseSection(section);
     }
+    for (int index = 0; index < kSlotCount; ++index) {
+        const SlotKeys keys = KeysOf(index);
+        const LaunchSlot& slot = table.Slot(index);
+        ini.WriteString(keys.section, keys.name, slot.Path);
+        ini.WriteString(keys.section, "V" + keys.suffix, slot.WorkDir);
+        ini.WriteString(keys.section, "P" + keys.suffix, slot.Params);
+    }
+    return ini.UpdateFile();
 }
 
 void ReplaceDrivePrefix(std::string& path, std::string_view drive) {

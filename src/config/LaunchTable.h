@@ -57,7 +57,8 @@ LaunchFile LaunchFileFor(bool portableMode, const std::string& iniPath,
 
 // Throws config::IniFileError when the file exists but cannot be read; the table is then kept.
 void LoadLaunchTable(LaunchTable& table, const LaunchFile& file);
-// False when the file could not be written; it is then left as it was.
+// False when the file could not be written; it is then left as it was. Throws
+// config::IniFileError when the file exists but cannot be read.
 bool SaveLaunchTable(const LaunchTable& table, const LaunchFile& file);
 
 // Replaces the first as many characters of path as drive has by drive.

@@ -95,18 +95,19 @@ std::string GetProductName(const std::string& file) {
     return strings->productName;
 }
 
+// The ".exe" test comes first, so a folder named "x.exe" is told as a started program.
 std::string StartNotice(const std::string& storedPath, const std::string& startedPath) {
+    if (platform::ExtensionOf(storedPath) == ".exe") {
+        try {
+            return "Gestartet: " + GetProductName(storedPath);
+        } catch (const ProductNameError&) {
+            return "Gestartet: " + startedPath;
+        }
+    }
     if (platform::DirectoryExists(storedPath)) {
         return "Geöffnet: " + storedPath;
     }
-    if (platform::ExtensionOf(storedPath) != ".exe") {
-        return "Gestartet: " + storedPath;
-    }
-    try {
-        return "Gestartet: " + GetProductName(storedPath);
-    } catch (const ProductNameError&) {
-        return "Gestartet: " + startedPath;
-    }
+    return "Gestartet: " + storedPath;
 }
 
 } // namespace core

@@ -89,7 +89,8 @@ ShortcutValue TextToShortCut(std::string_view text) {
     for (bool found = true; found;) {
         found = false;
         for (const Prefix& prefix : kPrefixes) {
-            if (StartsWithText(text, prefix.text)) {
+            // Only with a key after it: "Alt+^" is Alt with the key named "^".
+            if (text.size() > prefix.text.size() && StartsWithText(text, prefix.text)) {
                 bits |= prefix.bit;
                 text.remove_prefix(prefix.text.size());
                 found = true;

@@ -55,6 +55,48 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a path finally names: a symbolic link is followed (also a dangling one), so that a
+// save replaces the linked file in its own folder instead of turning the link into a file.
+std::string FinalTarget(std::string path) {
+    for (int depth = 0; depth < 40; ++depth) {
+        std::vector<char> buffer(PATH_MAX);
+        const ssize_t length = ::readlink(path.c_str(), buffer.data(), buffer.size());
+        if (length <= 0 || static_cast<size_t>(length) >= buffer.size()) {
+            return path;
+        }
+        std::string target(buffer.data(), static_cast<size_t>(length));
+        if (target[0] != '/') {
+            target = FolderOf(path) + '/' + target;
+        }
+        path = std::move(target);
+    }
+    return path;
+}
+
+// Without this the new name may be lost at a power cut although the file's bytes are on disk.
+bool SyncFolder(const std::string& folder) {
+    FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return directory.get() >= 0 && ::fsync(directory.get()) == 0;
+}
+
+// A file the user protected by taking away every write permission (even root's saves must not
+// replace it) or one this process may not write.
+bool IsProtected(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return false;
+    }
+    return (info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 } // namespace
 
 bool DirectoryExists(const std::string& path) {
@@ -108,17 +150,22 @@ ReadStatus ReadWholeFile(const std::string& path, std::string& bytes) {
 }
 
 bool ReplaceFileContent(const std::string& path, std::string_view bytes) {
-    std::string temporary = path + ".XXXXXX";
+    const std::string target = FinalTarget(path);
+    if (IsProtected(target)) {
+        return false;
+    }
+    std::string temporary = target + ".XXXXXX";
     FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
     if (file.get() < 0) {
         return false;
     }
     const bool written = WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0 && file.Close();
-    if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }
-    return true;
+    // Not confirmed until the new name is on disk as well.
+    return SyncFolder(FolderOf(target));
 }
 
 std::string ProgramFilePath() {

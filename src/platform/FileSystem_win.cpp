@@ -39,8 +39,59 @@ class FileHandle {
     HANDLE handle_;
 };
 
+// Opens whatever a path finally names, through symbolic links, for asking about it only.
+FileHandle OpenForQuery(const std::wstring& path) {
+    return FileHandle(CreateFileW(path.c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+// The attributes of what the path names; a symbolic link counts as what it points to, so a
+// dangling one names nothing.
 DWORD Attributes(const std::string& path) {
-    return path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(Wide(path).c_str());
+    if (path.empty()) {
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    const std::wstring wide = Wide(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        return attributes;
+    }
+    const FileHandle target = OpenForQuery(wide);
+    BY_HANDLE_FILE_INFORMATION info{};
+    return target.get() != INVALID_HANDLE_VALUE && GetFileInformationByHandle(target.get(), &info)
+               ? info.dwFileAttributes
+               : INVALID_FILE_ATTRIBUTES;
+}
+
+// The file a save replaces: the target of a symbolic link, so that the link stays a link.
+std::wstring FinalTarget(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        return path;
+    }
+    const FileHandle target = OpenForQuery(path);
+    std::wstring final(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            target.get() == INVALID_HANDLE_VALUE
+                ? 0
+                : GetFinalPathNameByHandleW(target.get(), final.data(),
+                                            static_cast<DWORD>(final.size()), VOLUME_NAME_DOS);
+        if (length == 0) {
+            return path;
+        }
+        if (length < final.size()) {
+            final.resize(length);
+            break;
+        }
+        final.resize(length);
+    }
+    // "\\?\C:\x" and "\\?\UNC\server\share\x" back to the forms the program uses.
+    if (final.rfind(L"\\\\?\\UNC\\", 0) == 0) {
+        return L"\\\\" + final.substr(8);
+    }
+    return final.rfind(L"\\\\?\\", 0) == 0 ? final.substr(4) : final;
 }
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
@@ -111,13 +162,26 @@ ReadStatus ReadWholeFile(const std::string& path, std::string& bytes) {
 }
 
 bool ReplaceFileContent(const std::string& path, std::string_view bytes) {
-    const std::wstring target = Wide(path);
+    const std::wstring target = FinalTarget(Wide(path));
+    const DWORD old = GetFileAttributesW(target.c_str());
+    // A file the user made read-only is not replaced behind their back.
+    if (old != INVALID_FILE_ATTRIBUTES && (old & FILE_ATTRIBUTE_READONLY)) {
+        return false;
+    }
+    // The new file keeps what the user set on the old one (hidden, for example).
+    const DWORD kept = old == INVALID_FILE_ATTRIBUTES
+                           ? FILE_ATTRIBUTE_NORMAL
+                           : (old & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                     FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED)) |
+                                 FILE_ATTRIBUTE_NORMAL;
     const std::wstring temporary = target + L".tmp" + std::to_wstring(GetCurrentProcessId());
-    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(
+        CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, kept, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
         return false;
     }
+    // Flushed before the replace, and the replace written through: a power cut leaves either
+    // the old or the new file.
     const bool written =
         WriteAll(file.get(), bytes) && FlushFileBuffers(file.get()) && file.Close();
     if (!written || !MoveFileExW(temporary.c_str(), target.c_str(),

@@ -86,6 +86,25 @@ TEST(WindowsHotkey, ShortcutHeldElsewhereFailsSilently) {
     EXPECT_TRUE(hotkey.Registered()) << "a later free shortcut works";
 }
 
+// A hidden window refused by a hook: no registration, so the key is not bound to the thread,
+// and a later try with a window works.
+TEST(WindowsHotkey, NoWindowRegistersNothing) {
+    const HHOOK refuseWindows = SetWindowsHookExW(
+        WH_CBT,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            return code == HCBT_CREATEWND ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    ASSERT_NE(refuseWindows, nullptr);
+    Tfishotkey hotkey;
+    hotkey.SetKey(0x8076); // Alt+F7
+    EXPECT_FALSE(hotkey.Registered());
+    EXPECT_TRUE(IsFree(MOD_ALT, VK_F7));
+    UnhookWindowsHookEx(refuseWindows);
+    hotkey.SetEnabled(true);
+    EXPECT_TRUE(hotkey.Registered());
+}
+
 TEST(WindowsHotkey, PressRaisesTheEventOfItsComponent) {
     Tfishotkey user;
     Tfishotkey admin;

@@ -10,6 +10,7 @@
 #include <xcb/xkb.h>
 #undef explicit
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -155,6 +156,85 @@ TEST_F(X11HotkeyTest, TwoComponentsAndReleaseOnDisable) {
     Press({kShiftL, kControlL, 'k'});
     Pump();
     EXPECT_EQ(adminPresses, 1);
+}
+
+// Whether another client may grab the key with exactly these modifiers now (it is then let go).
+bool IsFree(xcb_keycode_t code, std::uint16_t modifiers) {
+    xcb_connection_t* other = xcb_connect(nullptr, nullptr);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(other)).data->root;
+    xcb_generic_error_t* error =
+        xcb_request_check(other, xcb_grab_key_checked(other, 1, root, modifiers, code,
+                                                      XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+    std::free(error);
+    xcb_disconnect(other);
+    return error == nullptr;
+}
+
+// Moves NumLock from one modifier to another in the modifier map (rows by bit: Mod2 is 4).
+void MoveNumLock(xcb_connection_t* connection, xcb_keycode_t numLock, int from, int to) {
+    xcb_get_modifier_mapping_reply_t* reply =
+        xcb_get_modifier_mapping_reply(connection, xcb_get_modifier_mapping(connection), nullptr);
+    ASSERT_NE(reply, nullptr);
+    const int perModifier = reply->keycodes_per_modifier;
+    const xcb_keycode_t* current = xcb_get_modifier_mapping_keycodes(reply);
+    std::vector<xcb_keycode_t> map(current, current + 8 * perModifier);
+    std::free(reply);
+    std::replace(map.begin() + from * perModifier, map.begin() + (from + 1) * perModifier, numLock,
+                 xcb_keycode_t{0});
+    const auto free = std::find(map.begin() + to * perModifier,
+                                map.begin() + (to + 1) * perModifier, xcb_keycode_t{0});
+    ASSERT_NE(free, map.begin() + (to + 1) * perModifier);
+    *free = numLock;
+    xcb_set_modifier_mapping_reply_t* set = xcb_set_modifier_mapping_reply(
+        connection,
+        xcb_set_modifier_mapping(connection, static_cast<std::uint8_t>(perModifier), map.data()),
+        nullptr);
+    ASSERT_NE(set, nullptr);
+    EXPECT_EQ(set->status, XCB_MAPPING_STATUS_SUCCESS);
+    std::free(set);
+}
+
+// The grabs made with the old lock masks are the ones released, so none stays behind.
+TEST_F(X11HotkeyTest, MappingChangeReleasesTheGrabsAsTheyWereMade) {
+    Tfishotkey hotkey;
+    hotkey.SetKey(0x8078); // Alt+F9
+    ASSERT_TRUE(hotkey.Registered());
+    const std::uint16_t altNumLock = XCB_MOD_MASK_1 | XCB_MOD_MASK_2;
+    ASSERT_FALSE(IsFree(Code(kF9), altNumLock)) << "NumLock is expected on Mod2";
+    MoveNumLock(connection_, Code(kNumLock), 4, 5);
+    Pump();
+    EXPECT_TRUE(hotkey.Registered());
+    EXPECT_TRUE(IsFree(Code(kF9), altNumLock)) << "a grab with the old NumLock mask stayed";
+    EXPECT_FALSE(IsFree(Code(kF9), XCB_MOD_MASK_1 | XCB_MOD_MASK_3));
+    MoveNumLock(connection_, Code(kNumLock), 5, 4);
+    Pump();
+}
+
+// After a mapping change another client holds one of the key's new variants: the hotkey is no
+// longer registered, and says so.
+TEST_F(X11HotkeyTest, FailedGrabAfterMappingChangeClearsRegistered) {
+    const xcb_keycode_t spare = 251;
+    xcb_connection_t* other = xcb_connect(nullptr, nullptr);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(other)).data->root;
+    xcb_grab_key(other, 1, root, XCB_MOD_MASK_1, spare, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+    std::free(xcb_get_input_focus_reply(other, xcb_get_input_focus(other), nullptr));
+
+    Tfishotkey hotkey;
+    hotkey.SetKey(0x8078); // Alt+F9
+    ASSERT_TRUE(hotkey.Registered());
+    const xcb_keysym_t f9 = kF9;
+    xcb_change_keyboard_mapping(connection_, 1, spare, 1, &f9);
+    xcb_flush(connection_);
+    Pump();
+    EXPECT_FALSE(hotkey.Registered());
+    EXPECT_TRUE(IsFree(Code(kF9), XCB_MOD_MASK_1)) << "the variants granted are let go";
+
+    xcb_disconnect(other);
+    const xcb_keysym_t none = 0;
+    xcb_change_keyboard_mapping(connection_, 1, spare, 1, &none);
+    xcb_flush(connection_);
+    Pump();
+    EXPECT_TRUE(hotkey.Registered()) << "tried again at the next change";
 }
 
 TEST_F(X11HotkeyTest, KeyboardMappingChangeGrabsAgain) {

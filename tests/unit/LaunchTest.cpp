@@ -38,6 +38,10 @@ TEST(StartNotice, NamesFolderFileOrStartedPath) {
     EXPECT_EQ(StartNotice(upper, upper), "Gestartet: " + upper) << "only .exe reads versions";
     // The stored path is gone (a drive rule started another): the started path is named.
     EXPECT_EQ(StartNotice(folder.Path("gone.exe"), document), "Gestartet: " + document);
+    // The ".exe" test comes before the folder test: a folder of that name is no opened folder.
+    const std::string exeFolder = folder.Path("tools.exe");
+    ASSERT_TRUE(platform::CreateDirectories(exeFolder));
+    EXPECT_EQ(StartNotice(exeFolder, exeFolder), "Gestartet: " + exeFolder);
 }
 
 TEST(GetProductName, MissingFileIsAnError) {

@@ -44,6 +44,17 @@ TEST(ShortCut, TextsAsStoredAndTyped) {
     EXPECT_EQ(TextToShortCut("F25"), 0);
 }
 
+// Also keys whose name looks like a prefix ("^" on a German keyboard).
+TEST(ShortCut, EveryNamedKeySurvivesItsText) {
+    for (unsigned code = 8; code <= 255; ++code) {
+        const std::string text = ShortCutToText(static_cast<std::uint16_t>(0x8000 | code));
+        if (!text.empty()) {
+            EXPECT_EQ(ShortCutToText(TextToShortCut(text)), text) << code;
+        }
+    }
+    EXPECT_EQ(TextToShortCut("^^"), TextToShortCut("Strg+^"));
+}
+
 TEST(ShortCut, KeypadDigitsShowAsDigitsAndReadAsMainKeys) {
     EXPECT_EQ(ShortCutToText(96 + 5), "5");
     EXPECT_EQ(ShortCutToText(0x8000 | (96 + 5)), "Alt+5");
