@@ -109,17 +109,19 @@ void THauptformular::FormClose() {
     // A file that cannot take the hub's values must not keep the bindings from being saved nor
     // leave the hotkeys off.
     SaveState();
-    if (config::SaveLaunchTable(state_.table, state_.LaunchFile())) {
-        try {
+    // A file that cannot be read is not saved over: its read error is told as it is.
+    try {
+        if (config::SaveLaunchTable(state_.table, state_.LaunchFile())) {
             config::LoadLaunchTable(state_.table, state_.LaunchFile());
-        } catch (const config::IniFileError& error) {
-            view_.ShowMessage(core::MessageKind::Error, error.what(), 200);
+        } else {
+            view_.ShowMessage(core::MessageKind::Error,
+                              "Die Einstellungen konnten nicht gespeichert werden.\rIm "
+                              "Portablemode muss das Programmverzeichnis für Benutzer "
+                              "beschreibbar sein.",
+                              200);
         }
-    } else {
-        view_.ShowMessage(core::MessageKind::Error,
-                          "Die Einstellungen konnten nicht gespeichert werden.\rIm Portablemode "
-                          "muss das Programmverzeichnis für Benutzer beschreibbar sein.",
-                          200);
+    } catch (const config::IniFileError& error) {
+        view_.ShowMessage(core::MessageKind::Error, error.what(), 200);
     }
     // However the hub is closed, the hotkeys that its showing switched off work again.
     SetHotkeysEnabled(state_.hotkey, state_.adminhotkey, true);

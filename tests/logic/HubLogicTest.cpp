@@ -138,4 +138,20 @@ TEST_F(PortableHubTest, UnwritableFileAtTheCloseIsReportedAndTheBindingsAreSaved
     EXPECT_TRUE(HotkeysEnabled(*start));
 }
 
+TEST_F(PortableHubTest, UnreadableTableFileIsToldAsAReadErrorAndKeptAsItIs) {
+    auto start = NewStart();
+    start->hub.Show();
+    start->hubView.numbers["PortableModus"] = 1;
+    // A folder where the file beside the program should be cannot be read as a file.
+    std::filesystem::create_directories(
+        std::filesystem::u8path(folder_.Path("Programm/Tippomat.ini")));
+    start->hub.FormClose();
+    ASSERT_EQ(start->hubView.messages.size(), 1u);
+    EXPECT_EQ(start->hubView.messages[0].text.find("Die Einstellungen konnten nicht"),
+              std::string::npos)
+        << "not the message for an unwritable file";
+    EXPECT_EQ(start->hubView.messages[0].helpContext, 200);
+    EXPECT_TRUE(HotkeysEnabled(*start));
+}
+
 } // namespace
