@@ -161,6 +161,16 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         UserClose();
         return 0;
+    case WM_NEXTDLGCTL:
+        // Tab and Shift+Tab as the dialog manager asks for them: an edit comes with its text
+        // selected.
+        if (const HWND next = LOWORD(lParam) != 0
+                                  ? reinterpret_cast<HWND>(wParam)
+                                  : GetNextDlgTabItem(window_, GetFocus(), wParam != 0)) {
+            SetFocus(next);
+            SendMessageW(next, EM_SETSEL, 0, -1);
+        }
+        return 0;
     case DM_GETDEFID:
         for (const ControlWindow& control : controls_) {
             if (control.layout->isDefault) {
@@ -269,13 +279,7 @@ HWND FormWindow::Control(const std::string& name) const {
 
 std::string FormWindow::Text(const std::string& control) const {
     const HWND edit = Control(control);
-    if (edit == nullptr) {
-        return {};
-    }
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-    return platform::Narrow(text);
+    return edit != nullptr ? TextOf(edit) : std::string();
 }
 
 void FormWindow::SetText(const std::string& control, const std::string& text) {

@@ -36,6 +36,13 @@ int Scale(int pixels, UINT dpi) {
     return MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
 }
 
+std::string TextOf(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return platform::Narrow(text);
+}
+
 std::wstring WideLines(std::string_view text) {
     const std::wstring wide = platform::Wide(text);
     std::wstring lines;

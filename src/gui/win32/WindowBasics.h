@@ -19,6 +19,9 @@ HFONT CreateTahoma(int height, int weight = FW_NORMAL, DWORD quality = DEFAULT_Q
 // Pixels at 96 dots per inch to pixels at dpi.
 int Scale(int pixels, UINT dpi);
 
+// A window's text in UTF-8.
+std::string TextOf(HWND window);
+
 // UTF-16 with each lone "\r" made a "\r\n", so that a "\r" breaks the line as the logic means.
 std::wstring WideLines(std::string_view text);
 
