@@ -141,19 +141,12 @@ SIZE FormWindow::FrameSize(UINT dpi) const {
 }
 
 ATOM FormWindow::WindowClass() {
-    static const ATOM atom = RegisterWindowClass(kClassName, WindowProc, COLOR_BTNFACE);
+    static const ATOM atom =
+        RegisterWindowClass(kClassName, WindowProcedure<FormWindow>, COLOR_BTNFACE);
     return atom;
 }
 
-LRESULT CALLBACK FormWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    FormWindow* self = WindowObject<FormWindow>(window, message, lParam);
-    if (self == nullptr || self->window_ == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return Guarded([&] { return self->Handle(message, wParam, lParam); });
-}
-
-LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         Command(LOWORD(wParam), HIWORD(wParam));

@@ -49,10 +49,10 @@ class FormWindow : public dialogs::DialogView {
     };
 
     static ATOM WindowClass();
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR self);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    template <class Window> friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleControl(const ControlWindow& control, UINT message, WPARAM wParam, LPARAM lParam);
     void Create(const dialogs::ControlLayout& layout, int id);
     void Place(UINT dpi);

@@ -36,7 +36,8 @@ MainWindow::MainWindow()
     : tray_(kTrayMessage, L"Rechts klicken um Menü aufzurufen"),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
       background_(GetSysColor(COLOR_BTNFACE)) {
-    static const ATOM windowClass = RegisterWindowClass(kClassName, WindowProc, -1);
+    static const ATOM windowClass =
+        RegisterWindowClass(kClassName, WindowProcedure<MainWindow>, -1);
     (void)windowClass;
     window_ = CreateWindowExW(kPopupExStyle, kClassName, L"Tippomat", kPopupStyle, 6, 37, 219, 143,
                               nullptr, nullptr, GetModuleHandleW(nullptr), this);
@@ -51,15 +52,7 @@ MainWindow::~MainWindow() {
     DeleteObject(labelFont_);
 }
 
-LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    MainWindow* self = WindowObject<MainWindow>(window, message, lParam);
-    if (self == nullptr || self->window_ == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return Guarded([&] { return self->Handle(message, wParam, lParam); });
-}
-
-LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
         return 1;

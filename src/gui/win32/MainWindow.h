@@ -62,8 +62,8 @@ class MainWindow : public core::MainView {
     void EndProgram() override;
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    template <class Window> friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     core::Size SetLabelFont(int height);
     void MouseDown(core::MouseButton button, LPARAM where);

@@ -25,17 +25,6 @@ std::string TextOf(HWND window);
 // UTF-16 with each lone "\r" made a "\r\n", so that a "\r" breaks the line as the logic means.
 std::wstring WideLines(std::string_view text);
 
-// The window object stored at WM_NCCREATE from the creation parameter.
-template <class Window> Window* WindowObject(HWND window, UINT message, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* object =
-            static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
-        return object;
-    }
-    return reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
 // An error that escapes an event handler is reported, and the program runs on.
 void ReportError(const char* what);
 template <class Handler> LRESULT Guarded(Handler&& handler) {
@@ -45,6 +34,22 @@ template <class Handler> LRESULT Guarded(Handler&& handler) {
         ReportError(error.what());
     }
     return 0;
+}
+
+// The window procedure of a class whose objects handle their messages in OnMessage: the object
+// comes with WM_NCCREATE as the creation parameter and gets the messages once Handle() is set.
+template <class Window>
+LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr || self->Handle() == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return Guarded([&] { return self->OnMessage(message, wParam, lParam); });
 }
 
 } // namespace wingui
