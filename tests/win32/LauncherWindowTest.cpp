@@ -60,10 +60,14 @@ TEST_F(LauncherWindowTest, HotkeyShowsThePopupInFrontAndEscapeHidesIt) {
     EXPECT_FALSE(KillTimer(popup, MainWindow::kBlinkTimer)) << "no blinking while hidden";
 }
 
-TEST_F(LauncherWindowTest, TrayIconIsAddedAtStartAndRemovedWithTheWindow) {
+TEST_F(LauncherWindowTest, TrayIconIsAddedAtStartShowsTheNoticeAndGoesWithTheWindow) {
     auto start = NewStart();
     const HWND window = start->windows.main.Handle();
     EXPECT_TRUE(TaskbarHasIcon(window));
+    // A program that ends at once; not an ".exe" to the notice, which then names the path.
+    const std::string program = "C:\\windows\\system32\\rundll32.EXE";
+    start->launcher().StartEntry(program, "", "");
+    EXPECT_EQ(start->windows.main.LastNotice(), "Gestartet: " + program);
     start.reset();
     EXPECT_FALSE(TaskbarHasIcon(window));
 }

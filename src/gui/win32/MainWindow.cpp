@@ -306,8 +306,9 @@ void MainWindow::ShowTrayIcon() {
 }
 
 void MainWindow::ShowNotice(const std::string& title, const std::string& text) {
-    lastNotice_ = text;
-    tray_.Notify(title, text);
+    if (tray_.Notify(title, text)) {
+        lastNotice_ = text;
+    }
 }
 
 void MainWindow::SetMenuItemEnabled(core::MenuItem item, bool enabled) {

@@ -35,6 +35,7 @@ class MainWindow : public core::MainView {
     HWND Handle() const { return window_; }
     const PopupMenu& Menu() const { return menu_; }
     bool TrayIconShown() const { return tray_.IsShown(); }
+    // The last notice the taskbar took.
     const std::string& LastNotice() const { return lastNotice_; }
 
     core::Size ScreenSize() const override;
