@@ -1,7 +1,6 @@
 // The hub and the admin dialog as Win32 windows: what they show, where, in which tab order, and
 // what their keys, buttons and closes do.
 #include "win32/FaceFixture.h"
-#include "win32/KeyInput.h"
 
 #include "gui/win32/WindowBasics.h"
 
@@ -95,30 +94,32 @@ TEST_F(DialogWindowTest, TabWalksTheEnabledControlsInTabOrder) {
         (std::vector<std::string>{"benutzername", "passwort", "kuerzel", "okbut", "helpbut"}));
 }
 
+// A key going down in a window while the modifiers are held, as this thread's key state says.
+void KeyDownHolding(HWND window, WPARAM key, std::initializer_list<BYTE> modifiers) {
+    BYTE before[256];
+    GetKeyboardState(before);
+    BYTE held[256] = {};
+    for (const BYTE modifier : modifiers) {
+        held[modifier] = 0x80;
+    }
+    SetKeyboardState(held);
+    KeyDownIn(window, key);
+    SetKeyboardState(before);
+}
+
 TEST_F(DialogWindowTest, ShortcutFieldsShowTheLastCombinationPressed) {
     auto start = NewStart();
     wingui::ProgramWindows& windows = start->windows;
     windows.program->hub.Show();
     const HWND hubField = windows.hub.Control("kuerzel");
-    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == windows.hub.Handle(); }));
-    SetFocus(hubField);
-    // Real presses: while the hub is shown, no hotkey takes them away.
-    testing_support::PressKeys({VK_CONTROL, VK_MENU, 'K'});
-    EXPECT_TRUE(PumpUntil([&] { return wingui::TextOf(hubField) == "Strg+Alt+K"; }))
-        << wingui::TextOf(hubField);
+    KeyDownHolding(hubField, VK_CONTROL, {VK_CONTROL});
+    KeyDownHolding(hubField, VK_MENU, {VK_CONTROL, VK_MENU});
+    KeyDownHolding(hubField, 'K', {VK_CONTROL, VK_MENU});
+    EXPECT_EQ(wingui::TextOf(hubField), "Strg+Alt+K");
     windows.program->hub.Close();
 
     windows.program->admin.Show();
-    const HWND adminField = windows.admin.Control("kuerzel");
-    SetFocus(adminField);
-    // Shift and Ctrl held, as this thread's key state says.
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    BYTE held[256] = {};
-    held[VK_SHIFT] = held[VK_CONTROL] = 0x80;
-    SetKeyboardState(held);
-    KeyDownIn(adminField, VK_F5);
-    SetKeyboardState(keys);
+    KeyDownHolding(windows.admin.Control("kuerzel"), VK_F5, {VK_SHIFT, VK_CONTROL});
     EXPECT_EQ(windows.admin.Text("kuerzel"), "Umsch+Strg+F5");
 }
 
