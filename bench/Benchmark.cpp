@@ -1,6 +1,10 @@
-// Measures the program as a user meets it: hotkey press -> popup mapped, key press -> bound
-// program started, program start -> tray icon shown, and idle memory and wake-ups while the
-// popup is hidden. Needs an X server with a window manager and a tray host (bench/run.sh).
+// Measures the launcher as a user meets it, side by side with the smallest Qt tray program that
+// does the same on the hot path (MinimalTray), in the same X session and turn by turn: program
+// start -> tray icon docked, hotkey -> popup mapped (also the first press after a start), key in
+// the popup -> bound program started, and idle memory and wake-ups while the popup is hidden.
+// Map and dock times come from the X server's own notifications (SubstructureNotify on the
+// root window), read as they arrive. Needs Xvfb with a window manager and a tray host
+// (bench/run.sh).
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
 #include <xcb/xtest.h>
@@ -15,7 +19,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
-#include <sstream>
+#include <poll.h>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -24,43 +28,82 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-constexpr int kRounds = 50;
+constexpr int kStarts = 10;
+constexpr int kPresses = 50;
 constexpr int kIdleSeconds = 30;
+constexpr xcb_keysym_t kAlt = 0xFFE9, kEscape = 0xFF1B, kF10 = 0xFFC7, kF12 = 0xFFC9;
 
-long long MonotonicNanoseconds() {
+double NowMs() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
-struct X {
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    xcb_key_symbols_t* symbols = xcb_key_symbols_alloc(connection);
+void Pause(int milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
 
-    xcb_keycode_t Code(xcb_keysym_t keysym) {
-        xcb_keycode_t* codes = xcb_key_symbols_get_keycode(symbols, keysym);
-        const xcb_keycode_t code = codes != nullptr ? codes[0] : 0;
-        std::free(codes);
-        return code;
+struct Program {
+    const char* name;
+    std::string path;
+    std::vector<std::string> arguments;
+    xcb_keysym_t hotkey;     // with Alt
+    std::string popupTitle;  // the beginning of the popup's title
+    std::string windowClass; // part of WM_CLASS
+    std::string stamps;      // the bound program appends its start time here
+    pid_t pid = 0;
+    std::map<std::string, std::vector<double>> samples;
+};
+
+class X {
+  public:
+    X() {
+        if (xcb_connection_has_error(connection_) == 0) {
+            const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+            xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
+            xcb_flush(connection_);
+        }
     }
-    void Key(std::uint8_t type, xcb_keysym_t keysym) {
-        xcb_test_fake_input(connection, type, Code(keysym), XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-    }
+    bool Usable() const { return xcb_connection_has_error(connection_) == 0; }
+
     void Press(std::vector<xcb_keysym_t> keys) {
         for (xcb_keysym_t key : keys) {
-            Key(XCB_KEY_PRESS, key);
+            Send(XCB_KEY_PRESS, key);
         }
         for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
-            Key(XCB_KEY_RELEASE, *key);
+            Send(XCB_KEY_RELEASE, *key);
         }
-        xcb_flush(connection);
+        xcb_flush(connection_);
     }
+
+    // Reads the notifications as they arrive, each with its time of arrival, until one
+    // satisfies found or the time is up; the time of that one, or -1.
+    double WaitFor(const std::function<bool(const xcb_generic_event_t&)>& found, int seconds = 10) {
+        const double end = NowMs() + seconds * 1000.0;
+        std::vector<std::pair<double, xcb_generic_event_t*>> arrived;
+        double result = -1;
+        while (result < 0 && NowMs() < end) {
+            pollfd wait{xcb_get_file_descriptor(connection_), POLLIN, 0};
+            ::poll(&wait, 1, 20);
+            while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+                arrived.emplace_back(NowMs(), event);
+            }
+            // Judging an event asks the server; every time was taken before.
+            for (auto& [time, event] : arrived) {
+                if (result < 0 && found(*event)) {
+                    result = time;
+                }
+                std::free(event);
+            }
+            arrived.clear();
+        }
+        return result;
+    }
+
     std::string Property(xcb_window_t window, xcb_atom_t atom) {
         auto* reply = xcb_get_property_reply(
-            connection,
-            xcb_get_property(connection, 0, window, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+            connection_,
+            xcb_get_property(connection_, 0, window, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
             nullptr);
         std::string value;
         if (reply != nullptr) {
@@ -70,77 +113,150 @@ struct X {
         }
         return value;
     }
-    bool Viewable(xcb_window_t window) {
-        auto* reply = xcb_get_window_attributes_reply(
-            connection, xcb_get_window_attributes(connection, window), nullptr);
-        const bool viewable = reply != nullptr && reply->map_state == XCB_MAP_STATE_VIEWABLE;
-        std::free(reply);
-        return viewable;
-    }
-    // A viewable window (at any depth) that matches.
-    xcb_window_t Find(xcb_window_t parent, const std::function<bool(xcb_window_t)>& matches) {
-        auto* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, parent), nullptr);
-        if (tree == nullptr) {
-            return XCB_NONE;
-        }
-        const xcb_window_t* children = xcb_query_tree_children(tree);
-        xcb_window_t found = XCB_NONE;
-        for (int i = 0; i < xcb_query_tree_children_length(tree) && found == XCB_NONE; ++i) {
-            if (matches(children[i]) && Viewable(children[i])) {
-                found = children[i];
-            } else {
-                found = Find(children[i], matches);
-            }
-        }
-        std::free(tree);
-        return found;
-    }
-};
 
-bool WaitFor(const std::function<bool()>& condition, int seconds = 10) {
-    const auto end = Clock::now() + std::chrono::seconds(seconds);
-    while (!condition()) {
-        if (Clock::now() > end) {
+    // The window or one of its children within two levels holds the property text.
+    bool Holds(xcb_window_t window, xcb_atom_t atom, const std::string& text, int depth = 2) {
+        if (Property(window, atom).find(text) != std::string::npos) {
+            return true;
+        }
+        if (depth == 0) {
             return false;
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
+        auto* tree =
+            xcb_query_tree_reply(connection_, xcb_query_tree(connection_, window), nullptr);
+        bool held = false;
+        if (tree != nullptr) {
+            const xcb_window_t* children = xcb_query_tree_children(tree);
+            for (int i = 0; i < xcb_query_tree_children_length(tree) && !held; ++i) {
+                held = Holds(children[i], atom, text, depth - 1);
+            }
+            std::free(tree);
+        }
+        return held;
     }
-    return true;
-}
 
-pid_t Spawn(const std::string& program) {
+    xcb_window_t Root() const { return root_; }
+
+  private:
+    void Send(std::uint8_t type, xcb_keysym_t keysym) {
+        xcb_keycode_t* codes = xcb_key_symbols_get_keycode(symbols_, keysym);
+        const xcb_keycode_t code = codes != nullptr ? codes[0] : 0;
+        std::free(codes);
+        xcb_test_fake_input(connection_, type, code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    }
+
+    xcb_connection_t* connection_ = xcb_connect(nullptr, nullptr);
+    xcb_window_t root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+    xcb_key_symbols_t* symbols_ = xcb_key_symbols_alloc(connection_);
+};
+
+pid_t Spawn(const Program& program) {
+    std::vector<char*> argv{const_cast<char*>(program.path.c_str())};
+    for (const std::string& argument : program.arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
-        execl(program.c_str(), program.c_str(), nullptr);
+        execv(argv[0], argv.data());
         _exit(127);
     }
     return pid;
 }
 
-void Stop(pid_t pid) {
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
+void Stop(Program& program) {
+    kill(program.pid, SIGTERM);
+    waitpid(program.pid, nullptr, 0);
+    program.pid = 0;
+    // The server drops a closed connection's grabs and the tray its icon a moment later.
+    Pause(300);
 }
 
-struct Stats {
-    std::vector<double> values;
-    void Print(const char* what) {
-        std::sort(values.begin(), values.end());
-        if (values.empty()) {
-            std::printf("%-36s no samples\n", what);
-            return;
+// Program start -> its tray icon docked: the tray host takes the icon window out of the root.
+bool MeasureStart(X& x, Program& program) {
+    const double start = NowMs();
+    program.pid = Spawn(program);
+    const double docked = x.WaitFor([&](const xcb_generic_event_t& event) {
+        if ((event.response_type & 0x7F) != XCB_REPARENT_NOTIFY) {
+            return false;
         }
-        const auto at = [&](double q) {
-            return values[static_cast<size_t>(q * (values.size() - 1))];
-        };
-        std::printf("%-36s n=%zu  median %.2f ms  p95 %.2f ms  max %.2f ms\n", what, values.size(),
-                    at(0.5), at(0.95), values.back());
+        const auto& reparent = reinterpret_cast<const xcb_reparent_notify_event_t&>(event);
+        return reparent.event == x.Root() && reparent.parent != x.Root() &&
+               x.Property(reparent.window, XCB_ATOM_WM_CLASS).find(program.windowClass) !=
+                   std::string::npos &&
+               !x.Holds(reparent.window, XCB_ATOM_WM_NAME, program.popupTitle, 0);
+    });
+    if (docked < 0) {
+        return false;
     }
-};
+    program.samples["start -> tray icon"].push_back(docked - start);
+    return true;
+}
 
-// Resident memory in KiB and the wake-ups (context switches of all threads) so far.
-long StatusValue(pid_t pid, const std::string& task, const char* key) {
-    std::ifstream status("/proc/" + std::to_string(pid) + task + "/status");
+// Hotkey -> the popup mapped (or the frame the window manager put it in).
+double MeasurePopup(X& x, const Program& program) {
+    const double pressed = NowMs();
+    x.Press({kAlt, program.hotkey});
+    const double mapped = x.WaitFor([&](const xcb_generic_event_t& event) {
+        if ((event.response_type & 0x7F) != XCB_MAP_NOTIFY) {
+            return false;
+        }
+        const auto& map = reinterpret_cast<const xcb_map_notify_event_t&>(event);
+        return map.event == x.Root() && x.Holds(map.window, XCB_ATOM_WM_NAME, program.popupTitle);
+    });
+    return mapped < 0 ? -1 : mapped - pressed;
+}
+
+void HidePopup(X& x, const Program& program) {
+    x.Press({kEscape});
+    x.WaitFor(
+        [&](const xcb_generic_event_t& event) {
+            return (event.response_type & 0x7F) == XCB_UNMAP_NOTIFY &&
+                   reinterpret_cast<const xcb_unmap_notify_event_t&>(event).event == x.Root();
+        },
+        2);
+    (void)program;
+}
+
+size_t Lines(const std::string& path) {
+    std::ifstream in(path);
+    return static_cast<size_t>(std::count(std::istreambuf_iterator<char>(in), {}, '\n'));
+}
+
+double LastStampMs(const std::string& path) {
+    std::ifstream in(path);
+    std::string line, last;
+    while (std::getline(in, line)) {
+        last = line;
+    }
+    return std::atoll(last.c_str()) / 1e6;
+}
+
+// Key "k" in the shown popup -> the bound program's first instruction.
+double MeasureLaunch(X& x, const Program& program) {
+    if (MeasurePopup(x, program) < 0) {
+        return -1;
+    }
+    // The popup becomes active a moment after it is mapped, before any typist's next key.
+    Pause(30);
+    const size_t before = Lines(program.stamps);
+    const double pressed = NowMs();
+    x.Press({'k'});
+    const double end = NowMs() + 10000;
+    while (Lines(program.stamps) <= before && NowMs() < end) {
+        Pause(1);
+    }
+    if (Lines(program.stamps) <= before) {
+        HidePopup(x, program);
+        return -1;
+    }
+    const double started = LastStampMs(program.stamps) - pressed;
+    Pause(100); // the popup hides
+    return started;
+}
+
+long StatusKiB(pid_t pid, const std::string& file, const char* key) {
+    std::ifstream status("/proc/" + std::to_string(pid) + file);
     std::string line;
     while (std::getline(status, line)) {
         if (line.rfind(key, 0) == 0) {
@@ -150,132 +266,136 @@ long StatusValue(pid_t pid, const std::string& task, const char* key) {
     return 0;
 }
 
-// Context switches per thread: threads may end or begin while we measure.
+// Context switches of every thread: threads may come and go while we measure.
 std::map<std::string, long> WakeUps(pid_t pid) {
     std::map<std::string, long> counts;
+    std::error_code ignored;
     for (const auto& task :
-         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task")) {
-        const std::string name = "/task/" + task.path().filename().string();
-        counts[name] = StatusValue(pid, name, "voluntary_ctxt_switches:") +
-                       StatusValue(pid, name, "nonvoluntary_ctxt_switches:");
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", ignored)) {
+        const std::string name = "/task/" + task.path().filename().string() + "/status";
+        counts[name] = StatusKiB(pid, name, "voluntary_ctxt_switches:") +
+                       StatusKiB(pid, name, "nonvoluntary_ctxt_switches:");
     }
     return counts;
 }
 
-// After a pause long enough for a start notice to have gone.
-void MeasureIdle(const char* what, pid_t pid) {
-    std::this_thread::sleep_for(std::chrono::seconds(15));
-    const std::map<std::string, long> before = WakeUps(pid);
+void MeasureIdle(std::vector<Program*> programs) {
+    std::map<pid_t, std::map<std::string, long>> before;
+    for (Program* program : programs) {
+        before[program->pid] = WakeUps(program->pid);
+    }
     std::this_thread::sleep_for(std::chrono::seconds(kIdleSeconds));
-    long woken = 0;
-    for (const auto& [thread, count] : WakeUps(pid)) {
-        const auto earlier = before.find(thread);
-        woken += count - (earlier != before.end() ? earlier->second : 0);
+    for (Program* program : programs) {
+        long woken = 0;
+        for (const auto& [thread, count] : WakeUps(program->pid)) {
+            const auto earlier = before[program->pid].find(thread);
+            woken += count - (earlier != before[program->pid].end() ? earlier->second : 0);
+        }
+        program->samples["idle RSS (MiB)"] = {StatusKiB(program->pid, "/status", "VmRSS:") /
+                                              1024.0};
+        program->samples["idle PSS (MiB)"] = {StatusKiB(program->pid, "/smaps_rollup", "Pss:") /
+                                              1024.0};
+        program->samples["idle wake-ups per minute"] = {woken * 60.0 / kIdleSeconds};
     }
-    std::printf("%-36s RSS %ld KiB  wake-ups %.1f per minute\n", what,
-                StatusValue(pid, "", "VmRSS:"), woken * 60.0 / kIdleSeconds);
 }
 
-size_t Lines(const std::string& path) {
-    std::ifstream in(path);
-    return static_cast<size_t>(std::count(std::istreambuf_iterator<char>(in), {}, '\n'));
+double Median(std::vector<double> values) {
+    if (values.empty()) {
+        return -1;
+    }
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
-long long LastLine(const std::string& path) {
-    std::ifstream in(path);
-    std::string line, last;
-    while (std::getline(in, line)) {
-        last = line;
+void Report(const Program& subject, const Program& yardstick) {
+    std::printf("\n%-28s %12s %12s %7s %5s\n", "median of", subject.name, yardstick.name, "ratio",
+                "n");
+    for (const char* figure :
+         {"start -> tray icon", "first press -> popup", "hotkey -> popup", "key -> started",
+          "idle RSS (MiB)", "idle PSS (MiB)", "idle wake-ups per minute"}) {
+        const auto own = subject.samples.find(figure);
+        const auto other = yardstick.samples.find(figure);
+        if (own == subject.samples.end() || other == yardstick.samples.end()) {
+            continue;
+        }
+        const double a = Median(own->second);
+        const double b = Median(other->second);
+        std::printf("%-28s %12.2f %12.2f %7.2f %5zu\n", figure, a, b, b > 0 ? a / b : 0.0,
+                    own->second.size());
     }
-    return std::atoll(last.c_str());
 }
 
 } // namespace
 
 int main() {
     X x;
-    if (xcb_connection_has_error(x.connection)) {
+    if (!x.Usable()) {
         std::fprintf(stderr, "no X server\n");
         return 1;
     }
     const std::string home =
         std::filesystem::temp_directory_path() / ("tippomat-bench-" + std::to_string(getpid()));
-    const std::string stamps = home + "/stamps.txt";
     std::filesystem::create_directories(home + "/.config/Orvanta/Tippomat");
-    std::ofstream(home + "/.config/Orvanta/Tippomat/Tippomat.ini")
-        << "[Buchstaben]\r\nK=" << BENCH_STAMP << "\r\nPK=" << stamps << "\r\n";
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
 
-    const auto isProgram = [&](xcb_window_t w) {
-        return x.Property(w, XCB_ATOM_WM_CLASS).find("Tippomat") != std::string::npos;
-    };
-    const auto isPopup = [&](xcb_window_t w) {
-        return x.Property(w, XCB_ATOM_WM_NAME).rfind("Start als", 0) == 0;
-    };
+    Program tippomat{"Tippomat",
+                     TIPPOMAT_PROGRAM,
+                     {},
+                     kF12,
+                     "Start als User",
+                     "Tippomat",
+                     home + "/tippomat-stamps.txt"};
+    Program minimal{"minimal Qt",
+                    BENCH_MINIMAL_TRAY,
+                    {BENCH_STAMP, home + "/minimal-stamps.txt"},
+                    kF10,
+                    "Start als Referenz",
+                    "bench_minimal_tray",
+                    home + "/minimal-stamps.txt"};
+    std::ofstream(home + "/.config/Orvanta/Tippomat/Tippomat.ini")
+        << "[Buchstaben]\r\nK=" << BENCH_STAMP << "\r\nPK=" << tippomat.stamps << "\r\n";
 
-    const pid_t minimal = Spawn(BENCH_MINIMAL_QT);
-    MeasureIdle("minimal Qt Widgets program, idle:", minimal);
+    for (int round = 0; round < kStarts; ++round) {
+        for (Program* program : {&tippomat, &minimal}) {
+            if (!MeasureStart(x, *program)) {
+                std::fprintf(stderr, "%s: no tray icon\n", program->name);
+                return 1;
+            }
+            Pause(200); // the hotkey is registered right after the icon is asked for
+            const double first = MeasurePopup(x, *program);
+            if (first >= 0) {
+                program->samples["first press -> popup"].push_back(first);
+            }
+            HidePopup(x, *program);
+            if (round + 1 < kStarts) {
+                Stop(*program);
+            }
+        }
+    }
+    Pause(1000);
+    for (int round = 0; round < kPresses; ++round) {
+        for (Program* program : {&tippomat, &minimal}) {
+            const double popup = MeasurePopup(x, *program);
+            if (popup >= 0) {
+                program->samples["hotkey -> popup"].push_back(popup);
+            }
+            HidePopup(x, *program);
+            const double launch = MeasureLaunch(x, *program);
+            if (launch >= 0) {
+                program->samples["key -> started"].push_back(launch);
+            }
+        }
+    }
+    // Start notices go, and Qt's pooled helper threads end after 30 s without work.
+    Pause(40000);
+    MeasureIdle({&tippomat, &minimal});
+    std::printf("Benchmark: %d starts and %d presses each, turn by turn, on one X server "
+                "(times in ms)",
+                kStarts, kPresses);
+    Report(tippomat, minimal);
+    Stop(tippomat);
     Stop(minimal);
-
-    Stats startup, popup, launch;
-    pid_t program = 0;
-    for (int round = 0; round < 5; ++round) {
-        const auto start = Clock::now();
-        program = Spawn(TIPPOMAT_PROGRAM);
-        if (!WaitFor([&] { return x.Find(x.root, isProgram) != XCB_NONE; })) {
-            std::fprintf(stderr, "no tray icon\n");
-            return 1;
-        }
-        startup.values.push_back(
-            std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-        if (round < 4) {
-            Stop(program);
-            // The server releases the hotkey grabs once it has seen the connection close.
-            WaitFor([&] { return x.Find(x.root, isProgram) == XCB_NONE; });
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-    }
-
-    // The hotkeys are registered a moment after the tray icon shows.
-    std::this_thread::sleep_for(std::chrono::seconds(1));
-    constexpr xcb_keysym_t kAlt = 0xFFE9, kF12 = 0xFFC9, kEscape = 0xFF1B;
-    for (int round = 0; round < kRounds; ++round) {
-        const auto start = Clock::now();
-        x.Press({kAlt, kF12});
-        if (!WaitFor([&] { return x.Find(x.root, isPopup) != XCB_NONE; })) {
-            std::fprintf(stderr, "popup did not show\n");
-            break;
-        }
-        popup.values.push_back(
-            std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-        x.Press({kEscape});
-        WaitFor([&] { return x.Find(x.root, isPopup) == XCB_NONE; });
-    }
-    for (int round = 0; round < kRounds; ++round) {
-        x.Press({kAlt, kF12});
-        WaitFor([&] { return x.Find(x.root, isPopup) != XCB_NONE; });
-        // What is measured starts at the key: give the popup the moment it takes to become
-        // active after it is mapped, as any typist does.
-        std::this_thread::sleep_for(std::chrono::milliseconds(30));
-        const size_t before = Lines(stamps);
-        const long long pressed = MonotonicNanoseconds();
-        x.Press({'k'});
-        if (!WaitFor([&] { return Lines(stamps) > before; })) {
-            std::fprintf(stderr, "bound program did not start\n");
-            x.Press({kEscape});
-            break;
-        }
-        launch.values.push_back((LastLine(stamps) - pressed) / 1e6);
-        WaitFor([&] { return x.Find(x.root, isPopup) == XCB_NONE; });
-    }
-    std::printf("Tippomat benchmark (%d rounds, Xvfb)\n", kRounds);
-    startup.Print("program start -> tray icon");
-    popup.Print("hotkey press -> popup mapped");
-    launch.Print("key press -> bound program started");
-    MeasureIdle("Tippomat idle, popup hidden:", program);
-    Stop(program);
-
     std::filesystem::remove_all(home);
     return 0;
 }

@@ -103,7 +103,20 @@ void Tmain::Neues_Design(int blinkfrequenz, int color1, int color2, int breite, 
     Farbe1 = color1;
     Farbe2 = color2;
     view_.SetLabelText(kLabelText);
-    // The last size whose text fits the window: 39 when every size fitted, 0 when none did.
+    labelFitted_ = false;
+    if (view_.IsPopupShown()) {
+        FitLabel();
+    } else {
+        view_.WhenIdle([this] { FitLabel(); });
+    }
+}
+
+// The last size whose text fits the window: 39 when every size fitted, 0 when none did.
+void Tmain::FitLabel() {
+    if (labelFitted_) {
+        return;
+    }
+    labelFitted_ = true;
     const Size client = view_.ClientSize();
     int size = 1;
     for (; size <= kLargestFontSize; ++size) {
@@ -172,6 +185,7 @@ void Tmain::TrayIcon1MouseDown() {
 }
 
 void Tmain::ShowPopup(bool adminMode, const char* caption) {
+    FitLabel();
     state_.launch.AdminMode = adminMode;
     caption_ = caption;
     view_.SetCaption(caption_);

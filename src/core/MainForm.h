@@ -8,6 +8,7 @@
 #include "core/MessageKind.h"
 #include "core/ProgramState.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,8 @@ class MainView {
     virtual void OpenMenuAtCursor() = 0;
 
     virtual void ShowMessage(MessageKind kind, const std::string& text, int helpContext) = 0;
+    // Runs work once the message loop is idle; start-up reaches the tray icon first.
+    virtual void WhenIdle(std::function<void()> work) = 0;
     // Ends the message loop without closing the dialogs: their close handlers must not run.
     virtual void EndProgram() = 0;
 
@@ -131,8 +134,7 @@ class Tmain {
     void Einstellungen1Click();
     void MenuClick(MenuItem item);
     void ApplicationEvents1Minimize();
-    void StartEntry(const std::string& path, const std::string& workDir,
-                    const std::string& params);
+    void StartEntry(const std::string& path, const std::string& workDir, const std::string& params);
 
     const std::string& Caption() const { return caption_; }
     int BlinkInterval() const { return blinkInterval_; }
@@ -140,6 +142,9 @@ class Tmain {
   private:
     void FormCreate();
     void FormDestroy();
+    // The largest font size whose text fits the window; done once per look, before the popup is
+    // first seen.
+    void FitLabel();
     void StartSlot(int index);
     void ShowPopup(bool adminMode, const char* caption);
     void InstanceCheck1NewInstance(components::TInstanceCheck& sender, std::uint32_t processId,
@@ -154,6 +159,7 @@ class Tmain {
     int Farbe1 = 255;
     int Farbe2 = static_cast<int>(0xFF000001u);
     int blinkInterval_ = 200;
+    bool labelFitted_ = false;
     std::string caption_ = "Tippomat";
 };
 

@@ -14,11 +14,11 @@ ControlLayout AdminControl(const char* name, ControlType type, int left, int top
 }
 
 FormLayout MakeLayout() {
-    FormLayout form{
-        "Admindata", "Administratoreinstellungen", FrameKind::ToolWindow, 255, 264, 400, {}};
+    FormLayout form{"Admindata", "Administratoreinstellungen", FrameKind::ToolWindow, 255, 264, 400,
+                    {}};
     form.controls = {
-        AdminControl("benutzername", ControlType::LabeledEdit, 16, 32, 205, 24, "Benutzername:",
-                     0, "Benutzername|Der Benutzername des Administratoracccounts"),
+        AdminControl("benutzername", ControlType::LabeledEdit, 16, 32, 205, 24, "Benutzername:", 0,
+                     "Benutzername|Der Benutzername des Administratoracccounts"),
         AdminControl("passwort", ControlType::LabeledEdit, 16, 88, 205, 24, "Passwort:", 1,
                      "Passwort|Das Passwort des Administratoirs, benötigt um einen Prozess mit "
                      "erhöhten Rechten zu starten"),
@@ -31,6 +31,7 @@ FormLayout MakeLayout() {
                      "Hilfe|Hilfe zu diesem Dialog aufrufen."),
     };
     form.controls[2].text = "ALT+F11";
+    form.controls[2].capturesShortcut = true;
     form.controls[3].picture = Picture::Ok;
     form.controls[3].isDefault = true;
     form.controls[4].picture = Picture::Help;

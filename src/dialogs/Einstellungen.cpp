@@ -49,12 +49,13 @@ FormLayout MakeLayout() {
     form.controls[6].isDefault = true;
 
     // Created in the order their values stand in the INI section.
-    ControlLayout kuerzel{"kuerzel", ControlType::LabeledEdit, 400, 75, 97, 24, "ShortCut:",
-                          "Alt+F12"};
+    ControlLayout kuerzel{
+        "kuerzel", ControlType::LabeledEdit, 400, 75, 97, 24, "ShortCut:", "Alt+F12"};
     kuerzel.helpContext = 400;
     kuerzel.tabOrder = 10;
     kuerzel.hint = "ShortCut| Aufruftaste fürr den Tippomat (auch mit STRG+ALT möglich)";
     kuerzel.readOnly = true;
+    kuerzel.capturesShortcut = true;
     ControlLayout portable{"PortableModus", ControlType::CheckBox, 400, 27, 129, 17,
                            "Portable Modus"};
     portable.helpContext = 800;

@@ -47,7 +47,8 @@ struct ControlLayout {
     Picture picture = Picture::None;
     std::string hint{}; // "title|text"
     bool readOnly = false;
-    bool isDefault = false; // the button Enter presses
+    bool capturesShortcut = false; // every key combination, Alt with a letter too, is its own
+    bool isDefault = false;        // the button Enter presses unless another button has focus
     bool enabled = true;
 };
 
@@ -76,8 +77,7 @@ class DialogView : public config::FormControls {
     virtual void ShowForm() = 0; // shown modeless, in front
     virtual void FocusForm() = 0;
     virtual void HideForm() = 0;
-    virtual void ShowMessage(core::MessageKind kind, const std::string& text,
-                             int helpContext) = 0;
+    virtual void ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) = 0;
     virtual void ShowHelp(int helpContext) = 0;
 
   protected:

@@ -48,8 +48,8 @@ void HotkeyDialog::KuerzelKeyDown(unsigned virtualKey, ShiftState shift) {
     }
 }
 
-void HotkeyDialog::SetHotkeysEnabled(components::Tfishotkey& first,
-                                     components::Tfishotkey& second, bool enabled) {
+void HotkeyDialog::SetHotkeysEnabled(components::Tfishotkey& first, components::Tfishotkey& second,
+                                     bool enabled) {
     first.SetEnabled(enabled);
     second.SetEnabled(enabled);
 }

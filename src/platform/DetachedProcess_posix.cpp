@@ -1,12 +1,9 @@
 #include "platform/DetachedProcess_posix.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <fcntl.h>
-#include <sys/syscall.h>
-#include <sys/wait.h>
+#include <spawn.h>
 #include <unistd.h>
 
 extern char** environ;
@@ -17,38 +14,6 @@ namespace {
 
 bool IsExecutableFile(const std::string& path) {
     return ::access(path.c_str(), X_OK) == 0;
-}
-
-// Only async-signal-safe calls from here on: the launcher may have other threads.
-[[noreturn]] void ExecInChild(const char* program, char* const* argv, const char* directory,
-                              int reportFd) {
-    ::setsid();
-    struct sigaction defaults {};
-    defaults.sa_handler = SIG_DFL;
-    for (int signal = 1; signal < NSIG; ++signal) {
-        ::sigaction(signal, &defaults, nullptr);
-    }
-    sigset_t none;
-    sigemptyset(&none);
-    ::sigprocmask(SIG_SETMASK, &none, nullptr);
-    if (directory != nullptr && ::chdir(directory) != 0) {
-        const int error = errno;
-        [[maybe_unused]] const ssize_t ignored = ::write(reportFd, &error, sizeof error);
-        ::_exit(127);
-    }
-    // Every descriptor above 2 goes, except the report pipe, which closes itself on exec.
-    if (::syscall(SYS_close_range, 3u, static_cast<unsigned>(reportFd) - 1u, 0u) != 0 ||
-        ::syscall(SYS_close_range, static_cast<unsigned>(reportFd) + 1u, ~0u, 0u) != 0) {
-        for (int fd = 3; fd < 4096; ++fd) {
-            if (fd != reportFd) {
-                ::close(fd);
-            }
-        }
-    }
-    ::execve(program, argv, environ);
-    const int error = errno;
-    [[maybe_unused]] const ssize_t ignored = ::write(reportFd, &error, sizeof error);
-    ::_exit(127);
 }
 
 // The full path of a program found through PATH, or empty.
@@ -71,6 +36,41 @@ std::string FindInPath(const std::string& program) {
     return {};
 }
 
+// What the started program gets: its own session, default signal handling, an empty mask, its
+// working directory, and no descriptor of the launcher's beyond 0-2.
+class SpawnSettings {
+  public:
+    explicit SpawnSettings(const std::string& directory) {
+        posix_spawnattr_init(&attributes_);
+        posix_spawn_file_actions_init(&actions_);
+        sigset_t all;
+        sigfillset(&all);
+        sigset_t none;
+        sigemptyset(&none);
+        posix_spawnattr_setsigdefault(&attributes_, &all);
+        posix_spawnattr_setsigmask(&attributes_, &none);
+        posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF |
+                                                   POSIX_SPAWN_SETSIGMASK);
+        if (!directory.empty()) {
+            posix_spawn_file_actions_addchdir_np(&actions_, directory.c_str());
+        }
+        posix_spawn_file_actions_addclosefrom_np(&actions_, 3);
+    }
+    ~SpawnSettings() {
+        posix_spawn_file_actions_destroy(&actions_);
+        posix_spawnattr_destroy(&attributes_);
+    }
+    SpawnSettings(const SpawnSettings&) = delete;
+    SpawnSettings& operator=(const SpawnSettings&) = delete;
+
+    const posix_spawnattr_t* Attributes() const { return &attributes_; }
+    const posix_spawn_file_actions_t* Actions() const { return &actions_; }
+
+  private:
+    posix_spawnattr_t attributes_;
+    posix_spawn_file_actions_t actions_;
+};
+
 } // namespace
 
 bool StartDetached(const std::vector<std::string>& argv, const std::string& directory) {
@@ -81,7 +81,7 @@ bool StartDetached(const std::vector<std::string>& argv, const std::string& dire
     if (program.empty()) {
         return false;
     }
-    // The child changes its directory before exec, so a relative program path is made whole.
+    // The working directory changes before exec, so a relative program path is made whole.
     if (program[0] != '/') {
         char here[4096];
         if (::getcwd(here, sizeof here) == nullptr) {
@@ -94,32 +94,19 @@ bool StartDetached(const std::vector<std::string>& argv, const std::string& dire
         arguments.push_back(const_cast<char*>(argument.c_str()));
     }
     arguments.push_back(nullptr);
+    const SpawnSettings settings(directory);
+    pid_t child = 0;
+    // The C library reports a failed directory change or exec as the result.
+    return posix_spawn(&child, program.c_str(), settings.Actions(), settings.Attributes(),
+                       arguments.data(), environ) == 0;
+}
 
-    int report[2];
-    if (::pipe2(report, O_CLOEXEC) != 0) {
-        return false;
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(report[0]);
-        const pid_t grandchild = ::fork();
-        if (grandchild == 0) {
-            ExecInChild(program.c_str(), arguments.data(),
-                        directory.empty() ? nullptr : directory.c_str(), report[1]);
-        }
-        ::_exit(grandchild < 0 ? 1 : 0);
-    }
-    ::close(report[1]);
-    int status = 0;
-    while (child > 0 && ::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    // The pipe closes without a word when exec succeeded; otherwise the child reports errno.
-    int error = 0;
-    ssize_t got;
-    while ((got = ::read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {
-    }
-    ::close(report[0]);
-    return child > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0 && got == 0;
+void LeaveEndedChildrenToTheSystem() {
+    struct sigaction action {};
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_NOCLDWAIT;
+    ::sigaction(SIGCHLD, &action, nullptr);
 }
 
 } // namespace platform

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -63,17 +64,24 @@ class EndToEndTest : public ::testing::Test {
         std::filesystem::create_directories(folder_.Path("Arbeit"));
         savedHome_ = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
         savedPath_ = std::getenv("PATH");
+        savedRuntime_ =
+            std::getenv("XDG_RUNTIME_DIR") != nullptr ? std::getenv("XDG_RUNTIME_DIR") : "";
+        ::mkdir(folder_.Path("run").c_str(), 0700);
+        testing_support::SetEnvironment("XDG_RUNTIME_DIR", folder_.Path("run"));
         testing_support::SetEnvironment("HOME", folder_.Path());
         testing_support::SetEnvironment("XDG_CONFIG_HOME", folder_.Path(".config"));
         testing_support::SetEnvironment("PATH", folder_.Path("bin") + ":" + savedPath_);
         Recorder("k.sh");
         Recorder("f1.sh");
+        Recorder("f11.sh");
+        Recorder("f12.sh");
         Recorder("bin/pkexec");
         testing_support::WriteBytes(
             config + "/Tippomat.ini",
             "[Buchstaben]\r\nK=" + folder_.Path("k.sh") + "\r\nVK=" + folder_.Path("Arbeit") +
                 "\r\nPK=-a \"b c\"\r\n[Funktionstasten]\r\nF1=" + folder_.Path("f1.sh") +
-                "\r\nP1=eins\r\n");
+                "\r\nP1=eins\r\nF11=" + folder_.Path("f11.sh") +
+                "\r\nF12=" + folder_.Path("f12.sh") + "\r\n");
     }
 
     void TearDown() override {
@@ -83,6 +91,7 @@ class EndToEndTest : public ::testing::Test {
         Eventually([] { return Output("xdotool search --class Tippomat 2>/dev/null").empty(); });
         testing_support::SetEnvironment("HOME", savedHome_);
         testing_support::SetEnvironment("PATH", savedPath_);
+        testing_support::SetEnvironment("XDG_RUNTIME_DIR", savedRuntime_);
     }
 
     void Recorder(const std::string& name) {
@@ -122,6 +131,7 @@ class EndToEndTest : public ::testing::Test {
     std::unique_ptr<ChildProcess> program_;
     std::string savedHome_;
     std::string savedPath_;
+    std::string savedRuntime_;
 };
 
 TEST_F(EndToEndTest, StartupShowsOnlyTheTrayIcon) {
@@ -169,6 +179,18 @@ TEST_F(EndToEndTest, UnboundKeyKeepsThePopupAndEscapeHidesIt) {
     EXPECT_TRUE(testing_support::ReadBytes(mark_).empty());
 }
 
+TEST_F(EndToEndTest, HotkeyPressedWhileThePopupIsShownIsNoKey) {
+    Start();
+    ShowPopup();
+    Keys("alt+F12");
+    ShowPopup("alt+F11", "Start als Admin");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(VisibleWindowNamed("Start als Admin")) << "the hotkey shows, it starts nothing";
+    Keys("Escape");
+    EXPECT_TRUE(Eventually([] { return !VisibleWindowNamed("Start als"); }));
+    EXPECT_EQ(testing_support::ReadBytes(mark_), "") << "F11 and F12 are bound, yet must not run";
+}
+
 TEST_F(EndToEndTest, AdminHotkeyStartsThroughTheElevationTool) {
     Start();
     ShowPopup("alt+F11", "Start als Admin");
@@ -204,6 +226,17 @@ TEST_F(EndToEndTest, BeendenEndsTheProgramAndStoresItsBounds) {
     EXPECT_NE(testing_support::ReadBytes(folder_.Path(".config/Orvanta/Tippomat/Tippomat.ini"))
                   .find("[main]\r\nWidth="),
               std::string::npos);
+}
+
+TEST_F(EndToEndTest, TerminationSignalEndsAsBeendenDoes) {
+    Start();
+    ASSERT_FALSE(std::filesystem::is_empty(folder_.Path("run"))) << "no guard socket";
+    ::kill(static_cast<pid_t>(program_->Id()), SIGTERM);
+    EXPECT_EQ(program_->Wait(10), 0);
+    EXPECT_NE(testing_support::ReadBytes(folder_.Path(".config/Orvanta/Tippomat/Tippomat.ini"))
+                  .find("[main]\r\nWidth="),
+              std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(folder_.Path("run"))) << "the guard socket is removed";
 }
 
 } // namespace

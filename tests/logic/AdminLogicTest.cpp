@@ -11,7 +11,7 @@ TEST_F(AdminLogicTest, StoresAccountAndShortcut) {
     EXPECT_TRUE(start->adminView.shown);
     EXPECT_FALSE(start->state.hotkey.Enabled() || start->state.adminhotkey.Enabled());
     start->adminView.texts["benutzername"] = "admin";
-    start->adminView.texts["passwort"] = "gehéim";
+    start->adminView.texts["passwort"] = "geh3im!";
     start->admin.KeyDown("kuerzel", 0x74, {true, true, false});
     EXPECT_EQ(start->adminView.texts["kuerzel"], "Umsch+Strg+F5");
     start->admin.Click("okbut");
@@ -19,9 +19,9 @@ TEST_F(AdminLogicTest, StoresAccountAndShortcut) {
     EXPECT_EQ(start->state.adminhotkey.Key(), 0x6074);
     EXPECT_TRUE(HotkeysEnabled(*start));
     EXPECT_EQ(start->state.launch.AdminUserName, "admin");
-    EXPECT_EQ(start->state.launch.AdminPassword, "gehéim");
+    EXPECT_EQ(start->state.launch.AdminPassword, "geh3im!");
     EXPECT_NE(IniText().find("[Admindata]\r\nSektionVorhanden=1\r\nbenutzername=admin\r\n"
-                             "passwort=gehéim\r\nkuerzel=Umsch+Strg+F5\r\n\r\n"),
+                             "passwort=geh3im!\r\nkuerzel=Umsch+Strg+F5\r\n\r\n"),
               std::string::npos);
     start->admin.Click("helpbut");
     EXPECT_EQ(start->adminView.helpTopics, std::vector<int>{700});

@@ -5,8 +5,10 @@
 #include "core/MainForm.h"
 #include "dialogs/Form.h"
 
+#include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace testing_support {
@@ -51,7 +53,14 @@ class FakeMainView : public core::MainView {
     void ShowMessage(core::MessageKind kind, const std::string& text, int help) override {
         messages.push_back({kind, text, help});
     }
+    void WhenIdle(std::function<void()> work) override { idleWork.push_back(std::move(work)); }
     void EndProgram() override { ended = true; }
+    // The message loop comes to rest.
+    void RunIdleWork() {
+        for (auto& work : std::exchange(idleWork, {})) {
+            work();
+        }
+    }
 
     core::Size screen{1920, 1080};
     config::WindowBounds bounds{219, 143, 6, 37};
@@ -63,6 +72,7 @@ class FakeMainView : public core::MainView {
     std::vector<std::string> notices;
     std::map<core::MenuItem, bool> menuEnabled;
     std::vector<ShownMessage> messages;
+    std::vector<std::function<void()>> idleWork;
 };
 
 class FakeDialogView : public dialogs::DialogView {

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr const char* kUtf8Mark = "\xEF\xBB\xBF";
 constexpr dialogs::ShiftState kCtrlAlt{false, true, true};
 
 class HubLogicTest : public testing_support::LogicFixture {};
@@ -45,10 +44,9 @@ TEST_F(HubLogicTest, CapturesShortcutAndStoresItOnMinimise) {
     EXPECT_TRUE(HotkeysEnabled(*start));
     EXPECT_FALSE(start->hubView.shown);
     EXPECT_FALSE(start->main.popupShown);
-    EXPECT_EQ(IniText().rfind(std::string(kUtf8Mark) +
-                                  "[Hauptformular]\r\nSektionVorhanden=1\r\nkuerzel=Strg+Alt+K\r\n"
-                                  "PortableModus=0\r\n\r\n[Check]\r\nWroteSuccesful=1\r\n\r\n"
-                                  "[Buchstaben]\r\nA=\r\n",
+    EXPECT_EQ(IniText().rfind("[Hauptformular]\r\nSektionVorhanden=1\r\nkuerzel=Strg+Alt+K\r\n"
+                              "PortableModus=0\r\n\r\n[Check]\r\nWroteSuccesful=1\r\n\r\n"
+                              "[Buchstaben]\r\nA=\r\n",
                               0),
               0u)
         << IniText();

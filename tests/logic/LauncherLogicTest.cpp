@@ -11,9 +11,9 @@ class LauncherLogicTest : public testing_support::LogicFixture {};
 TEST_F(LauncherLogicTest, KeysStartTheirSlotsAndHideThePopup) {
     const std::string quiet = testing_support::QuietProgram(folder_);
     auto start = NewStart();
-    start->state.table.SetSlot(10, quiet, "", "");  // K
-    start->state.table.SetSlot(31, quiet, "", "");  // 5
-    start->state.table.SetSlot(47, quiet, "", "");  // F12
+    start->state.table.SetSlot(10, quiet, "", ""); // K
+    start->state.table.SetSlot(31, quiet, "", ""); // 5
+    start->state.table.SetSlot(47, quiet, "", ""); // F12
     core::Tmain& launcher = start->launcher;
     testing_support::FakeMainView& view = start->main;
 
@@ -63,6 +63,8 @@ TEST_F(LauncherLogicTest, LookComesFromTheAppearanceSettings) {
     EXPECT_EQ(view.blinkInterval, 1000);
     EXPECT_EQ(view.frameStyle, core::kStyleCircle);
     EXPECT_EQ(view.labelText, "Tippomat aktiv\rTaste drücken");
+    EXPECT_EQ(view.labelFontSize, 0) << "the font is fitted once the tray icon is up";
+    start->main.RunIdleWork();
     // Every size up to 40 fits (3 by 2 characters of 40 points: 120 by 80): 39 is taken.
     EXPECT_EQ(view.labelFontSize, 39);
     EXPECT_EQ(view.labelPosition.width, (120 - 117) / 2);
@@ -75,12 +77,17 @@ TEST_F(LauncherLogicTest, FontFitsTheWindowAndBlinkingRunsOnlyWhileShown) {
     auto start = NewStart();
     core::Tmain& launcher = start->launcher;
     testing_support::FakeMainView& view = start->main;
+    launcher.Hotkeyhotkey();
+    EXPECT_EQ(view.labelFontSize, 23) << "fitted before the popup is first seen";
+    view.RunIdleWork();
+    launcher.Verbergen();
     EXPECT_EQ(view.bounds.width, 70);
     EXPECT_EQ(view.blinkInterval, 200);
     EXPECT_EQ(view.frameStyle, core::kStyleNormal);
     EXPECT_EQ(view.labelFontSize, 23) << "24 points are 72 wide";
 
     launcher.Neues_Design(50, 0x123456, 0x654321, 2, 2);
+    view.RunIdleWork();
     EXPECT_EQ(view.labelFontSize, 0) << "not even size 1 fits";
     EXPECT_EQ(view.labelPosition.width, 1);
 
@@ -143,8 +150,7 @@ TEST_F(LauncherLogicTest, EndingStoresTheBoundsAndNothingElse) {
     start->launcher.MenuClick(MenuItem::Beenden1);
     EXPECT_TRUE(start->main.ended);
     start.reset();
-    EXPECT_EQ(IniText(),
-              std::string("\xEF\xBB\xBF") + "[main]\r\nWidth=70\r\nHeight=70\r\nLeft=30\r\nTop=40\r\n\r\n")
+    EXPECT_EQ(IniText(), "[main]\r\nWidth=70\r\nHeight=70\r\nLeft=30\r\nTop=40\r\n\r\n")
         << "an open dialog's close handler does not run at the end";
 }
 

@@ -44,7 +44,11 @@ class LogicFixture : public ::testing::Test {
         start = NewStart();
     }
 
-    std::string IniText() const { return ReadBytes(location_.IniPath); }
+    // The file's text without its byte-order mark: new files carry one on Linux only.
+    std::string IniText() const {
+        const std::string bytes = ReadBytes(location_.IniPath);
+        return bytes.rfind("\xEF\xBB\xBF", 0) == 0 ? bytes.substr(3) : bytes;
+    }
     void WriteIni(const std::string& text) { WriteBytes(location_.IniPath, text); }
     static bool HotkeysEnabled(const Start& start) {
         return start.state.hotkey.Enabled() && start.state.adminhotkey.Enabled();

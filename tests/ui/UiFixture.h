@@ -1,8 +1,11 @@
-// A program state on a temporary configuration folder, and the messages the dialogs show.
+// The three windows of a start drawn by the Qt face on a temporary configuration folder, and
+// the messages they show.
 #pragma once
 
-#include "core/ProgramState.h"
-#include "ui/Messages.h"
+#include "dialogs/Program.h"
+#include "gui/qt/FormDialog.h"
+#include "gui/qt/MainWindow.h"
+#include "gui/qt/Messages.h"
 #include "unit/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -15,23 +18,32 @@ namespace testing_support {
 class UiFixture : public ::testing::Test {
   protected:
     UiFixture() {
-        state_.location.ProgramPath = folder_.Path("Tippomat");
-        state_.location.ConfigFolder = folder_.Path();
-        state_.location.IniPath = folder_.Path("Tippomat.ini");
-        ui::SetMessageSink([this](const QString& text, ui::MessageKind, int helpContext) {
-            messages_.push_back(text);
-            helpContexts_.push_back(helpContext);
-        });
+        gui::SetMessageSink(
+            [this](const QString& text, core::MessageKind, int) { messages_.push_back(text); });
     }
-    ~UiFixture() override { ui::SetMessageSink(nullptr); }
+    ~UiFixture() override { gui::SetMessageSink(nullptr); }
 
-    std::string IniText() const { return ReadBytes(state_.location.IniPath); }
-    void WriteIni(const std::string& text) { WriteBytes(state_.location.IniPath, text); }
+    struct Start {
+        explicit Start(const TestFolder& folder)
+            : program((state.location = {folder.Path("Tippomat"), folder.Path(),
+                                         folder.Path("Tippomat.ini")},
+                       state),
+                      main, hub, admin) {
+            main.Attach(program.launcher);
+            hub.Attach(program.hub);
+            admin.Attach(program.admin);
+        }
+        core::ProgramState state;
+        gui::MainWindow main;
+        gui::FormDialog hub{dialogs::THauptformular::Form()};
+        gui::FormDialog admin{dialogs::TAdmindata::Form()};
+        dialogs::Program program;
+    };
+
+    std::string IniText() const { return ReadBytes(folder_.Path("Tippomat.ini")); }
 
     TestFolder folder_;
-    core::ProgramState state_;
     std::vector<QString> messages_;
-    std::vector<int> helpContexts_;
 };
 
 } // namespace testing_support

@@ -1,11 +1,11 @@
-// Dialog tests run on Qt's offscreen platform, one application for all of them.
-#include "ui/Application.h"
+// Face tests run on Qt's offscreen platform, one application for all of them.
+#include "gui/qt/Application.h"
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
-    ui::Application application(argc, argv);
+    gui::Application application(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -182,4 +182,14 @@ TEST_F(X11HotkeyTest, KeyboardMappingChangeGrabsAgain) {
     Pump(100);
 }
 
+// A shortcut field takes the key as it stands on the keyboard: Shift+5 types "%" on most
+// layouts, yet the key is 5.
+TEST_F(X11HotkeyTest, KeysAreNamedByTheirUnshiftedSymbol) {
+    EXPECT_EQ(components::x11::VirtualKeyOfKeycode(Code('5')), '5');
+    EXPECT_EQ(components::x11::VirtualKeyOfKeycode(Code('%')), '5');
+    EXPECT_EQ(components::x11::VirtualKeyOfKeycode(Code('a')), 'A');
+    EXPECT_EQ(components::x11::VirtualKeyOfKeycode(Code(kF12)), 0x7B);
+    EXPECT_EQ(components::x11::VirtualKeyOfKeycode(0), 0);
+}
+
 } // namespace

@@ -1,6 +1,8 @@
 // Starting programs on Linux: directly with arguments and working directory, folders and
 // documents through the desktop's opener, raised rights through pkexec.
 #include "core/Launch.h"
+#include "platform/DetachedProcess_posix.h"
+#include "platform/FileSystem.h"
 #include "unit/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +24,7 @@ namespace {
 // A script that appends what it was given, one item per line, to the mark file. The signal mask
 // is read by the shell itself: while it forks a helper, dash blocks every signal for a moment.
 void WriteRecorder(const std::string& path, const std::string& mark) {
-    WriteBytes(path, "#!/bin/sh\n{\n  echo \"cwd=$PWD\"\n  echo \"ppid=$PPID\"\n"
+    WriteBytes(path, "#!/bin/sh\n{\n  echo \"cwd=$PWD\"\n  echo \"pid=$$\"\n"
                      "  while read -r line; do case $line in SigBlk*) echo \"$line\";; esac; done"
                      " < /proc/$$/status\n  echo \"fds=$(ls /proc/$$/fd | tr '\\n' ' ')\"\n"
                      "  for a in \"$@\"; do echo \"arg=$a\"; done\n} >> '" +
@@ -69,6 +71,7 @@ TEST_F(PosixLaunchTest, StartedProgramOwesTheLauncherNothing) {
     sigaddset(&blocked, SIGUSR1);
     sigset_t previous;
     ::sigprocmask(SIG_BLOCK, &blocked, &previous);
+    platform::LeaveEndedChildrenToTheSystem(); // as the program does at start
     const bool started = Launch(program_, "", "");
     ::sigprocmask(SIG_SETMASK, &previous, nullptr);
     ::close(leaked);
@@ -79,8 +82,14 @@ TEST_F(PosixLaunchTest, StartedProgramOwesTheLauncherNothing) {
               std::string::npos);
     EXPECT_NE(mark.find("SigBlk:\t0000000000000000"), std::string::npos) << mark;
     EXPECT_EQ(mark.find(" 57 "), std::string::npos) << mark;
-    EXPECT_EQ(mark.find("ppid=" + std::to_string(::getpid()) + "\n"), std::string::npos)
-        << "a child of the launcher would become its zombie";
+    // Once it has ended, nothing of it stays behind as the launcher's zombie.
+    const size_t pid = mark.find("pid=");
+    ASSERT_NE(pid, std::string::npos) << mark;
+    const std::string proc = "/proc/" + std::to_string(std::atoi(mark.c_str() + pid + 4));
+    for (int wait = 0; wait < 500 && platform::DirectoryExists(proc); ++wait) {
+        ::usleep(10000);
+    }
+    EXPECT_FALSE(platform::DirectoryExists(proc)) << mark;
 }
 
 TEST_F(PosixLaunchTest, FoldersAndDocumentsGoToTheOpener) {
@@ -110,6 +119,29 @@ TEST_F(PosixLaunchTest, LongParameterTextIsPassedWhole) {
     EXPECT_NE(
         WaitForContent(folder_.Path("program.mark"), params + "\n").find("arg=" + params + "\n"),
         std::string::npos);
+}
+
+TEST_F(PosixLaunchTest, RelativeProgramIsTheOneInTheCurrentFolderAlsoWithRaisedRights) {
+    WriteRecorder(folder_.Path("bin/tool"), folder_.Path("path.mark"));
+    WriteRecorder(folder_.Path("tool"), folder_.Path("here.mark"));
+    char saved[4096];
+    ASSERT_NE(::getcwd(saved, sizeof saved), nullptr);
+    ASSERT_EQ(::chdir(folder_.Path().c_str()), 0);
+    const bool started = Launch("tool", folder_.Path("bin"), "");
+    // Raised rights always go through pkexec, whatever the kernel's version, and leave the
+    // launcher's own folder as it is.
+    const bool elevated = Launch("tool", folder_.Path("bin"), "", true);
+    char after[4096];
+    const bool stayed = ::getcwd(after, sizeof after) != nullptr && folder_.Path() == after;
+    ASSERT_EQ(::chdir(saved), 0);
+    ASSERT_TRUE(started && elevated);
+    EXPECT_TRUE(stayed);
+    EXPECT_NE(WaitForContent(folder_.Path("here.mark")).find("cwd=" + folder_.Path("bin")),
+              std::string::npos);
+    EXPECT_NE(
+        WaitForContent(folder_.Path("pkexec.mark")).find("arg=" + folder_.Path("tool") + "\n"),
+        std::string::npos);
+    EXPECT_FALSE(platform::FileExists(folder_.Path("path.mark"))) << "not the one on PATH";
 }
 
 } // namespace

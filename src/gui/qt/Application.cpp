@@ -1,7 +1,7 @@
 #include "gui/qt/Application.h"
 
-#include "gui/qt/Pictures.h"
 #include "gui/qt/Messages.h"
+#include "gui/qt/Pictures.h"
 
 #include <exception>
 

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,14 +22,52 @@ QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+constexpr const char* kCapturesShortcut = "capturesShortcut";
+
 Qt::WindowFlags FlagsOf(dialogs::FrameKind frame) {
     return frame == dialogs::FrameKind::ToolWindow ? Qt::Tool : Qt::Dialog;
 }
 
 } // namespace
 
-FormDialog::FormDialog(const dialogs::FormLayout& layout)
-    : QDialog(nullptr, FlagsOf(layout.frame)) {
+// The window itself: it makes the controls and hands their events to the logic.
+class FormWindow : public QDialog {
+  public:
+    explicit FormWindow(FormDialog& owner);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override {
+        if (owner_.logic_ != nullptr) {
+            owner_.logic_->FormClose();
+        }
+        event->accept();
+    }
+    // Escape closes as the close box does.
+    void reject() override { close(); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // A shortcut field takes Alt with a letter itself instead of a button's mnemonic.
+        if (event->type() == QEvent::ShortcutOverride &&
+            watched->property(kCapturesShortcut).toBool()) {
+            event->accept();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress && owner_.logic_ != nullptr) {
+            const auto& key = *static_cast<QKeyEvent*>(event);
+            owner_.logic_->KeyDown(watched->objectName().toStdString(), VirtualKeyOf(key),
+                                   ShiftStateOf(key));
+        }
+        return false;
+    }
+
+  private:
+    QWidget* Create(const dialogs::ControlLayout& control);
+
+    FormDialog& owner_;
+};
+
+FormWindow::FormWindow(FormDialog& owner)
+    : QDialog(nullptr, FlagsOf(owner.layout_.frame)), owner_(owner) {
+    const dialogs::FormLayout& layout = owner.layout_;
     setObjectName(FromUtf8(layout.name));
     setWindowTitle(FromUtf8(layout.caption));
     setWindowIcon(ApplicationIcon());
@@ -50,28 +89,33 @@ FormDialog::FormDialog(const dialogs::FormLayout& layout)
     }
 }
 
-QWidget* FormDialog::Create(const dialogs::ControlLayout& control) {
+QWidget* FormWindow::Create(const dialogs::ControlLayout& control) {
     QWidget* widget = nullptr;
     const QString caption = FromUtf8(control.caption);
     switch (control.type) {
     case dialogs::ControlType::Button: {
+        // Enter presses the focused button; elsewhere the default button.
         auto* button = new QPushButton(PictureIcon(control.picture), caption, this);
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         button->setDefault(control.isDefault);
         connect(button, &QPushButton::clicked, this, [this, name = control.name] {
-            if (logic_ != nullptr) {
-                logic_->Click(name);
+            if (owner_.logic_ != nullptr) {
+                owner_.logic_->Click(name);
             }
         });
         widget = button;
         break;
     }
-    case dialogs::ControlType::CheckBox:
-        widget = new QCheckBox(caption, this);
+    case dialogs::ControlType::CheckBox: {
+        auto* check = new QCheckBox(caption, this);
+        check->setChecked(owner_.numbers_[control.name] != 0);
+        widget = check;
         break;
+    }
     case dialogs::ControlType::LabeledEdit: {
-        auto* edit = new QLineEdit(FromUtf8(control.text), this);
+        auto* edit = new QLineEdit(FromUtf8(owner_.texts_[control.name]), this);
         edit->setReadOnly(control.readOnly);
+        edit->setProperty(kCapturesShortcut, control.capturesShortcut);
         edit->installEventFilter(this);
         auto* label = new QLabel(caption, this);
         label->setBuddy(edit);
@@ -91,80 +135,87 @@ QWidget* FormDialog::Create(const dialogs::ControlLayout& control) {
     return widget;
 }
 
+FormDialog::FormDialog(const dialogs::FormLayout& layout) : layout_(layout) {
+    for (const dialogs::ControlLayout& control : layout.controls) {
+        texts_[control.name] = control.text;
+    }
+}
+
+FormDialog::~FormDialog() = default;
+
+QDialog* FormDialog::Window() {
+    if (window_ == nullptr) {
+        window_ = std::make_unique<FormWindow>(*this);
+    }
+    return window_.get();
+}
+
 QWidget* FormDialog::Control(const std::string& name) const {
-    return findChild<QWidget*>(FromUtf8(name), Qt::FindDirectChildrenOnly);
+    return window_ != nullptr
+               ? window_->findChild<QWidget*>(FromUtf8(name), Qt::FindDirectChildrenOnly)
+               : nullptr;
 }
 
 std::string FormDialog::Text(const std::string& control) const {
-    if (const auto* edit = qobject_cast<const QLineEdit*>(Control(control))) {
-        return edit->text().toStdString();
+    if (window_ == nullptr) {
+        const auto found = texts_.find(control);
+        return found != texts_.end() ? found->second : std::string();
     }
-    return {};
+    const auto* edit = qobject_cast<const QLineEdit*>(Control(control));
+    return edit != nullptr ? edit->text().toStdString() : std::string();
 }
 
 void FormDialog::SetText(const std::string& control, const std::string& text) {
-    if (auto* edit = qobject_cast<QLineEdit*>(Control(control))) {
+    if (window_ == nullptr) {
+        texts_[control] = text;
+    } else if (auto* edit = qobject_cast<QLineEdit*>(Control(control))) {
         edit->setText(FromUtf8(text));
     }
 }
 
 double FormDialog::Number(const std::string& control) const {
-    if (const auto* check = qobject_cast<const QCheckBox*>(Control(control))) {
-        return check->isChecked() ? 1 : 0;
+    if (window_ == nullptr) {
+        const auto found = numbers_.find(control);
+        return found != numbers_.end() ? found->second : 0;
     }
-    return 0;
+    const auto* check = qobject_cast<const QCheckBox*>(Control(control));
+    return check != nullptr && check->isChecked() ? 1 : 0;
 }
 
 void FormDialog::SetNumber(const std::string& control, double value) {
-    if (auto* check = qobject_cast<QCheckBox*>(Control(control))) {
+    if (window_ == nullptr) {
+        numbers_[control] = value;
+    } else if (auto* check = qobject_cast<QCheckBox*>(Control(control))) {
         check->setChecked(value != 0);
     }
 }
 
 bool FormDialog::IsShown() const {
-    return isVisible();
+    return window_ != nullptr && window_->isVisible();
 }
 
 void FormDialog::ShowForm() {
-    show();
+    Window()->show();
     FocusForm();
 }
 
 void FormDialog::FocusForm() {
-    raise();
-    activateWindow();
+    Window()->raise();
+    Window()->activateWindow();
 }
 
 void FormDialog::HideForm() {
-    hide();
+    if (window_ != nullptr) {
+        window_->hide();
+    }
 }
 
 void FormDialog::ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) {
-    gui::ShowMessage(this, FromUtf8(text), kind, helpContext);
+    gui::ShowMessage(window_.get(), FromUtf8(text), kind, helpContext);
 }
 
 void FormDialog::ShowHelp(int helpContext) {
     ShowHelpTopic(helpContext);
-}
-
-void FormDialog::closeEvent(QCloseEvent* event) {
-    if (logic_ != nullptr) {
-        logic_->FormClose();
-    }
-    event->accept();
-}
-
-// Escape closes as the close box does.
-void FormDialog::reject() {
-    close();
-}
-
-bool FormDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && logic_ != nullptr) {
-        const auto& key = *static_cast<QKeyEvent*>(event);
-        logic_->KeyDown(watched->objectName().toStdString(), VirtualKeyOf(key), ShiftStateOf(key));
-    }
-    return false;
 }
 
 } // namespace gui

@@ -1,21 +1,30 @@
 // A dialog drawn with Qt from its logic's layout: buttons, labelled edits and check boxes at
 // their places, with hints, help contexts and tab order. Clicks, keys in edits and every close
-// by the user go to the logic.
+// by the user go to the logic. The widgets are made the first time the dialog is shown; until
+// then the controls' values are kept here, so the logic can run at start-up without them.
 #pragma once
 
 #include "dialogs/Form.h"
 
-#include <QDialog>
+#include <map>
+#include <memory>
+
+class QDialog;
+class QWidget;
 
 namespace gui {
 
-class FormDialog : public QDialog, public dialogs::DialogView {
-    Q_OBJECT
+class FormWindow;
 
+class FormDialog : public dialogs::DialogView {
   public:
     explicit FormDialog(const dialogs::FormLayout& layout);
+    ~FormDialog();
     // Events reach the logic from now on.
     void Attach(dialogs::FormLogic& logic) { logic_ = &logic; }
+
+    // The dialog's window, made now if it was not yet.
+    QDialog* Window();
 
     std::string Text(const std::string& control) const override;
     void SetText(const std::string& control, const std::string& text) override;
@@ -29,16 +38,15 @@ class FormDialog : public QDialog, public dialogs::DialogView {
     void ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) override;
     void ShowHelp(int helpContext) override;
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
-    QWidget* Create(const dialogs::ControlLayout& control);
+    friend class FormWindow;
     QWidget* Control(const std::string& name) const;
 
+    const dialogs::FormLayout& layout_;
     dialogs::FormLogic* logic_ = nullptr;
+    std::map<std::string, std::string> texts_; // until the widgets exist
+    std::map<std::string, double> numbers_;
+    std::unique_ptr<FormWindow> window_;
 };
 
 } // namespace gui

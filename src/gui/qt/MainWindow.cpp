@@ -45,7 +45,9 @@ MainWindow::MainWindow() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Window
     QFont labelFont("Tahoma");
     labelFont.setPixelSize(15);
     Label1->setFont(labelFont);
-    Label1->setStyleSheet("color: white;");
+    QPalette white = Label1->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    Label1->setPalette(white);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->installEventFilter(this);
 
@@ -80,16 +82,24 @@ void MainWindow::BuildMenu() {
             menuItems_[entry.item] = into->addSeparator();
             continue;
         }
-        QAction* action = into->addAction(PictureIcon(dialogs::HubImage(entry.image)),
-                                          entry.caption, this, [this, item = entry.item] {
-                                              if (logic_ != nullptr) {
-                                                  logic_->MenuClick(item);
-                                              }
-                                          });
+        QAction* action = into->addAction(entry.caption, this, [this, item = entry.item] {
+            if (logic_ != nullptr) {
+                logic_->MenuClick(item);
+            }
+        });
         menuItems_[entry.item] = action;
     }
-    // Opened from the window (always shown then) the states come out the same.
+    // Opened from the window (always shown then) the states come out the same. The pictures
+    // are looked up the first time the menu opens, not at start-up.
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this] {
+        if (PopupMenu1->property("pictured").toBool() == false) {
+            PopupMenu1->setProperty("pictured", true);
+            for (const core::MenuEntry& entry : core::TrayMenu()) {
+                if (entry.image >= 0) {
+                    menuItems_.at(entry.item)->setIcon(PictureIcon(dialogs::HubImage(entry.image)));
+                }
+            }
+        }
         if (logic_ != nullptr) {
             logic_->TrayIcon1MouseDown();
         }
@@ -145,6 +155,7 @@ void MainWindow::SetLabelText(const std::string& text) {
     Label1->setText(FromUtf8(text).replace('\r', '\n'));
 }
 
+// Measured with the font's metrics: the label is laid out once, at the size that is kept.
 core::Size MainWindow::SetLabelFontSize(int points) {
     QFont font = Label1->font();
     if (points > 0) {
@@ -153,8 +164,9 @@ core::Size MainWindow::SetLabelFontSize(int points) {
         font.setPixelSize(1);
     }
     Label1->setFont(font);
-    Label1->adjustSize();
-    return {Label1->width(), Label1->height()};
+    const QSize text = QFontMetrics(font).size(0, Label1->text());
+    Label1->resize(text);
+    return {text.width(), text.height()};
 }
 
 void MainWindow::MoveLabel(int left, int top) {
@@ -224,6 +236,10 @@ void MainWindow::OpenMenuAtCursor() {
 
 void MainWindow::ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) {
     gui::ShowMessage(this, FromUtf8(text), kind, helpContext);
+}
+
+void MainWindow::WhenIdle(std::function<void()> work) {
+    QTimer::singleShot(0, this, std::move(work));
 }
 
 void MainWindow::EndProgram() {

@@ -20,15 +20,15 @@ void SetMessageSink(MessageSink sink) {
     Sink() = std::move(sink);
 }
 
-void ShowMessage(QWidget* parent, const QString& text, core::MessageKind kind,
-                 int helpContext) {
+void ShowMessage(QWidget* parent, const QString& text, core::MessageKind kind, int helpContext) {
     QString shown = text;
     shown.replace('\r', '\n');
     if (Sink()) {
         Sink()(shown, kind, helpContext);
         return;
     }
-    QMessageBox box(kind == core::MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information,
+    QMessageBox box(kind == core::MessageKind::Error ? QMessageBox::Critical
+                                                     : QMessageBox::Information,
                     QApplication::applicationName(), shown, QMessageBox::Ok, parent);
     SetHelpContext(&box, helpContext);
     EnableHelpKey(&box);

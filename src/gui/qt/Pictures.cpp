@@ -33,7 +33,7 @@ QIcon PictureIcon(dialogs::Picture picture) {
     return {};
 }
 
-// A red key cap with a white "T", drawn once.
+// A red key cap with a white "T", drawn from shapes: no font is loaded for it.
 QIcon ApplicationIcon() {
     static const QIcon icon = [] {
         QPixmap picture(64, 64);
@@ -43,12 +43,10 @@ QIcon ApplicationIcon() {
         painter.setBrush(QColor(200, 30, 30));
         painter.setPen(QPen(QColor(120, 0, 0), 3));
         painter.drawRoundedRect(4, 4, 56, 56, 12, 12);
-        painter.setPen(Qt::white);
-        QFont font = painter.font();
-        font.setBold(true);
-        font.setPixelSize(40);
-        painter.setFont(font);
-        painter.drawText(picture.rect(), Qt::AlignCenter, "T");
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        painter.drawRect(16, 14, 32, 8);
+        painter.drawRect(28, 14, 8, 36);
         return QIcon(picture);
     }();
     return icon;

@@ -7,6 +7,7 @@
 #include "gui/qt/FormDialog.h"
 #include "gui/qt/MainWindow.h"
 #include "gui/qt/PlatformEvents.h"
+#include "platform/DetachedProcess_posix.h"
 
 namespace {
 
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     components::InstallInstanceCheckHook();
+    // Started programs are never waited for; none may stay behind as a zombie.
+    platform::LeaveEndedChildrenToTheSystem();
     const int result = Run(argc, argv);
     components::OneInstanceShutdown();
     return result;
