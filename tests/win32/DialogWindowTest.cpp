@@ -95,7 +95,8 @@ TEST_F(DialogWindowTest, TabWalksTheEnabledControlsInTabOrder) {
 }
 
 // A key going down in a window while the modifiers are held, as this thread's key state says.
-void KeyDownHolding(HWND window, WPARAM key, std::initializer_list<BYTE> modifiers) {
+void KeyDownHolding(HWND window, WPARAM key, std::initializer_list<BYTE> modifiers,
+                    UINT message = WM_KEYDOWN) {
     BYTE before[256];
     GetKeyboardState(before);
     BYTE held[256] = {};
@@ -103,7 +104,7 @@ void KeyDownHolding(HWND window, WPARAM key, std::initializer_list<BYTE> modifie
         held[modifier] = 0x80;
     }
     SetKeyboardState(held);
-    KeyDownIn(window, key);
+    KeyDownIn(window, key, message);
     SetKeyboardState(before);
 }
 
@@ -121,6 +122,22 @@ TEST_F(DialogWindowTest, ShortcutFieldsShowTheLastCombinationPressed) {
     windows.program->admin.Show();
     KeyDownHolding(windows.admin.Control("kuerzel"), VK_F5, {VK_SHIFT, VK_CONTROL});
     EXPECT_EQ(windows.admin.Text("kuerzel"), "Umsch+Strg+F5");
+}
+
+TEST_F(DialogWindowTest, AltWithALetterIsTheFieldsAndEnterPressesTheFocusedButton) {
+    auto start = NewStart();
+    wingui::ProgramWindows& windows = start->windows;
+    windows.program->hub.Show();
+    // Alt+M would otherwise be the mnemonic of "&Minimieren", which closes the hub.
+    KeyDownHolding(windows.hub.Control("kuerzel"), 'M', {VK_MENU}, WM_SYSKEYDOWN);
+    EXPECT_EQ(windows.hub.Text("kuerzel"), "Alt+M");
+    EXPECT_TRUE(IsWindowVisible(windows.hub.Handle()));
+
+    const HWND help = windows.hub.Control("HelpBut");
+    SetFocus(help);
+    KeyDownIn(help, VK_RETURN);
+    EXPECT_EQ(helpTopics_, std::vector<int>{900});
+    EXPECT_TRUE(IsWindowVisible(windows.hub.Handle())) << "not the default button's close";
 }
 
 TEST_F(DialogWindowTest, RefusedShortcutIsReportedAndTheHubClosesAllTheSame) {

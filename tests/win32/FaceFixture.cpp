@@ -37,9 +37,15 @@ bool FaceTest::PumpUntil(const std::function<bool()>& done, int seconds) {
     return true;
 }
 
-void KeyDownIn(HWND window, WPARAM key) {
-    MSG message{window, WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
-    wingui::DispatchOne(message);
+void KeyDownIn(HWND window, WPARAM key, UINT message) {
+    // Repeat count 1; a system key comes with Alt held.
+    const LPARAM details = 1 | (message == WM_SYSKEYDOWN ? (1 << 29) : 0);
+    MSG down{window, message, key, details, static_cast<DWORD>(GetMessageTime()), {}};
+    wingui::DispatchOne(down);
+    MSG next;
+    while (PeekMessageW(&next, nullptr, 0, 0, PM_REMOVE)) {
+        wingui::DispatchOne(next);
+    }
 }
 
 } // namespace testing_support

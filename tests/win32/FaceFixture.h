@@ -46,7 +46,8 @@ class FaceTest : public ::testing::Test {
     std::vector<int> helpTopics_;
 };
 
-// A key going down in a window, through the program's loop (Tab, Enter and Escape included).
-void KeyDownIn(HWND window, WPARAM key);
+// A key going down in a window, through the program's loop (Tab, Enter and Escape included),
+// with what it brings about (the characters it makes, say).
+void KeyDownIn(HWND window, WPARAM key, UINT message = WM_KEYDOWN);
 
 } // namespace testing_support

@@ -241,12 +241,27 @@ LRESULT FormWindow::HandleControl(const ControlWindow& control, UINT message, WP
         control.layout->type == ControlType::LabeledEdit) {
         logic_->KeyDown(control.layout->name, static_cast<unsigned>(wParam), CurrentShiftState());
     }
+    // A shortcut field keeps Alt with any key for itself: no mnemonic, no system menu, no close.
+    if (control.layout->capturesShortcut && (message == WM_SYSKEYDOWN || message == WM_SYSCHAR)) {
+        return 0;
+    }
+    // Enter presses the focused button; elsewhere the default button.
+    if (message == WM_GETDLGCODE && control.layout->type == ControlType::Button) {
+        const LRESULT code = DefSubclassProc(control.window, message, wParam, lParam);
+        return (code & ~DLGC_UNDEFPUSHBUTTON) | DLGC_DEFPUSHBUTTON;
+    }
     return DefSubclassProc(control.window, message, wParam, lParam);
 }
 
 bool FormWindow::DialogMessage(MSG& message) {
     const HWND form = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (form == nullptr || GetClassWord(form, GCW_ATOM) != WindowClass()) {
+        return false;
+    }
+    // Alt with a letter in a shortcut field is the field's, not a button's mnemonic.
+    const auto* self = reinterpret_cast<const FormWindow*>(GetWindowLongPtrW(form, GWLP_USERDATA));
+    const ControlWindow* control = self != nullptr ? self->Find(message.hwnd) : nullptr;
+    if (message.message == WM_SYSCHAR && control != nullptr && control->layout->capturesShortcut) {
         return false;
     }
     return IsDialogMessageW(form, &message) != FALSE;

@@ -120,6 +120,14 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
         }
         return 0;
+    case kIdleMessage: {
+        std::vector<std::function<void()>> work;
+        work.swap(idleWork_);
+        for (const auto& run : work) {
+            run();
+        }
+        return 0;
+    }
     case WM_HELP:
         ShowHelpTopic(window_, kHelpContext);
         return TRUE;
@@ -323,6 +331,12 @@ void MainWindow::OpenMenuAtCursor() {
 
 void MainWindow::ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) {
     wingui::ShowMessage(IsPopupShown() ? window_ : nullptr, kind, text, helpContext);
+}
+
+// Posted behind what is queued now, such as the start-up's own messages.
+void MainWindow::WhenIdle(std::function<void()> work) {
+    idleWork_.push_back(std::move(work));
+    PostMessageW(window_, kIdleMessage, 0, 0);
 }
 
 void MainWindow::EndProgram() {

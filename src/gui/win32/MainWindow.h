@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <windows.h>
 
@@ -20,6 +21,8 @@ class MainWindow : public core::MainView {
     // Mouse events on the tray icon, the mouse message in lParam.
     static constexpr UINT kTrayMessage = WM_APP + 1;
     static constexpr UINT_PTR kBlinkTimer = 1;
+    // Work for when the messages before it are done.
+    static constexpr UINT kIdleMessage = WM_APP + 2;
 
     MainWindow();
     ~MainWindow();
@@ -60,6 +63,7 @@ class MainWindow : public core::MainView {
     void SetMenuItemEnabled(core::MenuItem item, bool enabled) override;
     void OpenMenuAtCursor() override;
     void ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) override;
+    void WhenIdle(std::function<void()> work) override;
     void EndProgram() override;
 
   private:
@@ -84,6 +88,7 @@ class MainWindow : public core::MainView {
     UINT blinkInterval_ = 200;
     bool blinking_ = false;
     std::string lastNotice_;
+    std::vector<std::function<void()>> idleWork_;
 };
 
 } // namespace wingui
