@@ -37,7 +37,6 @@ class MainWindow : public core::MainView {
 
     HWND Handle() const { return window_; }
     const PopupMenu& Menu() const { return menu_; }
-    bool TrayIconShown() const { return tray_.IsShown(); }
     // The last notice the taskbar took.
     const std::string& LastNotice() const { return lastNotice_; }
 

@@ -22,7 +22,6 @@ class TrayIcon {
     // For the "TaskbarCreated" message: the new taskbar knows no icons yet.
     void ShowAgain();
     void Remove();
-    bool IsShown() const { return shown_; }
     // False when the taskbar did not take the notice.
     bool Notify(const std::string& title, const std::string& text);
 
