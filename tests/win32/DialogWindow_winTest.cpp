@@ -1,6 +1,6 @@
 // The hub and the admin dialog as Win32 windows: what they show, where, in which tab order, and
 // what their keys, buttons and closes do.
-#include "win32/FaceFixture.h"
+#include "win32/FaceFixture_win.h"
 
 #include "gui/win32/WindowBasics.h"
 

@@ -5,7 +5,7 @@
 #include "platform/WinText.h"
 #include "unit/ChildProcess.h"
 #include "unit/TestFolder.h"
-#include "win32/KeyInput.h"
+#include "win32/KeyInput_win.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "win32/FaceFixture.h"
+#include "win32/FaceFixture_win.h"
 
 #include "gui/win32/Help.h"
 #include "gui/win32/MessageLoop.h"

@@ -1,4 +1,4 @@
-#include "win32/KeyInput.h"
+#include "win32/KeyInput_win.h"
 
 #include <vector>
 
