@@ -1,60 +1,29 @@
-// Tippomat.exe as a file: a Windows GUI program carrying its version, its icon in
-// several sizes and its manifest.
+// Tippomat.exe as a file: a Windows GUI program carrying its version, its icon in several sizes
+// and its manifest.
 #include "platform/VersionInfo.h"
 #include "platform/WinText.h"
+#include "unit/TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <cstdio>
-#include <string>
+#include <cstring>
 #include <vector>
 
 namespace {
 
-// The program file mapped as an image, without running or binding anything.
-class ProgramImage {
-  public:
-    ProgramImage()
-        : module_(LoadLibraryExW(platform::Wide(TIPPOMAT_EXE).c_str(), nullptr,
-                                 DONT_RESOLVE_DLL_REFERENCES)) {}
-    ~ProgramImage() {
-        if (module_ != nullptr) {
-            FreeLibrary(module_);
-        }
-    }
-
-    bool Loaded() const { return module_ != nullptr; }
-
-    const IMAGE_NT_HEADERS& Headers() const {
-        const auto& dos = *At<IMAGE_DOS_HEADER>(0);
-        return *At<IMAGE_NT_HEADERS>(static_cast<DWORD>(dos.e_lfanew));
-    }
-
-    std::string Resource(LPCWSTR type, int id) const {
-        const HRSRC found = FindResourceW(module_, MAKEINTRESOURCEW(id), type);
-        if (found == nullptr) {
-            return {};
-        }
-        const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module_, found)));
-        return std::string(bytes, SizeofResource(module_, found));
-    }
-
-  private:
-    template <class T> const T* At(DWORD offset) const {
-        return reinterpret_cast<const T*>(reinterpret_cast<const BYTE*>(module_) + offset);
-    }
-
-    HMODULE module_;
-};
-
 // That it needs no runtime library beside it, the end-to-end test shows: it runs a copy of the
 // file alone in a folder of its own.
 TEST(ProgramFile, IsAWindowsGuiProgram) {
-    const ProgramImage program;
-    ASSERT_TRUE(program.Loaded());
-    EXPECT_EQ(program.Headers().OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI)
+    const std::string file = testing_support::ReadBytes(TIPPOMAT_EXE);
+    ASSERT_GT(file.size(), 0x200u);
+    LONG header = 0;
+    std::memcpy(&header, file.data() + offsetof(IMAGE_DOS_HEADER, e_lfanew), sizeof header);
+    IMAGE_NT_HEADERS64 program{};
+    std::memcpy(&program, file.data() + header, sizeof program);
+    EXPECT_EQ(program.OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI)
         << "a console program would open a console window";
 }
 
@@ -76,16 +45,25 @@ TEST(ProgramFile, CarriesItsVersionIconsAndManifest) {
                   fixed->dwFileVersionLS & 0xFFFF);
     EXPECT_EQ(std::string(version), TIPPOMAT_FILE_VERSION);
 
-    const ProgramImage program;
-    ASSERT_TRUE(program.Loaded());
-    const std::string icons = program.Resource(RT_GROUP_ICON, 1);
+    const HMODULE resources = LoadLibraryExW(
+        file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(resources, nullptr);
+    const auto resource = [resources](LPCWSTR type) {
+        const HRSRC found = FindResourceW(resources, MAKEINTRESOURCEW(1), type);
+        return found == nullptr ? std::string()
+                                : std::string(static_cast<const char*>(
+                                                  LockResource(LoadResource(resources, found))),
+                                              SizeofResource(resources, found));
+    };
+    const std::string icons = resource(RT_GROUP_ICON);
     ASSERT_GE(icons.size(), 6u);
     EXPECT_GE(reinterpret_cast<const WORD*>(icons.data())[2], 3) << "small, large and larger";
-    const std::string manifest = program.Resource(RT_MANIFEST, 1);
+    const std::string manifest = resource(RT_MANIFEST);
     for (const char* needle : {"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
                                "PerMonitorV2", "level=\"asInvoker\""}) {
         EXPECT_NE(manifest.find(needle), std::string::npos) << needle;
     }
+    FreeLibrary(resources);
 }
 
 } // namespace
