@@ -21,21 +21,21 @@ RECT ClientRectOf(HWND control) {
     return place;
 }
 
-// The names of the controls in the order Tab reaches them, from the first one on, once round.
+// The names of the controls in the order Tab walks them (the dialog manager's order), from the
+// first one on, once round.
 std::vector<std::string> TabWalk(const wingui::FormWindow& form,
                                  const dialogs::FormLayout& layout) {
     std::vector<std::string> names;
-    for (;;) {
-        const HWND focus = GetFocus();
+    for (HWND at = GetNextDlgTabItem(form.Handle(), nullptr, FALSE);;
+         at = GetNextDlgTabItem(form.Handle(), at, FALSE)) {
         const auto control = std::find_if(
             layout.controls.begin(), layout.controls.end(),
-            [&](const dialogs::ControlLayout& c) { return form.Control(c.name) == focus; });
+            [&](const dialogs::ControlLayout& c) { return form.Control(c.name) == at; });
         if (control == layout.controls.end() ||
             std::find(names.begin(), names.end(), control->name) != names.end()) {
             return names;
         }
         names.push_back(control->name);
-        testing_support::KeyDownIn(focus, VK_TAB);
     }
 }
 

@@ -21,6 +21,10 @@ struct RecordedMessage {
 };
 
 class FaceTest : public ::testing::Test {
+  public:
+    // Runs the program's message loop until done() holds; false when time ran out first.
+    static bool PumpUntil(const std::function<bool()>& done, int seconds = 10);
+
   protected:
     FaceTest();
     ~FaceTest() override;
@@ -36,9 +40,6 @@ class FaceTest : public ::testing::Test {
     std::unique_ptr<Start> NewStart() { return std::make_unique<Start>(location_); }
     void WriteIni(const std::string& text) { WriteBytes(location_.IniPath, text); }
     std::string IniText() const { return ReadBytes(location_.IniPath); }
-
-    // Runs the program's message loop until done() holds; false when time ran out first.
-    static bool PumpUntil(const std::function<bool()>& done, int seconds = 10);
 
     TestFolder folder_;
     core::ConfigLocation location_;
