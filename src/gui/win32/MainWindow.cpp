@@ -1,0 +1,346 @@
+#include "gui/win32/MainWindow.h"
+
+#include "components/Foreground.h"
+#include "gui/win32/Help.h"
+#include "gui/win32/Hints.h"
+#include "gui/win32/Messages.h"
+#include "gui/win32/WindowBasics.h"
+#include "platform/WinText.h"
+
+#include <windowsx.h>
+
+namespace wingui {
+
+namespace {
+
+constexpr int kHelpContext = 600;
+constexpr int kLabelHeight = -15;
+constexpr int kSmallestFont = -1; // one pixel: size 0 still draws
+// The popup: no frame and no taskbar button at first; the dialog frame of style 0.
+constexpr DWORD kPopupStyle = WS_POPUP;
+constexpr DWORD kPopupExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+constexpr DWORD kDialogFrameStyle =
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr DWORD kDialogFrameExStyle = WS_EX_TOPMOST | WS_EX_DLGMODALFRAME;
+
+// 0x00BBGGRR, or 0xFF0000nn for the system colour nn.
+COLORREF ColorOf(int windowsColor) {
+    const auto bits = static_cast<unsigned>(windowsColor);
+    return (bits & 0xFF000000u) == 0xFF000000u ? GetSysColor(static_cast<int>(bits & 0xFFu))
+                                               : (bits & 0x00FFFFFFu);
+}
+
+} // namespace
+
+MainWindow::MainWindow()
+    : tray_(kTrayMessage, L"Rechts klicken um Menü aufzurufen"),
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
+      background_(GetSysColor(COLOR_BTNFACE)) {
+    static const ATOM windowClass =
+        RegisterWindowClass(kClassName, WindowProcedure<MainWindow>, -1);
+    (void)windowClass;
+    window_ = CreateWindowExW(kPopupExStyle, kClassName, L"Tippomat", kPopupStyle, 6, 37, 219, 143,
+                              nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    tray_.SetWindow(window_);
+    hint_ = AddHint(window_, "Tippomat", HintStyle::Plain);
+    labelText_ = L"Tippomat aktiv!";
+    SetLabelFont(kLabelHeight);
+}
+
+MainWindow::~MainWindow() {
+    DestroyWindow(window_);
+    DeleteObject(labelFont_);
+}
+
+LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_TIMER:
+        if (wParam == kBlinkTimer && logic_ != nullptr) {
+            logic_->Timertimer();
+        }
+        return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (logic_ != nullptr) {
+            logic_->Formkeydown(static_cast<unsigned>(wParam));
+        }
+        break;
+    case WM_CHAR:
+        if (logic_ != nullptr && IsWindowVisible(window_)) {
+            logic_->Formkeypress(static_cast<char32_t>(wParam));
+        }
+        return 0;
+    case WM_LBUTTONDOWN:
+        MouseDown(core::MouseButton::Left, lParam);
+        return 0;
+    case WM_RBUTTONDOWN:
+        MouseDown(core::MouseButton::Right, lParam);
+        return 0;
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
+        MouseDown(core::MouseButton::Other, lParam);
+        return 0;
+    case kTrayMessage:
+        TrayEvent(static_cast<UINT>(lParam));
+        return 0;
+    case WM_COMMAND:
+        if (const auto item = menu_.ItemOfCommand(LOWORD(wParam)); item && logic_ != nullptr) {
+            logic_->MenuClick(*item);
+        }
+        return 0;
+    case WM_SYSCOMMAND:
+        // Every minimise, also the frame's, hides the window to the tray.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+            if (logic_ != nullptr) {
+                logic_->ApplicationEvents1Minimize();
+            }
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        // Closing the main window (the close box of the framed style, Alt+F4) ends the program.
+        if (logic_ != nullptr) {
+            logic_->Beenden1Click();
+        }
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam != FALSE) {
+            if (logic_ != nullptr) {
+                logic_->Beenden1Click();
+            }
+            if (sessionEnd_) {
+                sessionEnd_();
+            }
+        }
+        return 0;
+    case kIdleMessage: {
+        std::vector<std::function<void()>> work;
+        work.swap(idleWork_);
+        for (const auto& run : work) {
+            run();
+        }
+        return 0;
+    }
+    case WM_HELP:
+        ShowHelpTopic(window_, kHelpContext);
+        return TRUE;
+    case WM_DESTROY:
+        tray_.Remove();
+        return 0;
+    default:
+        if (message == taskbarCreated_) {
+            tray_.ShowAgain();
+            return 0;
+        }
+        break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void MainWindow::Paint() {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(window_, &paint);
+    RECT client;
+    GetClientRect(window_, &client);
+    const HBRUSH brush = CreateSolidBrush(background_);
+    FillRect(dc, &client, brush);
+    DeleteObject(brush);
+    const HGDIOBJ oldFont = SelectObject(dc, labelFont_);
+    SetTextColor(dc, RGB(255, 255, 255));
+    SetBkMode(dc, TRANSPARENT);
+    RECT label = label_;
+    DrawTextW(dc, labelText_.c_str(), -1, &label, DT_CENTER | DT_NOPREFIX | DT_NOCLIP);
+    SelectObject(dc, oldFont);
+    EndPaint(window_, &paint);
+}
+
+// Presses on the text are the label's, which ignores them.
+void MainWindow::MouseDown(core::MouseButton button, LPARAM where) {
+    const POINT point{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+    if (logic_ != nullptr && !PtInRect(&label_, point)) {
+        logic_->FormMouseDown(button);
+    }
+}
+
+// Any button down asks the logic for the entries' states; the right button's release opens
+// the menu.
+void MainWindow::TrayEvent(UINT mouseMessage) {
+    if (logic_ == nullptr) {
+        return;
+    }
+    switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        logic_->TrayIcon1MouseDown();
+        break;
+    case WM_RBUTTONUP:
+        OpenMenuAtCursor();
+        break;
+    default:
+        break;
+    }
+}
+
+core::Size MainWindow::ScreenSize() const {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+config::WindowBounds MainWindow::Bounds() const {
+    RECT frame;
+    GetWindowRect(window_, &frame);
+    return {frame.right - frame.left, frame.bottom - frame.top, frame.left, frame.top};
+}
+
+void MainWindow::SetBounds(const config::WindowBounds& bounds) {
+    SetWindowPos(window_, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+core::Size MainWindow::ClientSize() const {
+    RECT client;
+    GetClientRect(window_, &client);
+    return {client.right, client.bottom};
+}
+
+void MainWindow::SetCaption(const std::string& caption) {
+    SetWindowTextW(window_, platform::Wide(caption).c_str());
+}
+
+// The dialog frame goes around the client area, which keeps the size its label was fitted to;
+// it has a taskbar button while shown, where its caption shows too.
+void MainWindow::SetFrameStyle(int style) {
+    if (style == core::kStyleNormal) {
+        const core::Size client = ClientSize();
+        RECT frame{0, 0, client.width, client.height};
+        AdjustWindowRectExForDpi(&frame, kDialogFrameStyle, FALSE, kDialogFrameExStyle,
+                                 GetDpiForWindow(window_));
+        SetWindowLongPtrW(window_, GWL_STYLE, kDialogFrameStyle);
+        SetWindowLongPtrW(window_, GWL_EXSTYLE, kDialogFrameExStyle);
+        SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    } else if (style == core::kStyleCircle) {
+        const config::WindowBounds bounds = Bounds();
+        // The window owns the region from here on.
+        SetWindowRgn(window_, CreateEllipticRgn(0, 0, bounds.width, bounds.height), TRUE);
+    }
+}
+
+void MainWindow::SetBackground(int windowsColor) {
+    background_ = ColorOf(windowsColor);
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+void MainWindow::SetHint(const std::string& hint) {
+    SetHintText(hint_, window_, hint);
+}
+
+void MainWindow::SetLabelText(const std::string& text) {
+    labelText_ = WideLines(text);
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+core::Size MainWindow::SetLabelFontSize(int points) {
+    const int dpi = static_cast<int>(GetDpiForWindow(window_));
+    return SetLabelFont(points > 0 ? -MulDiv(points, dpi, 72) : kSmallestFont);
+}
+
+// The label takes the size of its text.
+core::Size MainWindow::SetLabelFont(int height) {
+    DeleteObject(labelFont_);
+    labelFont_ = CreateTahoma(height);
+    const HDC dc = GetDC(window_);
+    const HGDIOBJ oldFont = SelectObject(dc, labelFont_);
+    RECT extent{0, 0, 0, 0};
+    DrawTextW(dc, labelText_.c_str(), -1, &extent, DT_CALCRECT | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+    ReleaseDC(window_, dc);
+    label_.right = label_.left + extent.right;
+    label_.bottom = label_.top + extent.bottom;
+    InvalidateRect(window_, nullptr, FALSE);
+    return {extent.right, extent.bottom};
+}
+
+void MainWindow::MoveLabel(int left, int top) {
+    OffsetRect(&label_, left - label_.left, top - label_.top);
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+void MainWindow::SetBlinkInterval(int milliseconds) {
+    blinkInterval_ = static_cast<UINT>(milliseconds);
+    if (blinking_) {
+        SetTimer(window_, kBlinkTimer, blinkInterval_, nullptr);
+    }
+}
+
+void MainWindow::SetBlinking(bool running) {
+    blinking_ = running;
+    if (running) {
+        SetTimer(window_, kBlinkTimer, blinkInterval_, nullptr);
+    } else {
+        KillTimer(window_, kBlinkTimer);
+    }
+}
+
+bool MainWindow::IsPopupShown() const {
+    return IsWindowVisible(window_) != FALSE;
+}
+
+void MainWindow::ShowPopup() {
+    ShowWindow(window_, SW_SHOWNORMAL);
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    components::ForceForeground(reinterpret_cast<std::uintptr_t>(window_));
+    SetFocus(window_);
+}
+
+void MainWindow::HidePopup() {
+    ShowWindow(window_, SW_HIDE);
+}
+
+// Restoring the program shows its main window, in front.
+void MainWindow::BringToFront() {
+    ShowPopup();
+}
+
+void MainWindow::ShowTrayIcon() {
+    tray_.Show();
+}
+
+void MainWindow::ShowNotice(const std::string& title, const std::string& text) {
+    if (tray_.Notify(title, text)) {
+        lastNotice_ = text;
+    }
+}
+
+void MainWindow::SetMenuItemEnabled(core::MenuItem item, bool enabled) {
+    menu_.SetEnabled(item, enabled);
+}
+
+void MainWindow::OpenMenuAtCursor() {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    menu_.OpenAt(window_, cursor);
+}
+
+void MainWindow::ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) {
+    wingui::ShowMessage(IsPopupShown() ? window_ : nullptr, kind, text, helpContext);
+}
+
+// Posted behind what is queued now, such as the start-up's own messages.
+void MainWindow::WhenIdle(std::function<void()> work) {
+    idleWork_.push_back(std::move(work));
+    PostMessageW(window_, kIdleMessage, 0, 0);
+}
+
+void MainWindow::EndProgram() {
+    PostQuitMessage(0);
+}
+
+} // namespace wingui

@@ -1,0 +1,93 @@
+// The launcher window drawn with Win32: the topmost popup with its label and blink timer, the
+// tray icon and its menu, in one window procedure. Events go to Tmain; what Tmain decides is
+// drawn here.
+#pragma once
+
+#include "core/MainForm.h"
+#include "gui/win32/PopupMenu.h"
+#include "gui/win32/TrayIcon.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+namespace wingui {
+
+class MainWindow : public core::MainView {
+  public:
+    static constexpr const wchar_t* kClassName = L"TippomatMain";
+    // Mouse events on the tray icon, the mouse message in lParam.
+    static constexpr UINT kTrayMessage = WM_APP + 1;
+    static constexpr UINT_PTR kBlinkTimer = 1;
+    // Work for when the messages before it are done.
+    static constexpr UINT kIdleMessage = WM_APP + 2;
+
+    MainWindow();
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Events reach the logic from now on; nullptr stops them.
+    void Attach(core::Tmain* logic) { logic_ = logic; }
+    // Called when Windows ends the session, after "Beenden": the process may end as soon as
+    // this returns, so whatever is saved at the end must be saved in it.
+    void OnSessionEnd(std::function<void()> end) { sessionEnd_ = std::move(end); }
+
+    HWND Handle() const { return window_; }
+    const PopupMenu& Menu() const { return menu_; }
+    // The last notice the taskbar took.
+    const std::string& LastNotice() const { return lastNotice_; }
+
+    core::Size ScreenSize() const override;
+    config::WindowBounds Bounds() const override;
+    void SetBounds(const config::WindowBounds& bounds) override;
+    core::Size ClientSize() const override;
+    void SetCaption(const std::string& caption) override;
+    void SetFrameStyle(int style) override;
+    void SetBackground(int windowsColor) override;
+    void SetHint(const std::string& hint) override;
+    void SetLabelText(const std::string& text) override;
+    core::Size SetLabelFontSize(int points) override;
+    void MoveLabel(int left, int top) override;
+    void SetBlinkInterval(int milliseconds) override;
+    void SetBlinking(bool running) override;
+    bool IsPopupShown() const override;
+    void ShowPopup() override;
+    void HidePopup() override;
+    void BringToFront() override;
+    void ShowTrayIcon() override;
+    void ShowNotice(const std::string& title, const std::string& text) override;
+    void SetMenuItemEnabled(core::MenuItem item, bool enabled) override;
+    void OpenMenuAtCursor() override;
+    void ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) override;
+    void WhenIdle(std::function<void()> work) override;
+    void EndProgram() override;
+
+  private:
+    template <class Window> friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+    core::Size SetLabelFont(int height);
+    void MouseDown(core::MouseButton button, LPARAM where);
+    void TrayEvent(UINT mouseMessage);
+
+    core::Tmain* logic_ = nullptr;
+    std::function<void()> sessionEnd_;
+    HWND window_ = nullptr;
+    HWND hint_ = nullptr;
+    PopupMenu menu_;
+    TrayIcon tray_;
+    UINT taskbarCreated_;
+    std::wstring labelText_;
+    HFONT labelFont_ = nullptr;
+    RECT label_{15, 60, 15, 60};
+    COLORREF background_;
+    UINT blinkInterval_ = 200;
+    bool blinking_ = false;
+    std::string lastNotice_;
+    std::vector<std::function<void()>> idleWork_;
+};
+
+} // namespace wingui

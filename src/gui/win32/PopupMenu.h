@@ -1,0 +1,40 @@
+// The tray menu built from its table: the entries in order, the settings submenu, the pictures
+// of the hub's image list, a command id per entry. Chosen with the left mouse button only.
+#pragma once
+
+#include "core/MainForm.h"
+
+#include <map>
+#include <optional>
+
+#include <windows.h>
+
+namespace wingui {
+
+class PopupMenu {
+  public:
+    PopupMenu();
+    ~PopupMenu();
+    PopupMenu(const PopupMenu&) = delete;
+    PopupMenu& operator=(const PopupMenu&) = delete;
+
+    HMENU Handle() const { return menu_; }
+    static UINT CommandId(core::MenuItem item);
+    // The entry of a WM_COMMAND id; nothing for ids that are not this menu's.
+    std::optional<core::MenuItem> ItemOfCommand(UINT id) const;
+
+    void SetEnabled(core::MenuItem item, bool enabled);
+    // Opens at a screen point; the choice comes to owner as WM_COMMAND.
+    void OpenAt(HWND owner, POINT where) const;
+
+  private:
+    struct Place {
+        HMENU menu;
+        UINT position;
+    };
+
+    HMENU menu_;
+    std::map<core::MenuItem, Place> places_;
+};
+
+} // namespace wingui

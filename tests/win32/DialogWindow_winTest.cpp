@@ -1,0 +1,227 @@
+// The hub and the admin dialog as Win32 windows: what they show, where, in which tab order, and
+// what their keys, buttons and closes do.
+#include "win32/FaceFixture_win.h"
+
+#include "gui/win32/WindowBasics.h"
+
+#include <algorithm>
+#include <map>
+
+#include <commctrl.h>
+
+namespace {
+
+using testing_support::FaceTest;
+using testing_support::KeyDownIn;
+
+RECT ClientRectOf(HWND control) {
+    RECT place;
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+// The names of the controls in the order Tab walks them (the dialog manager's order), from the
+// first one on, once round.
+std::vector<std::string> TabWalk(const wingui::FormWindow& form,
+                                 const dialogs::FormLayout& layout) {
+    std::vector<std::string> names;
+    for (HWND at = GetNextDlgTabItem(form.Handle(), nullptr, FALSE);;
+         at = GetNextDlgTabItem(form.Handle(), at, FALSE)) {
+        const auto control = std::find_if(
+            layout.controls.begin(), layout.controls.end(),
+            [&](const dialogs::ControlLayout& c) { return form.Control(c.name) == at; });
+        if (control == layout.controls.end() ||
+            std::find(names.begin(), names.end(), control->name) != names.end()) {
+            return names;
+        }
+        names.push_back(control->name);
+    }
+}
+
+class DialogWindowTest : public FaceTest {};
+
+TEST_F(DialogWindowTest, HubAndAdminShowTheirControlsAtTheirPlaces) {
+    auto start = NewStart();
+    for (const wingui::FormWindow* form : {&start->windows.hub, &start->windows.admin}) {
+        const dialogs::FormLayout& layout = form == &start->windows.hub
+                                                ? dialogs::THauptformular::Form()
+                                                : dialogs::TAdmindata::Form();
+        SCOPED_TRACE(layout.name);
+        EXPECT_EQ(wingui::TextOf(form->Handle()), layout.caption);
+        EXPECT_FALSE(IsWindowVisible(form->Handle())) << "created hidden";
+        const UINT dpi = GetDpiForWindow(form->Handle());
+        RECT client;
+        GetClientRect(form->Handle(), &client);
+        EXPECT_EQ(client.right, wingui::Scale(layout.clientWidth, dpi));
+        EXPECT_EQ(client.bottom, wingui::Scale(layout.clientHeight, dpi));
+        for (const dialogs::ControlLayout& control : layout.controls) {
+            SCOPED_TRACE(control.name);
+            const HWND window = form->Control(control.name);
+            ASSERT_NE(window, nullptr);
+            const bool isEdit = control.type == dialogs::ControlType::LabeledEdit;
+            EXPECT_EQ(wingui::TextOf(window), isEdit ? control.text : control.caption);
+            const RECT place = ClientRectOf(window);
+            EXPECT_EQ(place.left, wingui::Scale(control.left, dpi));
+            EXPECT_EQ(place.top, wingui::Scale(control.top, dpi));
+            EXPECT_EQ(place.right - place.left, wingui::Scale(control.width, dpi));
+            EXPECT_EQ(place.bottom - place.top, wingui::Scale(control.height, dpi));
+            EXPECT_EQ(IsWindowEnabled(window) != FALSE, control.enabled);
+            const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+            EXPECT_EQ((style & ES_READONLY) != 0, isEdit && control.readOnly);
+        }
+    }
+    // Edits carry their label above them.
+    const HWND kuerzel = start->windows.hub.Control("kuerzel");
+    const HWND label =
+        FindWindowExW(start->windows.hub.Handle(), nullptr, WC_STATICW, L"ShortCut:");
+    ASSERT_NE(label, nullptr);
+    EXPECT_LE(ClientRectOf(label).bottom, ClientRectOf(kuerzel).top);
+    EXPECT_EQ(GetWindowLongPtrW(start->windows.hub.Control("okbut"), GWL_STYLE) & BS_TYPEMASK,
+              BS_DEFPUSHBUTTON);
+}
+
+TEST_F(DialogWindowTest, TabWalksTheEnabledControlsInTabOrder) {
+    auto start = NewStart();
+    start->windows.program->hub.Show();
+    EXPECT_EQ(TabWalk(start->windows.hub, dialogs::THauptformular::Form()),
+              (std::vector<std::string>{"admibutton", "okbut", "Closebut", "HelpBut",
+                                        "PortableModus", "kuerzel"}));
+    start->windows.program->hub.Close();
+    start->windows.program->admin.Show();
+    EXPECT_EQ(
+        TabWalk(start->windows.admin, dialogs::TAdmindata::Form()),
+        (std::vector<std::string>{"benutzername", "passwort", "kuerzel", "okbut", "helpbut"}));
+}
+
+// A key going down in a window while the modifiers are held, as this thread's key state says.
+void KeyDownHolding(HWND window, WPARAM key, std::initializer_list<BYTE> modifiers,
+                    UINT message = WM_KEYDOWN) {
+    BYTE before[256];
+    GetKeyboardState(before);
+    BYTE held[256] = {};
+    for (const BYTE modifier : modifiers) {
+        held[modifier] = 0x80;
+    }
+    SetKeyboardState(held);
+    KeyDownIn(window, key, message);
+    SetKeyboardState(before);
+}
+
+TEST_F(DialogWindowTest, ShortcutFieldsShowTheLastCombinationPressed) {
+    auto start = NewStart();
+    wingui::ProgramWindows& windows = start->windows;
+    windows.program->hub.Show();
+    const HWND hubField = windows.hub.Control("kuerzel");
+    KeyDownHolding(hubField, VK_CONTROL, {VK_CONTROL});
+    KeyDownHolding(hubField, VK_MENU, {VK_CONTROL, VK_MENU});
+    KeyDownHolding(hubField, 'K', {VK_CONTROL, VK_MENU});
+    EXPECT_EQ(wingui::TextOf(hubField), "Strg+Alt+K");
+    windows.program->hub.Close();
+
+    windows.program->admin.Show();
+    KeyDownHolding(windows.admin.Control("kuerzel"), VK_F5, {VK_SHIFT, VK_CONTROL});
+    EXPECT_EQ(windows.admin.Text("kuerzel"), "Umsch+Strg+F5");
+}
+
+TEST_F(DialogWindowTest, AltWithALetterIsTheFieldsAndEnterPressesTheFocusedButton) {
+    auto start = NewStart();
+    wingui::ProgramWindows& windows = start->windows;
+    windows.program->hub.Show();
+    // Alt+M would otherwise be the mnemonic of "&Minimieren", which closes the hub.
+    KeyDownHolding(windows.hub.Control("kuerzel"), 'M', {VK_MENU}, WM_SYSKEYDOWN);
+    EXPECT_EQ(windows.hub.Text("kuerzel"), "Alt+M");
+    EXPECT_TRUE(IsWindowVisible(windows.hub.Handle()));
+
+    const HWND help = windows.hub.Control("HelpBut");
+    SetFocus(help);
+    KeyDownIn(help, VK_RETURN);
+    EXPECT_EQ(helpTopics_, std::vector<int>{900});
+    EXPECT_TRUE(IsWindowVisible(windows.hub.Handle())) << "not the default button's close";
+}
+
+TEST_F(DialogWindowTest, RefusedShortcutIsReportedAndTheHubClosesAllTheSame) {
+    auto start = NewStart();
+    wingui::ProgramWindows& windows = start->windows;
+    windows.program->hub.Show();
+    SetWindowTextW(windows.hub.Control("kuerzel"), L"Alt+F11");
+    SendMessageW(windows.hub.Control("okbut"), BM_CLICK, 0, 0);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].kind, core::MessageKind::Error);
+    EXPECT_EQ(messages_[0].text, "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom "
+                                 "Admin-Shortcut unterscheiden!");
+    EXPECT_EQ(messages_[0].helpContext, 400);
+    EXPECT_FALSE(IsWindowVisible(windows.hub.Handle()));
+    EXPECT_EQ(start->state.hotkey.Key(), 0x807B) << "the user hotkey keeps Alt+F12";
+    EXPECT_NE(IniText().find("kuerzel=Alt+F11"), std::string::npos) << IniText();
+}
+
+TEST_F(DialogWindowTest, EscapeAndCloseBoxCloseAndSaveEnterPressesTheDefaultButton) {
+    auto start = NewStart();
+    wingui::ProgramWindows& windows = start->windows;
+    windows.program->admin.Show();
+    SetWindowTextW(windows.admin.Control("benutzername"), L"Verwalter");
+    KeyDownIn(windows.admin.Control("passwort"), VK_ESCAPE);
+    EXPECT_FALSE(IsWindowVisible(windows.admin.Handle()));
+    EXPECT_NE(IniText().find("benutzername=Verwalter"), std::string::npos) << IniText();
+    EXPECT_TRUE(start->state.hotkey.Registered() && start->state.adminhotkey.Registered());
+
+    windows.program->admin.Show();
+    EXPECT_FALSE(start->state.hotkey.Registered()) << "off while the dialog is shown";
+    KeyDownIn(windows.admin.Control("benutzername"), VK_RETURN);
+    EXPECT_FALSE(IsWindowVisible(windows.admin.Handle())) << "OK closed it";
+    EXPECT_TRUE(start->state.hotkey.Registered());
+
+    windows.program->hub.Show();
+    SendMessageW(windows.hub.Control("PortableModus"), BM_CLICK, 0, 0);
+    SendMessageW(windows.hub.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(windows.hub.Handle()));
+    EXPECT_TRUE(start->state.PortableMode) << "the close box runs FormClose";
+}
+
+TEST_F(DialogWindowTest, F1AndHelpButtonsAskForTheirTopics) {
+    auto start = NewStart();
+    wingui::ProgramWindows& windows = start->windows;
+    windows.program->hub.Show();
+    KeyDownIn(windows.hub.Control("kuerzel"), VK_F1);
+    KeyDownIn(windows.hub.Control("PortableModus"), VK_F1);
+    SendMessageW(windows.hub.Control("HelpBut"), BM_CLICK, 0, 0);
+    windows.program->admin.Show();
+    KeyDownIn(windows.admin.Control("okbut"), VK_F1);
+    SendMessageW(windows.admin.Control("helpbut"), BM_CLICK, 0, 0);
+    EXPECT_EQ(helpTopics_, (std::vector<int>{400, 800, 900, 700, 700}));
+}
+
+// The tooltips of a form's controls: tool window -> (tooltip, its text).
+std::map<HWND, std::pair<HWND, std::wstring>> Hints(HWND form) {
+    std::map<HWND, std::pair<HWND, std::wstring>> hints;
+    for (HWND tip = nullptr;
+         (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr;) {
+        if (GetWindow(tip, GW_OWNER) != form) {
+            continue;
+        }
+        wchar_t text[512] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.lpszText = text;
+        if (SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool))) {
+            hints[reinterpret_cast<HWND>(tool.uId)] = {tip, text};
+        }
+    }
+    return hints;
+}
+
+// The title before "|" is set with TTM_SETTITLEW, which Wine cannot report back.
+TEST_F(DialogWindowTest, HintsAreBalloonsWithTheirTextThatHideAfterFiveSeconds) {
+    auto start = NewStart();
+    const auto hints = Hints(start->windows.hub.Handle());
+    EXPECT_EQ(hints.size(), 10u) << "every control with a hint; Closebut has none";
+    const auto field = hints.find(start->windows.hub.Control("kuerzel"));
+    ASSERT_NE(field, hints.end());
+    const HWND tip = field->second.first;
+    EXPECT_EQ(field->second.second, L" Aufruftaste fürr den Tippomat (auch mit STRG+ALT möglich)");
+    EXPECT_NE(GetWindowLongPtrW(tip, GWL_STYLE) & TTS_BALLOON, 0);
+    EXPECT_EQ(SendMessageW(tip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 5000);
+}
+
+} // namespace

@@ -1,0 +1,51 @@
+#include "win32/FaceFixture_win.h"
+
+#include "gui/win32/Help.h"
+#include "gui/win32/MessageLoop.h"
+#include "gui/win32/Messages.h"
+
+namespace testing_support {
+
+FaceTest::FaceTest() {
+    location_.ProgramPath = folder_.Path("Tippomat.exe");
+    location_.ConfigFolder = folder_.Path();
+    location_.IniPath = folder_.Path("Tippomat.ini");
+    wingui::SetMessageSink([this](core::MessageKind kind, const std::string& text, int help) {
+        messages_.push_back({kind, text, help});
+    });
+    wingui::SetHelpSink([this](int context) { helpTopics_.push_back(context); });
+}
+
+FaceTest::~FaceTest() {
+    wingui::SetMessageSink(nullptr);
+    wingui::SetHelpSink(nullptr);
+}
+
+bool FaceTest::PumpUntil(const std::function<bool()>& done, int seconds) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
+    MSG message;
+    while (!done()) {
+        if (GetTickCount64() > end) {
+            return false;
+        }
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            wingui::DispatchOne(message);
+        } else {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        }
+    }
+    return true;
+}
+
+void KeyDownIn(HWND window, WPARAM key, UINT message) {
+    // Repeat count 1; a system key comes with Alt held.
+    const LPARAM details = 1 | (message == WM_SYSKEYDOWN ? (1 << 29) : 0);
+    MSG down{window, message, key, details, static_cast<DWORD>(GetMessageTime()), {}};
+    wingui::DispatchOne(down);
+    MSG next;
+    while (PeekMessageW(&next, nullptr, 0, 0, PM_REMOVE)) {
+        wingui::DispatchOne(next);
+    }
+}
+
+} // namespace testing_support

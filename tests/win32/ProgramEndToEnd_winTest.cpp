@@ -1,0 +1,189 @@
+// Tippomat.exe as a user meets it, under Wine: a start with its own application-data folder and
+// bindings to a program that leaves a mark; the hotkey and a key start it; a second start ends
+// at once; the tray menu's "Beenden" and the end of the session end it with its bounds saved.
+#include "gui/win32/MainWindow.h"
+#include "platform/WinText.h"
+#include "unit/ChildProcess.h"
+#include "unit/TestFolder.h"
+#include "win32/KeyInput_win.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include <windows.h>
+
+using testing_support::ChildProcess;
+using testing_support::PressKeys;
+using testing_support::ReadBytes;
+using testing_support::TestFolder;
+using testing_support::WaitForContent;
+
+namespace {
+
+constexpr const wchar_t* kShellFolders =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+
+bool Eventually(const std::function<bool()>& condition, int seconds = 15) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+// The user's application-data folder points elsewhere while it lives, as the shell reads it.
+class AppDataFolder {
+  public:
+    explicit AppDataFolder(const std::string& folder) {
+        RegOpenKeyExW(HKEY_CURRENT_USER, kShellFolders, 0, KEY_READ | KEY_SET_VALUE, &key_);
+        wchar_t value[MAX_PATH] = {};
+        DWORD size = sizeof value;
+        RegQueryValueExW(key_, L"AppData", nullptr, &type_, reinterpret_cast<BYTE*>(value), &size);
+        old_ = value;
+        Set(platform::Wide(folder), REG_EXPAND_SZ);
+    }
+    ~AppDataFolder() {
+        Set(old_, type_);
+        RegCloseKey(key_);
+    }
+
+  private:
+    void Set(const std::wstring& value, DWORD type) {
+        RegSetValueExW(key_, L"AppData", 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    }
+
+    HKEY key_ = nullptr;
+    DWORD type_ = REG_EXPAND_SZ;
+    std::wstring old_;
+};
+
+// The launcher window of a process, once it exists.
+HWND MainWindowOf(std::uint32_t process) {
+    struct Search {
+        DWORD process;
+        HWND found;
+    } search{process, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (owner == search.process && lstrcmpW(name, wingui::MainWindow::kClassName) == 0) {
+                search.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Whether some program holds the shortcut: the program is ready once its hotkey is.
+bool ShortcutTaken(UINT modifiers, UINT key) {
+    if (RegisterHotKey(nullptr, 91, modifiers, key)) {
+        UnregisterHotKey(nullptr, 91);
+        return false;
+    }
+    return true;
+}
+
+class ProgramEndToEndTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* name : {"Programme", "Werkzeuge", "Arbeits Ordner", "App Daten"}) {
+            CreateDirectoryW(platform::Wide(folder_.Path(name)).c_str(), nullptr);
+        }
+        CopyFileW(platform::Wide(TIPPOMAT_EXE).c_str(), platform::Wide(program_).c_str(), FALSE);
+        CopyFileW(platform::Wide(TIPPOMAT_MARK_PROGRAM).c_str(), platform::Wide(marker_).c_str(),
+                  FALSE);
+        testing_support::SetEnvironment("TIPPOMAT_MARK", mark_);
+        const std::string config = folder_.Path("App Daten\\Orvanta\\Tippomat");
+        CreateDirectoryW(platform::Wide(folder_.Path("App Daten\\Orvanta")).c_str(), nullptr);
+        CreateDirectoryW(platform::Wide(config).c_str(), nullptr);
+        ini_ = config + "\\Tippomat.ini";
+        testing_support::WriteBytes(
+            ini_, "[Buchstaben]\r\nK=" + marker_ + "\r\nVK=" + workDir_ +
+                      "\r\nPK=-a \"b c\"  d\r\n[Funktionstasten]\r\nF1=" + marker_ +
+                      "\r\nV1=" + workDir_ + "\r\nP1=eins \"zwei drei\"\r\n");
+    }
+
+    // Starts the program and waits until it has its window and its hotkey.
+    HWND Start(std::unique_ptr<ChildProcess>& process) {
+        process = std::make_unique<ChildProcess>(program_, std::vector<std::string>{});
+        HWND window = nullptr;
+        EXPECT_TRUE(Eventually([&] {
+            window = MainWindowOf(process->Id());
+            return window != nullptr && ShortcutTaken(MOD_ALT, VK_F12);
+        }));
+        return window;
+    }
+
+    void ShowPopup(HWND window) {
+        PressKeys({VK_MENU, VK_F12});
+        ASSERT_TRUE(Eventually([&] { return IsWindowVisible(window) != FALSE; }));
+        ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == window; }));
+    }
+
+    TestFolder folder_;
+    AppDataFolder appData_{folder_.Path("App Daten")};
+    std::string program_ = folder_.Path("Programme\\Tippomat.exe");
+    std::string marker_ = folder_.Path("Werkzeuge\\markprog.exe");
+    std::string workDir_ = folder_.Path("Arbeits Ordner");
+    std::string mark_ = folder_.Path("mark.txt");
+    std::string ini_;
+};
+
+TEST_F(ProgramEndToEndTest, HotkeyAndKeyStartTheBindingSecondStartEndsMenuEndsAndSaves) {
+    std::unique_ptr<ChildProcess> first;
+    const HWND window = Start(first);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(IsWindowVisible(window)) << "a start shows only the tray icon";
+
+    ShowPopup(window);
+    PressKeys({'K'});
+    std::string mark = WaitForContent(mark_, "cmd=");
+    EXPECT_NE(mark.find("cwd=" + workDir_ + "\n"), std::string::npos) << mark;
+    EXPECT_NE(mark.find(" -a \"b c\"  d\n"), std::string::npos) << mark;
+    EXPECT_TRUE(Eventually([&] { return !IsWindowVisible(window); })) << "hidden after a start";
+
+    ShowPopup(window);
+    PressKeys({VK_F1});
+    mark = WaitForContent(mark_, "zwei drei");
+    EXPECT_NE(mark.find(" eins \"zwei drei\"\n"), std::string::npos) << mark;
+
+    ChildProcess second(program_, {});
+    EXPECT_EQ(second.Wait(3), 0) << "a second copy hands over and ends";
+    EXPECT_EQ(first->Wait(0), -1) << "the first copy runs on";
+
+    // The tray menu opened by the right button; its last entry is "Beenden".
+    PostMessageW(window, wingui::MainWindow::kTrayMessage, 0, WM_RBUTTONDOWN);
+    PostMessageW(window, wingui::MainWindow::kTrayMessage, 0, WM_RBUTTONUP);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    PressKeys({VK_UP});
+    PressKeys({VK_RETURN});
+    EXPECT_EQ(first->Wait(10), 0);
+    const std::string ini = ReadBytes(ini_);
+    EXPECT_NE(ini.find("[main]"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Width="), std::string::npos) << ini;
+}
+
+TEST_F(ProgramEndToEndTest, EndOfSessionSavesTheBoundsBeforeItReturns) {
+    std::unique_ptr<ChildProcess> process;
+    const HWND window = Start(process);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, 0), TRUE);
+    SendMessageW(window, WM_ENDSESSION, TRUE, 0);
+    EXPECT_NE(ReadBytes(ini_).find("[main]"), std::string::npos) << ReadBytes(ini_);
+    EXPECT_EQ(process->Wait(10), 0);
+}
+
+} // namespace
