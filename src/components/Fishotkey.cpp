@@ -15,6 +15,10 @@ Tfishotkey::~Tfishotkey() {
     UnregisterKey();
 }
 
+bool Tfishotkey::HeldElsewhere() const {
+    return enabled_ && key_ != 0 && !Registered() && HotkeyRegistration::Available();
+}
+
 void Tfishotkey::SetKey(ShortcutValue value) {
     if (value == key_) {
         return;

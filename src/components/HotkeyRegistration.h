@@ -23,6 +23,10 @@ class HotkeyRegistration {
     // mapping change can take it away.
     bool Registered() const;
 
+    // Whether the session lets programs register global shortcuts at all (X11: a connection to
+    // the X server; a Wayland session without one has none).
+    static bool Available();
+
     struct Impl;
 
   private:

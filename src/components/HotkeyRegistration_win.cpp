@@ -83,4 +83,8 @@ bool HotkeyRegistration::Registered() const {
     return impl_->registered;
 }
 
+bool HotkeyRegistration::Available() {
+    return true;
+}
+
 } // namespace components

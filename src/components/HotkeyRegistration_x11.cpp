@@ -316,4 +316,8 @@ bool HotkeyRegistration::Registered() const {
     return impl_->active;
 }
 
+bool HotkeyRegistration::Available() {
+    return TheSession().connection != nullptr;
+}
+
 } // namespace components

@@ -1,5 +1,6 @@
 #include "core/MainForm.h"
 
+#include "components/ShortCut.h"
 #include "config/IniFile.h"
 
 #include <algorithm>
@@ -34,9 +35,10 @@ const std::vector<MenuEntry>& TrayMenu() {
 }
 
 Tmain::Tmain(ProgramState& state, MainView& view)
-    : state_(state), view_(view), InstanceCheck1([this] { view_.BringToFront(); }) {
+    : state_(state), view_(view), InstanceCheck1([this] { BringToFront(); }) {
     state_.hotkey.Onhotkey = [this] { Hotkeyhotkey(); };
     state_.adminhotkey.Onhotkey = [this] { Adminhotkeyhotkey(); };
+    state_.HotkeysApplied = [this] { TellBusyHotkeys(); };
     InstanceCheck1.OnNewInstance = [this](components::TInstanceCheck& sender,
                                           std::uint32_t processId,
                                           const std::vector<std::string>& params, bool& allow) {
@@ -49,6 +51,7 @@ Tmain::~Tmain() {
     FormDestroy();
     state_.hotkey.Onhotkey = nullptr;
     state_.adminhotkey.Onhotkey = nullptr;
+    state_.HotkeysApplied = nullptr;
 }
 
 void Tmain::SetHub(SettingsHub* hub) {
@@ -248,6 +251,28 @@ void Tmain::MenuClick(MenuItem item) {
         hub_->Offers(entry->hubButton)) {
         hub_->Click(entry->hubButton);
     }
+}
+
+void Tmain::TellBusyHotkeys() {
+    const components::Tfishotkey* hotkeys[] = {&state_.hotkey, &state_.adminhotkey};
+    for (int i = 0; i < 2; ++i) {
+        const components::Tfishotkey& hotkey = *hotkeys[i];
+        if (hotkey.Registered()) {
+            toldBusy_[i] = 0;
+        } else if (hotkey.HeldElsewhere() && toldBusy_[i] != hotkey.Key()) {
+            toldBusy_[i] = hotkey.Key();
+            view_.ShowNotice("Tippomat", "Der Shortcut " +
+                                             components::ShortCutToText(hotkey.Key()) +
+                                             " ist von einem anderen Programm belegt.");
+        }
+    }
+}
+
+// A second start of the program brings this copy up; mode and caption stay as they are.
+void Tmain::BringToFront() {
+    FitLabel();
+    view_.BringToFront();
+    view_.SetBlinking(true);
 }
 
 void Tmain::InstanceCheck1NewInstance(components::TInstanceCheck&, std::uint32_t,

@@ -134,6 +134,9 @@ class Tmain {
     void Einstellungen1Click();
     void MenuClick(MenuItem item);
     void ApplicationEvents1Minimize();
+    // A hotkey that another program holds is told once per shortcut, as a tray notice: the
+    // hub would show it as set while pressing it does nothing.
+    void TellBusyHotkeys();
     void StartEntry(const std::string& path, const std::string& workDir, const std::string& params);
 
     const std::string& Caption() const { return caption_; }
@@ -145,6 +148,7 @@ class Tmain {
     // The largest font size whose text fits the window; done once per look, before the popup is
     // first seen.
     void FitLabel();
+    void BringToFront();
     void StartSlot(int index);
     void ShowPopup(bool adminMode, const char* caption);
     void InstanceCheck1NewInstance(components::TInstanceCheck& sender, std::uint32_t processId,
@@ -160,6 +164,7 @@ class Tmain {
     int Farbe2 = static_cast<int>(0xFF000001u);
     int blinkInterval_ = 200;
     bool labelFitted_ = false;
+    components::ShortcutValue toldBusy_[2] = {0, 0}; // hotkey, adminhotkey
     std::string caption_ = "Tippomat";
 };
 

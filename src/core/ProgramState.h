@@ -7,6 +7,8 @@
 #include "core/ConfigLocation.h"
 #include "core/Launch.h"
 
+#include <functional>
+
 namespace core {
 
 struct ProgramState {
@@ -16,6 +18,8 @@ struct ProgramState {
     LaunchSettings launch;
     components::Tfishotkey hotkey;      // shows the launcher in user mode
     components::Tfishotkey adminhotkey; // shows it in admin mode
+    // Called whenever the dialogs have set and enabled the hotkeys.
+    std::function<void()> HotkeysApplied;
 
     config::LaunchFile LaunchFile() const {
         return config::LaunchFileFor(PortableMode, location.IniPath, location.ProgramPath);

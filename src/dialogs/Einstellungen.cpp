@@ -81,7 +81,7 @@ THauptformular::THauptformular(core::ProgramState& state, core::Tmain& main, Dia
 
 void THauptformular::FormCreate() {
     LoadState();
-    state_.hotkey.SetKey(TextToShortCut(view_.Text("kuerzel")));
+    state_.hotkey.SetKey(components::TextToShortCut(view_.Text("kuerzel")));
     state_.hotkey.SetEnabled(true);
     state_.PortableMode = view_.Number("PortableModus") != 0;
     try {

@@ -3,9 +3,9 @@
 // handlers the face calls.
 #pragma once
 
+#include "components/ShortCut.h"
 #include "config/FormState.h"
 #include "core/MessageKind.h"
-#include "dialogs/ShortCut.h"
 
 #include <string>
 #include <vector>
@@ -92,7 +92,8 @@ class FormLogic {
     virtual void FormClose() = 0;
     virtual void Click(const std::string& control) = 0;
     // A key went down in an edit. The key goes on as usual afterwards.
-    virtual void KeyDown(const std::string& control, unsigned virtualKey, ShiftState shift) = 0;
+    virtual void KeyDown(const std::string& control, unsigned virtualKey,
+                         components::ShiftState shift) = 0;
 
   protected:
     ~FormLogic() = default;

@@ -4,6 +4,11 @@
 
 namespace dialogs {
 
+using components::ShortCut;
+using components::ShortCutToText;
+using components::ShortcutValue;
+using components::TextToShortCut;
+
 namespace {
 
 constexpr const char* kShortcutField = "kuerzel";
@@ -36,13 +41,14 @@ void HotkeyDialog::Close() {
     view_.HideForm();
 }
 
-void HotkeyDialog::KeyDown(const std::string& control, unsigned virtualKey, ShiftState shift) {
+void HotkeyDialog::KeyDown(const std::string& control, unsigned virtualKey,
+                           components::ShiftState shift) {
     if (control == kShortcutField) {
         KuerzelKeyDown(virtualKey, shift);
     }
 }
 
-void HotkeyDialog::KuerzelKeyDown(unsigned virtualKey, ShiftState shift) {
+void HotkeyDialog::KuerzelKeyDown(unsigned virtualKey, components::ShiftState shift) {
     if (!IsDialogKey(virtualKey)) {
         view_.SetText(kShortcutField, ShortCutToText(ShortCut(virtualKey, shift)));
     }
@@ -52,6 +58,9 @@ void HotkeyDialog::SetHotkeysEnabled(components::Tfishotkey& first, components::
                                      bool enabled) {
     first.SetEnabled(enabled);
     second.SetEnabled(enabled);
+    if (enabled && state_.HotkeysApplied) {
+        state_.HotkeysApplied();
+    }
 }
 
 void HotkeyDialog::ApplyShortcutField(components::Tfishotkey& target,

@@ -17,18 +17,19 @@ class HotkeyDialog : public FormLogic {
     // The close of a button: FormClose, then hidden.
     void Close();
 
-    void KeyDown(const std::string& control, unsigned virtualKey, ShiftState shift) override;
+    void KeyDown(const std::string& control, unsigned virtualKey,
+                 components::ShiftState shift) override;
 
   protected:
     HotkeyDialog(core::ProgramState& state, DialogView& view);
     ~HotkeyDialog() = default;
 
     virtual void FormShow() = 0;
-    virtual void KuerzelKeyDown(unsigned virtualKey, ShiftState shift);
+    virtual void KuerzelKeyDown(unsigned virtualKey, components::ShiftState shift);
 
-    // Switches off (then on) first, then second.
-    static void SetHotkeysEnabled(components::Tfishotkey& first, components::Tfishotkey& second,
-                                  bool enabled);
+    // Switches off (then on) first, then second; switched on, the program hears of it.
+    void SetHotkeysEnabled(components::Tfishotkey& first, components::Tfishotkey& second,
+                           bool enabled);
     // Gives target the shortcut of the field's text unless the other hotkey has it; then the
     // refusal is shown (help context 400) and target keeps its key.
     void ApplyShortcutField(components::Tfishotkey& target, const components::Tfishotkey& other,

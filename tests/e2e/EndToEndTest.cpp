@@ -228,6 +228,18 @@ TEST_F(EndToEndTest, BeendenEndsTheProgramAndStoresItsBounds) {
               std::string::npos);
 }
 
+TEST_F(EndToEndTest, HotkeyThatAnotherProgramHoldsIsToldAndTheOtherWorks) {
+    ChildProcess holder(TIPPOMAT_GRAB_KEY, {});
+    std::this_thread::sleep_for(std::chrono::milliseconds(300)); // it grabs Alt+F12
+    Start();
+    // The name is a pattern to xdotool, hence the backslashes.
+    EXPECT_TRUE(Eventually([] {
+        return VisibleWindowNamed(
+            "^Der Shortcut Alt\\+F12 ist von einem anderen Programm belegt\\.$");
+    }));
+    ShowPopup("alt+F11", "Start als Admin");
+}
+
 // The guard's socket in the runtime folder, if there is one.
 bool GuardSocketIn(const std::string& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {

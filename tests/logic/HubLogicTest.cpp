@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr dialogs::ShiftState kCtrlAlt{false, true, true};
+constexpr components::ShiftState kCtrlAlt{false, true, true};
 
 class HubLogicTest : public testing_support::LogicFixture {};
 

@@ -1,4 +1,5 @@
 // The launcher window's behaviour: keys to slots, hiding, notices, the look, the menu.
+#include "components/Fishotkey.h"
 #include "components/InstanceCheck.h"
 #include "logic/LogicFixture.h"
 
@@ -161,6 +162,22 @@ TEST_F(LauncherLogicTest, SecondStartBringsThisCopyToTheFront) {
     EXPECT_EQ(start->main.broughtToFront, 1);
     EXPECT_TRUE(start->state.launch.AdminMode);
     EXPECT_EQ(start->main.caption, "Start als Admin... ");
+}
+
+TEST_F(LauncherLogicTest, HotkeyThatAnotherProgramHoldsIsToldOnce) {
+    components::Tfishotkey elsewhere; // another program's Alt+F12
+    elsewhere.SetKey(0x807B);
+    if (!elsewhere.Registered()) {
+        GTEST_SKIP() << "this session has no global shortcuts";
+    }
+    auto start = NewStart();
+    EXPECT_EQ(
+        start->main.notices,
+        std::vector<std::string>{"Der Shortcut Alt+F12 ist von einem anderen Programm belegt."});
+    EXPECT_TRUE(start->state.adminhotkey.Registered()) << "the admin hotkey works";
+    start->hub.Show();
+    start->hub.OkbutClick();
+    EXPECT_EQ(start->main.notices.size(), 1u) << "told once per shortcut";
 }
 
 } // namespace

@@ -1,10 +1,10 @@
-#include "dialogs/ShortCut.h"
+#include "components/ShortCut.h"
 
 #include <gtest/gtest.h>
 
-using dialogs::ShortCut;
-using dialogs::ShortCutToText;
-using dialogs::TextToShortCut;
+using components::ShortCut;
+using components::ShortCutToText;
+using components::TextToShortCut;
 
 namespace {
 

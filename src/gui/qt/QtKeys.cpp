@@ -68,7 +68,7 @@ unsigned VirtualKeyOf(const QKeyEvent& event) {
     return Lookup(kKeys, key);
 }
 
-dialogs::ShiftState ShiftStateOf(const QKeyEvent& event) {
+components::ShiftState ShiftStateOf(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     return {(modifiers & Qt::ShiftModifier) != 0, (modifiers & Qt::ControlModifier) != 0,
             (modifiers & Qt::AltModifier) != 0};

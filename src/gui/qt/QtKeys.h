@@ -1,7 +1,7 @@
 // Qt key events as Windows virtual-key codes and shift states, the form shortcut values use.
 #pragma once
 
-#include "dialogs/ShortCut.h"
+#include "components/ShortCut.h"
 
 class QKeyEvent;
 
@@ -9,6 +9,6 @@ namespace gui {
 
 // The virtual-key code of the event's key; 0 when there is none.
 unsigned VirtualKeyOf(const QKeyEvent& event);
-dialogs::ShiftState ShiftStateOf(const QKeyEvent& event);
+components::ShiftState ShiftStateOf(const QKeyEvent& event);
 
 } // namespace gui

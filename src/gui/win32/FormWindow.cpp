@@ -34,7 +34,7 @@ DWORD ExStyleOf(dialogs::FrameKind frame) {
            (frame == dialogs::FrameKind::ToolWindow ? WS_EX_TOOLWINDOW : WS_EX_DLGMODALFRAME);
 }
 
-dialogs::ShiftState CurrentShiftState() {
+components::ShiftState CurrentShiftState() {
     return {GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0};
 }
 

@@ -1,13 +1,9 @@
-#include "dialogs/ShortCut.h"
+#include "components/ShortCut.h"
 
 #include "platform/KeyName.h"
 #include "platform/Text.h"
 
-namespace dialogs {
-
-using components::kShortcutAlt;
-using components::kShortcutCtrl;
-using components::kShortcutShift;
+namespace components {
 
 namespace {
 
@@ -109,4 +105,4 @@ ShortcutValue TextToShortCut(std::string_view text) {
     return 0;
 }
 
-} // namespace dialogs
+} // namespace components

@@ -6,9 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace dialogs {
-
-using components::ShortcutValue;
+namespace components {
 
 struct ShiftState {
     bool shift = false;
@@ -26,4 +24,4 @@ std::string ShortCutToText(ShortcutValue value);
 // case; 0 when no key is named.
 ShortcutValue TextToShortCut(std::string_view text);
 
-} // namespace dialogs
+} // namespace components
