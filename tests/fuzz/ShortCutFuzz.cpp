@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const dialogs::ShortcutValue value = components::TextToShortCut(text);
+    const components::ShortcutValue value = components::TextToShortCut(text);
     if (value != 0) {
         const std::string written = components::ShortCutToText(value);
         if (written.empty() || components::TextToShortCut(written) != value) {
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     if (size >= 2) {
-        const auto raw = static_cast<dialogs::ShortcutValue>(data[0] | (data[1] << 8));
+        const auto raw = static_cast<components::ShortcutValue>(data[0] | (data[1] << 8));
         const std::string written = components::ShortCutToText(raw);
         if (!written.empty() &&
             components::ShortCutToText(components::TextToShortCut(written)) != written) {
