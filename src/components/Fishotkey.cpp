@@ -16,7 +16,7 @@ Tfishotkey::~Tfishotkey() {
 }
 
 bool Tfishotkey::HeldElsewhere() const {
-    return enabled_ && key_ != 0 && !Registered() && HotkeyRegistration::Available();
+    return enabled_ && key_ != 0 && !Registered() && registration_->HeldElsewhere();
 }
 
 void Tfishotkey::SetKey(ShortcutValue value) {

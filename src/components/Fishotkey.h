@@ -22,8 +22,7 @@ class Tfishotkey {
     // True while the shortcut is registered with the window system (on X11 a keyboard mapping
     // change that makes a grab fail ends that).
     bool Registered() const;
-    // Enabled with a key, yet the window system refused it: another program holds it. Never
-    // where the session has no global shortcuts at all.
+    // Enabled with a key, yet the window system refused it because another program holds it.
     bool HeldElsewhere() const;
 
     // A new key moves the registration to it; the same key does nothing.

@@ -55,15 +55,17 @@ void GuardServer::Serve() {
     while (::read(timer_, &expirations, sizeof expirations) > 0) {
     }
     Accept();
+    // Answering runs the program's own handler, so the list is walked by hand, not by an
+    // algorithm whose predicate must not change anything.
     const auto now = std::chrono::steady_clock::now();
-    auto done = [&](Client& client) {
-        if (Read(client) || client.deadline <= now) {
-            Drop(client);
-            return true;
+    for (size_t i = 0; i < clients_.size();) {
+        if (Read(clients_[i]) || clients_[i].deadline <= now) {
+            Drop(clients_[i]);
+            clients_.erase(clients_.begin() + static_cast<std::ptrdiff_t>(i));
+        } else {
+            ++i;
         }
-        return false;
-    };
-    clients_.erase(std::remove_if(clients_.begin(), clients_.end(), done), clients_.end());
+    }
     ArmTimer();
 }
 

@@ -23,9 +23,9 @@ class HotkeyRegistration {
     // mapping change can take it away.
     bool Registered() const;
 
-    // Whether the session lets programs register global shortcuts at all (X11: a connection to
-    // the X server; a Wayland session without one has none).
-    static bool Available();
+    // The window system refused the shortcut because another program holds it; not so for a
+    // key the keyboard cannot type, nor where the session has no global shortcuts at all.
+    bool HeldElsewhere() const;
 
     struct Impl;
 

@@ -34,6 +34,7 @@ struct HotkeyRegistration::Impl {
     std::function<void()> onPress;
     HWND window = nullptr;
     bool registered = false;
+    bool heldElsewhere = false;
 };
 
 namespace {
@@ -69,6 +70,7 @@ bool HotkeyRegistration::Register(std::uint8_t virtualKey, unsigned modifiers) {
     // Without a window the key would be bound to the thread, and never released.
     impl_->registered =
         impl_->window != nullptr && RegisterHotKey(impl_->window, 0, modifiers, virtualKey) != 0;
+    impl_->heldElsewhere = !impl_->registered && GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED;
     return impl_->registered;
 }
 
@@ -83,8 +85,8 @@ bool HotkeyRegistration::Registered() const {
     return impl_->registered;
 }
 
-bool HotkeyRegistration::Available() {
-    return true;
+bool HotkeyRegistration::HeldElsewhere() const {
+    return impl_->heldElsewhere;
 }
 
 } // namespace components

@@ -28,6 +28,7 @@ struct HotkeyRegistration::Impl {
     std::uint32_t keysym = 0;
     unsigned modifiers = 0; // kModAlt | kModControl | kModShift
     bool active = false;    // every grab granted; a mapping change may take that away
+    bool refused = false;   // a grab was refused: another client holds the key
     bool down = false;      // held: auto-repeat presses raise nothing
     std::vector<xcb_keycode_t> keycodes;
     std::uint16_t mask = 0; // the X modifier mask of modifiers
@@ -144,6 +145,7 @@ bool Grab(Session& session, HotkeyRegistration::Impl& hotkey) {
     hotkey.mask = ((hotkey.modifiers & kModShift) ? XCB_MOD_MASK_SHIFT : 0) |
                   ((hotkey.modifiers & kModControl) ? XCB_MOD_MASK_CONTROL : 0) |
                   ((hotkey.modifiers & kModAlt) ? session.altMask : 0);
+    hotkey.refused = false;
     if (hotkey.keycodes.empty()) {
         return false;
     }
@@ -168,6 +170,7 @@ bool Grab(Session& session, HotkeyRegistration::Impl& hotkey) {
     if (!granted) {
         Ungrab(session, hotkey); // releases only the variants this client holds
     }
+    hotkey.refused = !granted;
     return granted;
 }
 
@@ -292,6 +295,7 @@ bool HotkeyRegistration::Register(std::uint8_t virtualKey, unsigned modifiers) {
     impl_->keysym = VirtualKeyToKeysym(virtualKey);
     impl_->modifiers = modifiers;
     impl_->down = false;
+    impl_->refused = false;
     if (session.connection == nullptr || impl_->keysym == 0 || !Grab(session, *impl_)) {
         return false;
     }
@@ -316,8 +320,8 @@ bool HotkeyRegistration::Registered() const {
     return impl_->active;
 }
 
-bool HotkeyRegistration::Available() {
-    return TheSession().connection != nullptr;
+bool HotkeyRegistration::HeldElsewhere() const {
+    return impl_->refused;
 }
 
 } // namespace components

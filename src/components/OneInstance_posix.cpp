@@ -88,13 +88,21 @@ std::string OwnCommandLine() {
     return JoinCommandLine(words);
 }
 
+enum class Listening { Serving, HeldByAnotherCopy, Failed };
+
 // Takes the socket path for this copy. The lock beside it is held by every copy that serves
 // there, so a socket found without the lock held was left by a copy that crashed.
-bool Listen(Guard& guard) {
+Listening Listen(Guard& guard) {
     const std::string lockPath = guard.socketPath + ".lock";
     guard.lock = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (guard.lock < 0 || ::flock(guard.lock, LOCK_EX | LOCK_NB) != 0) {
-        return false;
+    if (guard.lock < 0) {
+        return Listening::Failed;
+    }
+    if (::flock(guard.lock, LOCK_EX | LOCK_NB) != 0) {
+        const bool held = errno == EWOULDBLOCK;
+        ::close(guard.lock);
+        guard.lock = -1;
+        return held ? Listening::HeldByAnotherCopy : Listening::Failed;
     }
     ::unlink(guard.socketPath.c_str());
     const int listening = ListenAt(guard.socketPath);
@@ -103,12 +111,12 @@ bool Listen(Guard& guard) {
         if (listening >= 0) {
             ::close(listening);
         }
-        return false;
+        return Listening::Failed;
     }
     guard.device = info.st_dev;
     guard.inode = info.st_ino;
     guard.server = std::make_unique<GuardServer>(listening, detail::AnswerHandOver);
-    return guard.server->Descriptor() >= 0;
+    return guard.server->Descriptor() >= 0 ? Listening::Serving : Listening::Failed;
 }
 
 // Only the socket this copy bound goes, never one that has replaced it.
@@ -145,16 +153,29 @@ std::uint32_t NotifyFirstInstance() {
     return answer;
 }
 
+// Two copies started at once may both find no socket: the one that loses the lock asks the
+// winner again until it answers, within the hand-over's time.
 bool OneInstanceStartup() {
-    if (NotifyFirstInstance() == kReplyStop) {
-        return false;
-    }
+    const auto deadline = std::chrono::steady_clock::now() + kClientTime;
     Guard& guard = TheGuard();
     guard.socketPath = SocketPath();
-    if (!guard.socketPath.empty() && !Listen(guard)) {
-        OneInstanceShutdown();
+    for (;;) {
+        const std::uint32_t answer = NotifyFirstInstance();
+        if (answer == kReplyStop) {
+            return false;
+        }
+        const Listening listening =
+            answer == kReplyGoOn || guard.socketPath.empty() ? Listening::Failed : Listen(guard);
+        if (listening == Listening::HeldByAnotherCopy &&
+            std::chrono::steady_clock::now() < deadline) {
+            ::usleep(20000);
+            continue;
+        }
+        if (listening != Listening::Serving) {
+            OneInstanceShutdown();
+        }
+        return true;
     }
-    return true;
 }
 
 void OneInstanceShutdown() {

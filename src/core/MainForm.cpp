@@ -140,8 +140,11 @@ void Tmain::Timertimer() {
     view_.SetBackground(Leuchtend ? Farbe1 : Farbe2);
 }
 
+// A character that comes after its key has already hidden the popup starts nothing.
 void Tmain::Formkeypress(char32_t key) {
-    StartSlot(config::SlotOfCharacter(key));
+    if (view_.IsPopupShown()) {
+        StartSlot(config::SlotOfCharacter(key));
+    }
 }
 
 void Tmain::Formkeydown(unsigned virtualKey) {

@@ -121,6 +121,8 @@ class Tmain {
     void SetHub(SettingsHub* hub);
 
     void Neues_Design(int blinkfrequenz, int color1, int color2, int breite, int hoehe);
+    // Saves the window's bounds; also where the system ends the session before the destructor.
+    void FormDestroy();
 
     void Formkeypress(char32_t key);
     void Formkeydown(unsigned virtualKey);
@@ -144,7 +146,6 @@ class Tmain {
 
   private:
     void FormCreate();
-    void FormDestroy();
     // The largest font size whose text fits the window; done once per look, before the popup is
     // first seen.
     void FitLabel();

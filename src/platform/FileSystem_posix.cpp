@@ -82,9 +82,12 @@ std::string FinalTarget(std::string path) {
 }
 
 // Without this the new name may be lost at a power cut although the file's bytes are on disk.
+// Some file systems (FUSE, network mounts) cannot sync a folder; the file is in place all the
+// same, so that is no failed save.
 bool SyncFolder(const std::string& folder) {
     FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return directory.get() >= 0 && ::fsync(directory.get()) == 0;
+    return directory.get() >= 0 &&
+           (::fsync(directory.get()) == 0 || errno == EINVAL || errno == ENOTSUP);
 }
 
 // A file the user protected by taking away every write permission (even root's saves must not

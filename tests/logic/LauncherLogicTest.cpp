@@ -49,6 +49,8 @@ TEST_F(LauncherLogicTest, KeysStartTheirSlotsAndHideThePopup) {
     launcher.Formkeydown(0x1B);
     EXPECT_FALSE(view.popupShown);
     EXPECT_TRUE(view.trayIconShown);
+    launcher.Formkeypress(U'k');
+    EXPECT_EQ(view.notices.size(), 4u) << "a character after its key hid the popup starts nothing";
 }
 
 TEST_F(LauncherLogicTest, LookComesFromTheAppearanceSettings) {

@@ -100,6 +100,22 @@ TEST_F(GuardLoadTest, TwoHundredStartsAtOnceAreAllStoppedAndTheFirstRunsOn) {
     EXPECT_EQ(Count(WaitForContent(mark_, "front"), "pid="), 201u);
 }
 
+// Copies started at the same moment with none running: one wins the guard, the others hand over
+// to it, however close together they came.
+TEST_F(GuardLoadTest, CopiesStartedTogetherLeaveOneRunning) {
+    std::vector<std::unique_ptr<ChildProcess>> starts;
+    for (int i = 0; i < 20; ++i) {
+        starts.push_back(
+            std::make_unique<ChildProcess>(kHelper, std::vector<std::string>{mark_, "0", "30"}));
+    }
+    int stopped = 0;
+    for (const auto& start : starts) {
+        stopped += start->Wait(15) == 0;
+    }
+    EXPECT_EQ(stopped, 19);
+    EXPECT_EQ(Count(testing_support::ReadBytes(mark_), "ready"), 1u);
+}
+
 // Clients that connect and send nothing: the running copy does not wait for any of them.
 TEST_F(GuardLoadTest, StalledClientsDoNotHoldUpTheNextStart) {
     const auto first = StartFirst();

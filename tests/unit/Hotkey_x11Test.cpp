@@ -128,11 +128,17 @@ TEST_F(X11HotkeyTest, GrabHeldByAnotherClientFailsSilently) {
     hotkey.Onhotkey = [&] { ++presses; };
     hotkey.SetKey(0x807A); // Alt+F11
     EXPECT_FALSE(hotkey.Registered());
+    EXPECT_TRUE(hotkey.HeldElsewhere());
     hotkey.SetKey(0x8079); // Alt+F10
     EXPECT_TRUE(hotkey.Registered());
+    EXPECT_FALSE(hotkey.HeldElsewhere());
     Press({kAltL, kF10});
     Pump();
     EXPECT_EQ(presses, 1);
+    // A key that no key of this keyboard types is not held by anybody.
+    hotkey.SetKey(0x8087); // Alt+F24
+    EXPECT_FALSE(hotkey.Registered());
+    EXPECT_FALSE(hotkey.HeldElsewhere());
     xcb_disconnect(other);
 }
 

@@ -204,9 +204,7 @@ void MainWindow::HidePopup() {
 }
 
 void MainWindow::BringToFront() {
-    showNormal();
-    raise();
-    activateWindow();
+    ShowPopup();
     components::ForceForeground(static_cast<std::uintptr_t>(winId()));
 }
 
@@ -251,7 +249,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     logic_->Formkeydown(VirtualKeyOf(*event));
-    if (!event->text().isEmpty() && isVisible()) {
+    if (!event->text().isEmpty()) {
         logic_->Formkeypress(event->text().toUcs4().value(0));
     }
 }

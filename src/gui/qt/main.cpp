@@ -12,9 +12,10 @@
 namespace {
 
 int Run(int argc, char** argv) {
+    gui::Application application(argc, argv);
+    // After the application: the hotkeys let go of their grabs on its X connection at the end.
     core::ProgramState state;
     state.location = core::ResolveConfigLocation();
-    gui::Application application(argc, argv);
     // The hotkeys of the windows' creation need the window system's connection.
     gui::ConnectPlatformEvents(application);
     gui::MainWindow mainWindow;

@@ -52,6 +52,13 @@ MainWindow::~MainWindow() {
     DeleteObject(labelFont_);
 }
 
+void MainWindow::Attach(core::Tmain* logic) {
+    logic_ = logic;
+    if (logic == nullptr) {
+        idleWork_.clear();
+    }
+}
+
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
@@ -71,7 +78,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_CHAR:
-        if (logic_ != nullptr && IsWindowVisible(window_)) {
+        if (logic_ != nullptr) {
             logic_->Formkeypress(static_cast<char32_t>(wParam));
         }
         return 0;
@@ -111,13 +118,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
-        if (wParam != FALSE) {
-            if (logic_ != nullptr) {
-                logic_->Beenden1Click();
-            }
-            if (sessionEnd_) {
-                sessionEnd_();
-            }
+        // The process may end as soon as this returns: what the end saves is saved now.
+        if (wParam != FALSE && logic_ != nullptr) {
+            logic_->Beenden1Click();
+            logic_->FormDestroy();
         }
         return 0;
     case kIdleMessage: {
@@ -129,7 +133,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_HELP:
-        ShowHelpTopic(window_, kHelpContext);
+        // F1 in the popup starts its binding; help serves the menu only.
+        if (reinterpret_cast<const HELPINFO*>(lParam)->iContextType == HELPINFO_MENUITEM) {
+            ShowHelpTopic(window_, kHelpContext);
+        }
         return TRUE;
     case WM_DESTROY:
         tray_.Remove();

@@ -29,11 +29,8 @@ class MainWindow : public core::MainView {
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // Events reach the logic from now on; nullptr stops them.
-    void Attach(core::Tmain* logic) { logic_ = logic; }
-    // Called when Windows ends the session, after "Beenden": the process may end as soon as
-    // this returns, so whatever is saved at the end must be saved in it.
-    void OnSessionEnd(std::function<void()> end) { sessionEnd_ = std::move(end); }
+    // Events reach the logic from now on; nullptr stops them and drops work waiting for idle.
+    void Attach(core::Tmain* logic);
 
     HWND Handle() const { return window_; }
     const PopupMenu& Menu() const { return menu_; }
@@ -74,7 +71,6 @@ class MainWindow : public core::MainView {
     void TrayEvent(UINT mouseMessage);
 
     core::Tmain* logic_ = nullptr;
-    std::function<void()> sessionEnd_;
     HWND window_ = nullptr;
     HWND hint_ = nullptr;
     PopupMenu menu_;

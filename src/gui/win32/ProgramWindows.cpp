@@ -10,10 +10,6 @@ ProgramWindows::ProgramWindows(core::ProgramState& state) {
 }
 
 ProgramWindows::~ProgramWindows() {
-    End();
-}
-
-void ProgramWindows::End() {
     main.Attach(nullptr);
     hub.Attach(nullptr);
     admin.Attach(nullptr);

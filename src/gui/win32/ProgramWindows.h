@@ -12,13 +12,11 @@ namespace wingui {
 
 struct ProgramWindows {
     explicit ProgramWindows(core::ProgramState& state);
-    // Ends the logic if End has not: the launcher saves its bounds while its window still exists.
+    // The logic ends first, without events from here on: the launcher saves its bounds while
+    // its window still exists.
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
-
-    // The logic ends now; the windows stay, without events.
-    void End();
 
     MainWindow main;
     FormWindow hub{dialogs::THauptformular::Form()};

@@ -13,7 +13,6 @@ int Run() {
     core::ProgramState state;
     state.location = core::ResolveConfigLocation();
     wingui::ProgramWindows windows(state);
-    windows.main.OnSessionEnd([&windows] { windows.End(); });
     return wingui::RunMessageLoop();
 }
 
