@@ -49,7 +49,8 @@ void Restore(const IniFile& ini, const std::string& section, FormControls& form,
         break;
     case StoredKind::ComboBox:
         // The index first; the text's default is then the text of that selection.
-        form.SetNumber(key, ini.ReadInteger(section, key + "I", static_cast<int>(form.Number(key))));
+        form.SetNumber(key,
+                       ini.ReadInteger(section, key + "I", static_cast<int>(form.Number(key))));
         form.SetText(key, ini.ReadString(section, key, form.Text(key)));
         break;
     case StoredKind::CheckBox:

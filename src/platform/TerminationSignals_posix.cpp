@@ -1,8 +1,8 @@
 #include "platform/TerminationSignals.h"
 
 #include <csignal>
-#include <initializer_list>
 #include <fcntl.h>
+#include <initializer_list>
 #include <unistd.h>
 
 namespace platform {
