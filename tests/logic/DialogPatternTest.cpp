@@ -43,6 +43,14 @@ TEST_F(DialogPatternTest, EveryOfferedButtonHasAHandlerAndEveryHandlerAControl) 
     }
 }
 
+TEST_F(DialogPatternTest, EveryKindHoldsWhatItIsGivenAndQuestionsTakeTheQueuedAnswers) {
+    auto dialog = NewDialog();
+    testing_support::SetSamples(View(), 0);
+    testing_support::ExpectSamples(View(), 0);
+    testing_support::QueueAnswers(View());
+    testing_support::ExpectEveryQuestionAnswered(View(), View());
+}
+
 TEST_F(DialogPatternTest, FormStateKeepsEveryKindThatHoldsAValue) {
     auto dialog = NewDialog();
     for (const ControlKind kind : {ControlKind::Edit, ControlKind::LabeledEdit,

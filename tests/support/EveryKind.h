@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dialogs/DialogLogic.h"
+#include "dialogs/ScriptedAnswers.h"
 
 #include <string>
 #include <vector>
@@ -15,6 +16,17 @@ std::string NameOf(dialogs::ControlKind kind);
 
 // A control of each kind (a button in the group box besides), at places one below another.
 const dialogs::DialogLayout& EveryKindLayout();
+
+// Gives every control a value its kind holds (round 0 and round 1 give different ones), and
+// expects each to read back as set: text, number, items, rows.
+void SetSamples(dialogs::DialogView& view, int round);
+void ExpectSamples(const dialogs::DialogView& view, int round);
+
+// Asks every question once and expects the queued answers: Yes, a saved file's name, no folder,
+// a colour.
+void QueueAnswers(dialogs::ScriptedAnswers& answers);
+void ExpectEveryQuestionAnswered(dialogs::DialogView& view,
+                                 const dialogs::ScriptedAnswers& answers);
 
 class EveryKindDialog : public dialogs::DialogLogic {
   public:

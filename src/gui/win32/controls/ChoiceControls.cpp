@@ -24,9 +24,7 @@ class DropDownList : public Control {
 
   protected:
     HWND Make() override {
-        const HWND box = Add(0, WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
-        FillWith(box);
-        return box;
+        return Add(0, WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
     }
     std::string ShownText() const override {
         const auto index = SendMessageW(Window(), CB_GETCURSEL, 0, 0);
@@ -61,16 +59,13 @@ class DropDownList : public Control {
         }
         return items;
     }
-    void SetShownItems() override { FillWith(Window()); }
-
-  private:
-    void FillWith(HWND box) {
-        SendMessageW(box, CB_RESETCONTENT, 0, 0);
+    void SetShownItems() override {
+        SendMessageW(Window(), CB_RESETCONTENT, 0, 0);
         for (const std::string& item : value().Items()) {
-            SendMessageW(box, CB_ADDSTRING, 0,
+            SendMessageW(Window(), CB_ADDSTRING, 0,
                          reinterpret_cast<LPARAM>(platform::Wide(item).c_str()));
         }
-        SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(value().Number()), 0);
+        SendMessageW(Window(), CB_SETCURSEL, static_cast<WPARAM>(value().Number()), 0);
     }
 };
 
@@ -90,11 +85,7 @@ class RadioGroup : public Control {
     }
 
   protected:
-    HWND Make() override {
-        const HWND frame = Add(0, WC_BUTTONW, value().Text(), BS_GROUPBOX);
-        MakeButtons();
-        return frame;
-    }
+    HWND Make() override { return Add(0, WC_BUTTONW, value().Text(), BS_GROUPBOX); }
     double ShownNumber() const override {
         for (size_t i = 0; i < buttons_.size(); ++i) {
             if (SendMessageW(buttons_[i], BM_GETCHECK, 0, 0) == BST_CHECKED) {
@@ -122,7 +113,9 @@ class RadioGroup : public Control {
             DestroyWindow(button);
         }
         MakeButtons();
-        PlaceButtons(place_, Dpi(), font_);
+        if (font_ != nullptr) {
+            PlaceButtons(place_, Dpi(), font_);
+        }
     }
 
   private:
@@ -199,7 +192,6 @@ class Grid : public Control {
             description.cx = 64;
             SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
         }
-        Fill(list);
         return list;
     }
     double ShownNumber() const override {
@@ -242,10 +234,8 @@ class Grid : public Control {
         }
         return rows;
     }
-    void SetShownRows() override { Fill(Window()); }
-
-  private:
-    void Fill(HWND list) {
+    void SetShownRows() override {
+        const HWND list = Window();
         SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
         const dialogs::Rows& rows = value().RowsOf();
         const int columns = std::max(Layout().columns, 1);
@@ -273,6 +263,8 @@ class Grid : public Control {
         }
         SetShownNumber(value().Number());
     }
+
+  private:
     void ApplyWidths() {
         for (size_t column = 0; column < widths_.size(); ++column) {
             SendMessageW(Window(), LVM_SETCOLUMNWIDTH, column, Scale(widths_[column], Dpi()));

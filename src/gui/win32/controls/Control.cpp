@@ -13,6 +13,11 @@ void Control::Create(HWND dialog, int firstId) {
     dialog_ = dialog;
     firstId_ = firstId;
     window_ = Make();
+    // What was kept so far goes to the windows: the lists first, then what is chosen in them.
+    SetShownItems();
+    SetShownRows();
+    SetShownText(value_.Text());
+    SetShownNumber(value_.Number());
     for (const HWND window : windows_) {
         EnableWindow(window, value_.Enabled());
     }

@@ -57,7 +57,8 @@ class Control {
     void SetEnabled(bool enabled);
 
   protected:
-    // Makes its windows with Add, showing value(); returns the one that stands for it.
+    // Makes its windows with Add; returns the one that stands for it. The kept value is shown
+    // in them afterwards.
     virtual HWND Make() = 0;
     HWND Add(DWORD exStyle, const wchar_t* windowClass, const std::string& text, DWORD style,
              int part = 0);

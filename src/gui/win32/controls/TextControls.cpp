@@ -65,9 +65,7 @@ class CheckBox : public Label {
 
   protected:
     HWND Make() override {
-        const HWND check = Add(0, WC_BUTTONW, value().Text(), WS_TABSTOP | BS_AUTOCHECKBOX);
-        SetShownNumber(value().Number());
-        return check;
+        return Add(0, WC_BUTTONW, value().Text(), WS_TABSTOP | BS_AUTOCHECKBOX);
     }
     double ShownNumber() const override {
         return SendMessageW(Window(), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
@@ -92,11 +90,6 @@ class ColorButton : public Button {
     ~ColorButton() override { Forget(); }
 
   protected:
-    HWND Make() override {
-        const HWND button = Button::Make();
-        Paint(button);
-        return button;
-    }
     void SetShownNumber(double) override { Paint(Window()); }
 
   private:
@@ -129,7 +122,7 @@ class ColorButton : public Button {
     HIMAGELIST swatch_ = nullptr;
 };
 
-// Placed where the layout says; one simple part.
+// Placed where the layout says; one part over its whole width.
 class StatusBar : public Control {
   public:
     using Control::Control;
@@ -137,21 +130,20 @@ class StatusBar : public Control {
   protected:
     HWND Make() override {
         const HWND bar = Add(0, STATUSCLASSNAMEW, "", CCS_NOPARENTALIGN | CCS_NORESIZE);
-        SendMessageW(bar, SB_SIMPLE, TRUE, 0);
-        SetShownText(value().Text());
+        int whole = -1;
+        SendMessageW(bar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&whole));
         return bar;
     }
     std::string ShownText() const override {
-        const auto length = LOWORD(SendMessageW(Window(), SB_GETTEXTLENGTHW, SB_SIMPLEID, 0));
+        const auto length = LOWORD(SendMessageW(Window(), SB_GETTEXTLENGTHW, 0, 0));
         std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-        SendMessageW(Window(), SB_GETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.data()));
+        SendMessageW(Window(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()));
         text.resize(length);
         return platform::Narrow(text);
     }
     void SetShownText(const std::string& text) override {
         const std::wstring wide = platform::Wide(text);
-        SendMessageW(Window(), SB_SETTEXTW, SB_SIMPLEID | SBT_NOBORDERS,
-                     reinterpret_cast<LPARAM>(wide.c_str()));
+        SendMessageW(Window(), SB_SETTEXTW, SBT_NOBORDERS, reinterpret_cast<LPARAM>(wide.c_str()));
     }
 };
 
