@@ -1,6 +1,7 @@
 #include "core/MainForm.h"
 
 #include "components/ShortCut.h"
+#include "config/Appearance.h"
 #include "config/IniFile.h"
 #include "core/HauptformularControls.h"
 
@@ -66,27 +67,18 @@ void Tmain::SetHauptformular(Hauptformular* hauptformular) {
 }
 
 void Tmain::FormCreate() {
-    int blink = 200;
-    int breite = 70;
-    int hoehe = 70;
-    int style = kStyleNormal;
+    config::PopupAppearance look;
     try {
         const Size screen = view_.ScreenSize();
         view_.SetBounds(config::LoadWindowBounds(state_.location.IniPath, "main", view_.Bounds(),
                                                  screen.width, screen.height));
-        const config::IniFile ini(state_.location.IniPath);
-        blink = ini.ReadInteger("EinstellungenHaupt", "blinkfrequenz", blink);
-        breite = ini.ReadInteger("EinstellungenHaupt", "breite", breite);
-        hoehe = ini.ReadInteger("EinstellungenHaupt", "hoehe", hoehe);
-        Farbe1 = ini.ReadInteger("Farben", "Farbe1", Farbe1);
-        Farbe2 = ini.ReadInteger("Farben", "Farbe2", Farbe2);
-        style = ini.ReadInteger("EinstellungenHaupt", "Stil", style);
+        look = config::ReadPopupAppearance(config::IniFile(state_.location.IniPath));
     } catch (const config::IniFileError& error) {
         // An unreadable file gives the defaults; the program runs on.
         view_.ShowMessage(MessageKind::Error, error.what(), 0);
     }
-    Neues_Design(blink, Farbe1, Farbe2, breite, hoehe);
-    view_.SetFrameStyle(style);
+    Neues_Design(look.blinkfrequenz, look.farbe1, look.farbe2, look.breite, look.hoehe);
+    view_.SetFrameStyle(look.stil);
     ApplicationEvents1Minimize();
 }
 

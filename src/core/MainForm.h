@@ -4,6 +4,7 @@
 #pragma once
 
 #include "components/InstanceCheck.h"
+#include "config/Appearance.h"
 #include "config/FormStateFile.h"
 #include "core/MessageKind.h"
 #include "core/ProgramState.h"
@@ -162,8 +163,8 @@ class Tmain {
     components::TInstanceCheck InstanceCheck1;
 
     bool Leuchtend = false;
-    int Farbe1 = 255;
-    int Farbe2 = static_cast<int>(0xFF000001u);
+    int Farbe1 = config::PopupAppearance().farbe1;
+    int Farbe2 = config::PopupAppearance().farbe2;
     bool labelFitted_ = false;
     components::ShortcutValue toldBusy_[2] = {0, 0}; // hotkey, adminhotkey
     std::string caption_ = "Tippomat";

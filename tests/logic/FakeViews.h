@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/MainForm.h"
-#include "dialogs/ControlValue.h"
+#include "dialogs/NamedControls.h"
 #include "dialogs/ScriptedAnswers.h"
 #include "dialogs/ViewFactory.h"
 
@@ -73,25 +73,25 @@ class FakeMainView : public core::MainView {
     std::vector<std::function<void()>> idleWork;
 };
 
+// A control that is never drawn: it keeps its value as a face's control does before its widgets
+// exist. Every character is 7 pixels wide.
+class FakeControl : public dialogs::FaceControl {
+  public:
+    using FaceControl::FaceControl;
+    int TextWidth(const std::string& text) const override {
+        return 7 * static_cast<int>(text.size());
+    }
+    void SetColumnWidths(const std::vector<int>& value) override { widths = value; }
+    std::vector<int> widths;
+};
+
 // A dialog's controls as a face holds them, and what the logic shows and asks; the questions
 // take their answers from queues.
-class FakeDialogView : public dialogs::DialogView, public dialogs::ScriptedAnswers {
+class FakeDialogView : public dialogs::NamedControls<FakeControl>, public dialogs::ScriptedAnswers {
   public:
     FakeDialogView(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events);
 
-    std::string Text(const std::string& control) const override;
-    void SetText(const std::string& control, const std::string& text) override;
-    double Number(const std::string& control) const override;
-    void SetNumber(const std::string& control, double value) override;
-    void SetItems(const std::string& control, const std::vector<std::string>& items) override;
-    std::vector<std::string> Items(const std::string& control) const override;
-    void SetRows(const std::string& grid, const dialogs::Rows& rows) override;
-    dialogs::Rows RowsOf(const std::string& grid) const override;
-    void SetColumnWidths(const std::string& grid, const std::vector<int>& widths) override;
-    // Every character is 7 pixels wide.
-    int TextWidth(const std::string&, const std::string& text) const override;
-    void SetEnabled(const std::string& control, bool enabled) override;
-    bool Enabled(const std::string& control) const;
+    bool Enabled(const std::string& control) const { return Find(control)->Enabled(); }
 
     bool IsShown() const override { return shown; }
     void ShowForm() override { shown = true; }
@@ -117,14 +117,7 @@ class FakeDialogView : public dialogs::DialogView, public dialogs::ScriptedAnswe
     int focused = 0;
     dialogs::Closed closed = dialogs::Closed::CloseBox;
     std::function<void()> whileModal;
-    std::map<std::string, std::vector<int>> columnWidths;
     std::vector<int> helpTopics;
-
-  private:
-    dialogs::ControlValue& At(const std::string& control);
-    const dialogs::ControlValue* Find(const std::string& control) const;
-
-    std::map<std::string, dialogs::ControlValue> controls_;
 };
 
 // The views of a start: the launcher's, and every dialog's by its layout's name (the last one

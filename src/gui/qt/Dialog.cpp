@@ -94,11 +94,7 @@ DialogWidget::DialogWidget(Dialog& owner)
 }
 
 Dialog::Dialog(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events)
-    : layout_(layout), events_(events) {
-    for (const dialogs::ControlLayout& control : layout.controls) {
-        controls_.push_back(MakeControl(control, events));
-    }
-}
+    : NamedControls(layout, events, MakeControl), layout_(layout), events_(events) {}
 
 // The window goes before the controls that point into it.
 Dialog::~Dialog() {
@@ -110,76 +106,6 @@ QDialog* Dialog::Window() {
         window_ = std::make_unique<DialogWidget>(*this);
     }
     return window_.get();
-}
-
-Control* Dialog::Find(const std::string& control) const {
-    for (const auto& candidate : controls_) {
-        if (candidate->Name() == control) {
-            return candidate.get();
-        }
-    }
-    return nullptr;
-}
-
-std::string Dialog::Text(const std::string& control) const {
-    const Control* found = Find(control);
-    return found != nullptr ? found->Text() : std::string();
-}
-
-void Dialog::SetText(const std::string& control, const std::string& text) {
-    if (Control* found = Find(control)) {
-        found->SetText(text);
-    }
-}
-
-double Dialog::Number(const std::string& control) const {
-    const Control* found = Find(control);
-    return found != nullptr ? found->Number() : 0;
-}
-
-void Dialog::SetNumber(const std::string& control, double value) {
-    if (Control* found = Find(control)) {
-        found->SetNumber(value);
-    }
-}
-
-void Dialog::SetItems(const std::string& control, const std::vector<std::string>& items) {
-    if (Control* found = Find(control)) {
-        found->SetItems(items);
-    }
-}
-
-std::vector<std::string> Dialog::Items(const std::string& control) const {
-    const Control* found = Find(control);
-    return found != nullptr ? found->Items() : std::vector<std::string>();
-}
-
-void Dialog::SetRows(const std::string& grid, const dialogs::Rows& rows) {
-    if (Control* found = Find(grid)) {
-        found->SetRows(rows);
-    }
-}
-
-dialogs::Rows Dialog::RowsOf(const std::string& grid) const {
-    const Control* found = Find(grid);
-    return found != nullptr ? found->RowsOf() : dialogs::Rows();
-}
-
-void Dialog::SetColumnWidths(const std::string& grid, const std::vector<int>& widths) {
-    if (Control* found = Find(grid)) {
-        found->SetColumnWidths(widths);
-    }
-}
-
-int Dialog::TextWidth(const std::string& control, const std::string& text) const {
-    const Control* found = Find(control);
-    return found != nullptr ? found->TextWidth(text) : 0;
-}
-
-void Dialog::SetEnabled(const std::string& control, bool enabled) {
-    if (Control* found = Find(control)) {
-        found->SetEnabled(enabled);
-    }
 }
 
 bool Dialog::IsShown() const {

@@ -4,7 +4,7 @@
 // Events go to the logic; every close by the user too.
 #pragma once
 
-#include "dialogs/DialogView.h"
+#include "dialogs/NamedControls.h"
 #include "gui/qt/controls/Control.h"
 
 #include <memory>
@@ -16,7 +16,7 @@ namespace qtface {
 
 class DialogWidget;
 
-class Dialog : public dialogs::DialogView {
+class Dialog : public dialogs::NamedControls<Control> {
   public:
     Dialog(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events);
     ~Dialog() override;
@@ -24,19 +24,6 @@ class Dialog : public dialogs::DialogView {
     const dialogs::DialogLayout& Layout() const { return layout_; }
     // The dialog's window, made now if it was not yet.
     QDialog* Window();
-    Control* Find(const std::string& control) const;
-
-    std::string Text(const std::string& control) const override;
-    void SetText(const std::string& control, const std::string& text) override;
-    double Number(const std::string& control) const override;
-    void SetNumber(const std::string& control, double value) override;
-    void SetItems(const std::string& control, const std::vector<std::string>& items) override;
-    std::vector<std::string> Items(const std::string& control) const override;
-    void SetRows(const std::string& grid, const dialogs::Rows& rows) override;
-    dialogs::Rows RowsOf(const std::string& grid) const override;
-    void SetColumnWidths(const std::string& grid, const std::vector<int>& widths) override;
-    int TextWidth(const std::string& control, const std::string& text) const override;
-    void SetEnabled(const std::string& control, bool enabled) override;
 
     bool IsShown() const override;
     void ShowForm() override;
@@ -55,7 +42,6 @@ class Dialog : public dialogs::DialogView {
 
     const dialogs::DialogLayout& layout_;
     dialogs::DialogEvents& events_;
-    std::vector<std::unique_ptr<Control>> controls_; // in the layout's order
     std::unique_ptr<DialogWidget> window_;
     bool modal_ = false;
     dialogs::Closed closed_ = dialogs::Closed::CloseBox;

@@ -44,11 +44,7 @@ int Unscale(int pixels, UINT dpi) {
 } // namespace
 
 Dialog::Dialog(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events)
-    : layout_(layout), events_(events) {
-    for (const dialogs::ControlLayout& control : layout.controls) {
-        controls_.push_back(MakeControl(control, events));
-    }
-}
+    : NamedControls(layout, events, MakeControl), layout_(layout), events_(events) {}
 
 Dialog::~Dialog() {
     if (window_ != nullptr) {
@@ -275,80 +271,10 @@ win32face::Control* Dialog::Owner(HWND window) const {
     return nullptr;
 }
 
-win32face::Control* Dialog::Find(const std::string& name) const {
-    for (const ControlPointer& control : controls_) {
-        if (control->Name() == name) {
-            return control.get();
-        }
-    }
-    return nullptr;
-}
-
 HWND Dialog::Control(const std::string& name) {
     Window();
     const win32face::Control* control = Find(name);
     return control != nullptr ? control->Window() : nullptr;
-}
-
-std::string Dialog::Text(const std::string& control) const {
-    const win32face::Control* found = Find(control);
-    return found != nullptr ? found->Text() : std::string();
-}
-
-void Dialog::SetText(const std::string& control, const std::string& text) {
-    if (win32face::Control* found = Find(control)) {
-        found->SetText(text);
-    }
-}
-
-double Dialog::Number(const std::string& control) const {
-    const win32face::Control* found = Find(control);
-    return found != nullptr ? found->Number() : 0;
-}
-
-void Dialog::SetNumber(const std::string& control, double value) {
-    if (win32face::Control* found = Find(control)) {
-        found->SetNumber(value);
-    }
-}
-
-void Dialog::SetItems(const std::string& control, const std::vector<std::string>& items) {
-    if (win32face::Control* found = Find(control)) {
-        found->SetItems(items);
-    }
-}
-
-std::vector<std::string> Dialog::Items(const std::string& control) const {
-    const win32face::Control* found = Find(control);
-    return found != nullptr ? found->Items() : std::vector<std::string>();
-}
-
-void Dialog::SetRows(const std::string& grid, const dialogs::Rows& rows) {
-    if (win32face::Control* found = Find(grid)) {
-        found->SetRows(rows);
-    }
-}
-
-dialogs::Rows Dialog::RowsOf(const std::string& grid) const {
-    const win32face::Control* found = Find(grid);
-    return found != nullptr ? found->RowsOf() : dialogs::Rows();
-}
-
-void Dialog::SetColumnWidths(const std::string& grid, const std::vector<int>& widths) {
-    if (win32face::Control* found = Find(grid)) {
-        found->SetColumnWidths(widths);
-    }
-}
-
-int Dialog::TextWidth(const std::string& control, const std::string& text) const {
-    const win32face::Control* found = Find(control);
-    return found != nullptr ? found->TextWidth(text) : 0;
-}
-
-void Dialog::SetEnabled(const std::string& control, bool enabled) {
-    if (win32face::Control* found = Find(control)) {
-        found->SetEnabled(enabled);
-    }
 }
 
 bool Dialog::IsShown() const {

@@ -4,7 +4,7 @@
 // then the controls keep their values. Events go to the logic; every close by the user too.
 #pragma once
 
-#include "dialogs/DialogView.h"
+#include "dialogs/NamedControls.h"
 #include "gui/win32/controls/Control.h"
 
 #include <memory>
@@ -14,7 +14,7 @@
 
 namespace win32face {
 
-class Dialog : public dialogs::DialogView {
+class Dialog : public dialogs::NamedControls<win32face::Control> {
   public:
     Dialog(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events);
     ~Dialog() override;
@@ -29,18 +29,6 @@ class Dialog : public dialogs::DialogView {
     // Tab, Enter and Escape for the dialog that holds the message's window; false when the
     // message is none of a dialog's.
     static bool DialogMessage(MSG& message);
-
-    std::string Text(const std::string& control) const override;
-    void SetText(const std::string& control, const std::string& text) override;
-    double Number(const std::string& control) const override;
-    void SetNumber(const std::string& control, double value) override;
-    void SetItems(const std::string& control, const std::vector<std::string>& items) override;
-    std::vector<std::string> Items(const std::string& control) const override;
-    void SetRows(const std::string& grid, const dialogs::Rows& rows) override;
-    dialogs::Rows RowsOf(const std::string& grid) const override;
-    void SetColumnWidths(const std::string& grid, const std::vector<int>& widths) override;
-    int TextWidth(const std::string& control, const std::string& text) const override;
-    void SetEnabled(const std::string& control, bool enabled) override;
 
     bool IsShown() const override;
     void ShowForm() override;
@@ -68,13 +56,11 @@ class Dialog : public dialogs::DialogView {
     SIZE FrameSize(UINT dpi) const;
     void Command(WORD id, WORD code);
     void Escape();
-    win32face::Control* Find(const std::string& name) const;
     win32face::Control* Owner(HWND window) const;
     HWND Parent() const; // for the questions: the window while it is shown
 
     const dialogs::DialogLayout& layout_;
     dialogs::DialogEvents& events_;
-    std::vector<ControlPointer> controls_; // in the layout's order
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
     bool modal_ = false;

@@ -25,26 +25,26 @@ class DropDownList : public Control {
   protected:
     QWidget* Make(QWidget* parent) override {
         box_ = new QComboBox(parent);
-        SetWidgetItems();
-        SetWidgetNumber(value().Number());
+        SetShownItems();
+        SetShownNumber(value().Number());
         QObject::connect(box_, qOverload<int>(&QComboBox::activated), box_,
                          [this] { events_.Changed(Name()); });
         return box_;
     }
-    std::string WidgetText() const override { return box_->currentText().toStdString(); }
-    void SetWidgetText(const std::string& text) override {
+    std::string ShownText() const override { return box_->currentText().toStdString(); }
+    void SetShownText(const std::string& text) override {
         box_->setCurrentIndex(box_->findText(FromUtf8(text), Qt::MatchExactly));
     }
-    double WidgetNumber() const override { return box_->currentIndex(); }
-    void SetWidgetNumber(double value) override { box_->setCurrentIndex(static_cast<int>(value)); }
-    std::vector<std::string> WidgetItems() const override {
+    double ShownNumber() const override { return box_->currentIndex(); }
+    void SetShownNumber(double value) override { box_->setCurrentIndex(static_cast<int>(value)); }
+    std::vector<std::string> ShownItems() const override {
         std::vector<std::string> items;
         for (int i = 0; i < box_->count(); ++i) {
             items.push_back(box_->itemText(i).toStdString());
         }
         return items;
     }
-    void SetWidgetItems() override {
+    void SetShownItems() override {
         box_->clear();
         for (const std::string& item : value().Items()) {
             box_->addItem(FromUtf8(item));
@@ -73,12 +73,12 @@ class RadioGroup : public Control {
         buttons_ = new QButtonGroup(frame_);
         QObject::connect(buttons_, &QButtonGroup::idClicked, frame_,
                          [this] { events_.Changed(Name()); });
-        SetWidgetItems();
-        SetWidgetNumber(value().Number());
+        SetShownItems();
+        SetShownNumber(value().Number());
         return frame_;
     }
-    double WidgetNumber() const override { return buttons_->checkedId(); }
-    void SetWidgetNumber(double value) override {
+    double ShownNumber() const override { return buttons_->checkedId(); }
+    void SetShownNumber(double value) override {
         // An exclusive group keeps one button on; none is chosen only while it is not.
         buttons_->setExclusive(false);
         for (QAbstractButton* button : buttons_->buttons()) {
@@ -86,14 +86,14 @@ class RadioGroup : public Control {
         }
         buttons_->setExclusive(true);
     }
-    std::vector<std::string> WidgetItems() const override {
+    std::vector<std::string> ShownItems() const override {
         std::vector<std::string> items;
         for (QAbstractButton* button : buttons_->buttons()) {
             items.push_back(button->text().toStdString());
         }
         return items;
     }
-    void SetWidgetItems() override {
+    void SetShownItems() override {
         for (QAbstractButton* button : buttons_->buttons()) {
             buttons_->removeButton(button);
             delete button;
@@ -138,21 +138,21 @@ class Grid : public Control {
         table_->verticalHeader()->hide();
         QObject::connect(table_, &QTableWidget::cellDoubleClicked, table_,
                          [this] { events_.DoubleClicked(Name()); });
-        SetWidgetRows();
-        SetWidgetNumber(value().Number());
+        SetShownRows();
+        SetShownNumber(value().Number());
         return table_;
     }
-    double WidgetNumber() const override {
+    double ShownNumber() const override {
         const QList<QTableWidgetSelectionRange> ranges = table_->selectedRanges();
         return ranges.isEmpty() ? -1 : ranges.first().topRow() + 1;
     }
-    void SetWidgetNumber(double value) override {
+    void SetShownNumber(double value) override {
         table_->clearSelection();
         if (value >= 1) {
             table_->selectRow(static_cast<int>(value) - 1);
         }
     }
-    dialogs::Rows WidgetRows() const override {
+    dialogs::Rows ShownRows() const override {
         const auto text = [](const QTableWidgetItem* item) {
             return item != nullptr ? item->text().toStdString() : std::string();
         };
@@ -165,7 +165,7 @@ class Grid : public Control {
         }
         return rows;
     }
-    void SetWidgetRows() override {
+    void SetShownRows() override {
         const dialogs::Rows& rows = value().RowsOf();
         const int columns = std::max(Layout().columns, 1);
         table_->clear();
@@ -195,8 +195,8 @@ class Grid : public Control {
 
 } // namespace
 
-const MakeFunction kMakeDropDownList = &Make<DropDownList>;
-const MakeFunction kMakeRadioGroup = &Make<RadioGroup>;
-const MakeFunction kMakeGrid = &Make<Grid>;
+const MakeFunction kMakeDropDownList = kMake<DropDownList>;
+const MakeFunction kMakeRadioGroup = kMake<RadioGroup>;
+const MakeFunction kMakeGrid = kMake<Grid>;
 
 } // namespace qtface

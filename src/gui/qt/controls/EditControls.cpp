@@ -56,8 +56,8 @@ class Edit : public Control {
         QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this] { events_.Changed(Name()); });
         return edit_;
     }
-    std::string WidgetText() const override { return edit_->text().toStdString(); }
-    void SetWidgetText(const std::string& text) override { edit_->setText(FromUtf8(text)); }
+    std::string ShownText() const override { return edit_->text().toStdString(); }
+    void SetShownText(const std::string& text) override { edit_->setText(FromUtf8(text)); }
 
     QLineEdit* edit_ = nullptr;
 };
@@ -110,8 +110,8 @@ class NumericEdit : public Edit {
         edit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return edit_;
     }
-    double WidgetNumber() const override { return dialogs::NumericEditValue(WidgetText()); }
-    void SetWidgetNumber(double value) override { SetWidgetText(dialogs::NumericEditText(value)); }
+    double ShownNumber() const override { return dialogs::NumericEditValue(ShownText()); }
+    void SetShownNumber(double value) override { SetShownText(dialogs::NumericEditText(value)); }
 };
 
 // A browse button at its right; the logic asks for the path.
@@ -142,10 +142,10 @@ class PathEdit : public Edit {
 
 } // namespace
 
-const MakeFunction kMakeEdit = &Make<Edit>;
-const MakeFunction kMakeLabeledEdit = &Make<LabeledEdit>;
-const MakeFunction kMakeButtonEdit = &Make<ButtonEdit>;
-const MakeFunction kMakeNumericEdit = &Make<NumericEdit>;
-const MakeFunction kMakePathEdit = &Make<PathEdit>;
+const MakeFunction kMakeEdit = kMake<Edit>;
+const MakeFunction kMakeLabeledEdit = kMake<LabeledEdit>;
+const MakeFunction kMakeButtonEdit = kMake<ButtonEdit>;
+const MakeFunction kMakeNumericEdit = kMake<NumericEdit>;
+const MakeFunction kMakePathEdit = kMake<PathEdit>;
 
 } // namespace qtface

@@ -5,13 +5,8 @@
 
 namespace qtface {
 
-using MakeFunction = std::unique_ptr<Control> (*)(const dialogs::ControlLayout&,
-                                                  dialogs::DialogEvents&);
-
-template <class Kind>
-std::unique_ptr<Control> Make(const dialogs::ControlLayout& layout, dialogs::DialogEvents& events) {
-    return std::make_unique<Kind>(layout, events);
-}
+using MakeFunction = dialogs::MakeFunction<Control>;
+template <class Kind> constexpr MakeFunction kMake = &dialogs::Make<Kind, Control>;
 
 // In TextControls.cpp, EditControls.cpp and ChoiceControls.cpp.
 extern const MakeFunction kMakeLabel, kMakeButton, kMakeCheckBox, kMakeGroupBox, kMakeColorButton,

@@ -30,8 +30,8 @@ class Label : public Control {
         label_ = new QLabel(FromUtf8(value().Text()), parent);
         return label_;
     }
-    std::string WidgetText() const override { return label_->text().toStdString(); }
-    void SetWidgetText(const std::string& text) override { label_->setText(FromUtf8(text)); }
+    std::string ShownText() const override { return label_->text().toStdString(); }
+    void SetShownText(const std::string& text) override { label_->setText(FromUtf8(text)); }
 
   private:
     QLabel* label_ = nullptr;
@@ -51,8 +51,8 @@ class Button : public Control {
                          [this] { events_.Clicked(Name()); });
         return button_;
     }
-    std::string WidgetText() const override { return button_->text().toStdString(); }
-    void SetWidgetText(const std::string& text) override { button_->setText(FromUtf8(text)); }
+    std::string ShownText() const override { return button_->text().toStdString(); }
+    void SetShownText(const std::string& text) override { button_->setText(FromUtf8(text)); }
 
     QPushButton* button_ = nullptr;
 };
@@ -68,10 +68,10 @@ class CheckBox : public Control {
         QObject::connect(check_, &QCheckBox::clicked, check_, [this] { events_.Changed(Name()); });
         return check_;
     }
-    std::string WidgetText() const override { return check_->text().toStdString(); }
-    void SetWidgetText(const std::string& text) override { check_->setText(FromUtf8(text)); }
-    double WidgetNumber() const override { return check_->isChecked() ? 1 : 0; }
-    void SetWidgetNumber(double value) override { check_->setChecked(value != 0); }
+    std::string ShownText() const override { return check_->text().toStdString(); }
+    void SetShownText(const std::string& text) override { check_->setText(FromUtf8(text)); }
+    double ShownNumber() const override { return check_->isChecked() ? 1 : 0; }
+    void SetShownNumber(double value) override { check_->setChecked(value != 0); }
 
   private:
     QCheckBox* check_ = nullptr;
@@ -99,7 +99,7 @@ class ColorButton : public Button {
         Paint();
         return button;
     }
-    void SetWidgetNumber(double) override { Paint(); }
+    void SetShownNumber(double) override { Paint(); }
 
   private:
     void Paint() {
@@ -122,8 +122,8 @@ class StatusBar : public Control {
         bar_->showMessage(FromUtf8(value().Text()));
         return bar_;
     }
-    std::string WidgetText() const override { return bar_->currentMessage().toStdString(); }
-    void SetWidgetText(const std::string& text) override { bar_->showMessage(FromUtf8(text)); }
+    std::string ShownText() const override { return bar_->currentMessage().toStdString(); }
+    void SetShownText(const std::string& text) override { bar_->showMessage(FromUtf8(text)); }
 
   private:
     QStatusBar* bar_ = nullptr;
@@ -131,11 +131,11 @@ class StatusBar : public Control {
 
 } // namespace
 
-const MakeFunction kMakeLabel = &Make<Label>;
-const MakeFunction kMakeButton = &Make<Button>;
-const MakeFunction kMakeCheckBox = &Make<CheckBox>;
-const MakeFunction kMakeGroupBox = &Make<GroupBox>;
-const MakeFunction kMakeColorButton = &Make<ColorButton>;
-const MakeFunction kMakeStatusBar = &Make<StatusBar>;
+const MakeFunction kMakeLabel = kMake<Label>;
+const MakeFunction kMakeButton = kMake<Button>;
+const MakeFunction kMakeCheckBox = kMake<CheckBox>;
+const MakeFunction kMakeGroupBox = kMake<GroupBox>;
+const MakeFunction kMakeColorButton = kMake<ColorButton>;
+const MakeFunction kMakeStatusBar = kMake<StatusBar>;
 
 } // namespace qtface

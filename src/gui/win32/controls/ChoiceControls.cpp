@@ -276,8 +276,8 @@ class Grid : public Control {
 
 } // namespace
 
-const MakeFunction kMakeDropDownList = &Make<DropDownList>;
-const MakeFunction kMakeRadioGroup = &Make<RadioGroup>;
-const MakeFunction kMakeGrid = &Make<Grid>;
+const MakeFunction kMakeDropDownList = kMake<DropDownList>;
+const MakeFunction kMakeRadioGroup = kMake<RadioGroup>;
+const MakeFunction kMakeGrid = kMake<Grid>;
 
 } // namespace win32face

@@ -6,24 +6,14 @@
 
 namespace win32face {
 
-Control::Control(const dialogs::ControlLayout& layout, dialogs::DialogEvents& events)
-    : events_(events), value_(layout) {}
-
 void Control::Create(HWND dialog, int firstId) {
     dialog_ = dialog;
     firstId_ = firstId;
     window_ = Make();
-    // What was kept so far goes to the windows: the lists first, then what is chosen in them.
-    SetShownItems();
-    SetShownRows();
-    SetShownText(value_.Text());
-    SetShownNumber(value_.Number());
-    for (const HWND window : windows_) {
-        EnableWindow(window, value_.Enabled());
-    }
     if (!Layout().hint.empty()) {
         AddHint(window_, Layout().hint, HintStyle::Balloon);
     }
+    ShowKeptValue();
 }
 
 HWND Control::Add(DWORD exStyle, const wchar_t* windowClass, const std::string& text, DWORD style,
@@ -49,50 +39,6 @@ void Control::Place(const dialogs::Rect& place, UINT dpi, HFONT font) {
 
 void Control::Command(int, WORD) {}
 
-std::string Control::Text() const {
-    return window_ != nullptr ? ShownText() : value_.Text();
-}
-
-void Control::SetText(const std::string& text) {
-    value_.SetText(text);
-    if (window_ != nullptr) {
-        SetShownText(text);
-    }
-}
-
-double Control::Number() const {
-    return window_ != nullptr ? ShownNumber() : value_.Number();
-}
-
-void Control::SetNumber(double value) {
-    value_.SetNumber(value);
-    if (window_ != nullptr) {
-        SetShownNumber(value_.Number());
-    }
-}
-
-std::vector<std::string> Control::Items() const {
-    return window_ != nullptr ? ShownItems() : value_.Items();
-}
-
-void Control::SetItems(const std::vector<std::string>& items) {
-    value_.SetItems(items);
-    if (window_ != nullptr) {
-        SetShownItems();
-    }
-}
-
-dialogs::Rows Control::RowsOf() const {
-    return window_ != nullptr ? ShownRows() : value_.RowsOf();
-}
-
-void Control::SetRows(const dialogs::Rows& rows) {
-    value_.SetRows(rows);
-    if (window_ != nullptr) {
-        SetShownRows();
-    }
-}
-
 int Control::TextWidth(const std::string& text) const {
     const HDC dc = GetDC(nullptr);
     const HFONT font = CreateTahoma(-13);
@@ -107,8 +53,7 @@ int Control::TextWidth(const std::string& text) const {
     return MulDiv(size.cx, USER_DEFAULT_SCREEN_DPI, dpi);
 }
 
-void Control::SetEnabled(bool enabled) {
-    value_.SetEnabled(enabled);
+void Control::ShowEnabled(bool enabled) {
     for (const HWND window : windows_) {
         EnableWindow(window, enabled);
     }

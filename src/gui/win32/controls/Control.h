@@ -1,30 +1,22 @@
-// One control of a dialog drawn with Win32, behind the interface every kind shares: its windows
-// made in the dialog, placed at a DPI, its value as text or number, its items, and the user's
-// doings told to the logic. Until its windows are made the control keeps its value itself; from
-// then on the windows hold it. One class per kind (Kinds.h).
+// One control of a dialog drawn with Win32: its windows made in the dialog and placed at a DPI,
+// the notifications of its windows; its value and the user's doings as every face's control has
+// them (FaceControl). One class per kind (Kinds.h).
 #pragma once
 
-#include "dialogs/ControlValue.h"
+#include "dialogs/FaceControl.h"
 
-#include <memory>
 #include <vector>
 
 #include <windows.h>
 
 namespace win32face {
 
-class Control {
+class Control : public dialogs::FaceControl {
   public:
     // Each control has this many command ids, from its first one on.
     static constexpr int kIdsPerControl = 64;
 
-    Control(const dialogs::ControlLayout& layout, dialogs::DialogEvents& events);
-    virtual ~Control() = default;
-    Control(const Control&) = delete;
-    Control& operator=(const Control&) = delete;
-
-    const dialogs::ControlLayout& Layout() const { return value_.Layout(); }
-    const std::string& Name() const { return Layout().name; }
+    using FaceControl::FaceControl;
 
     // Makes its windows in dialog, with the value kept so far; firstId and those after it are
     // its command ids.
@@ -42,19 +34,7 @@ class Control {
     // Keys going down in it go to the logic; Enter presses it.
     virtual bool ForwardsKeys() const { return false; }
     virtual bool IsPushButton() const { return false; }
-
-    std::string Text() const;
-    void SetText(const std::string& text);
-    double Number() const;
-    void SetNumber(double value);
-    std::vector<std::string> Items() const;
-    void SetItems(const std::vector<std::string>& items);
-    dialogs::Rows RowsOf() const;
-    void SetRows(const dialogs::Rows& rows);
-    virtual void SetColumnWidths(const std::vector<int>&) {}
-    // In pixels at 96 dots per inch.
-    virtual int TextWidth(const std::string& text) const;
-    void SetEnabled(bool enabled);
+    int TextWidth(const std::string& text) const override;
 
   protected:
     // Makes its windows with Add; returns the one that stands for it. The kept value is shown
@@ -62,39 +42,18 @@ class Control {
     virtual HWND Make() = 0;
     HWND Add(DWORD exStyle, const wchar_t* windowClass, const std::string& text, DWORD style,
              int part = 0);
-    // The windows' value; the kinds without one keep it in value().
-    virtual std::string ShownText() const { return value_.Text(); }
-    virtual void SetShownText(const std::string&) {}
-    virtual double ShownNumber() const { return value_.Number(); }
-    virtual void SetShownNumber(double) {}
-    virtual std::vector<std::string> ShownItems() const { return value_.Items(); }
-    virtual void SetShownItems() {} // from value()
-    virtual dialogs::Rows ShownRows() const { return value_.RowsOf(); }
-    virtual void SetShownRows() {} // from value()
+    void ShowEnabled(bool enabled) override;
     // Places one of its windows at pixels scaled for the DPI.
     static void PlaceWindow(HWND window, const dialogs::Rect& place, UINT dpi, HFONT font);
-
-    const dialogs::ControlValue& value() const { return value_; }
-    dialogs::ControlValue& value() { return value_; }
     UINT Dpi() const { return dpi_; }
-    dialogs::DialogEvents& events_;
 
   private:
-    dialogs::ControlValue value_;
     HWND dialog_ = nullptr;
     int firstId_ = 0;
     HWND window_ = nullptr;
     std::vector<HWND> windows_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
 };
-
-using MakeFunction = std::unique_ptr<Control> (*)(const dialogs::ControlLayout&,
-                                                  dialogs::DialogEvents&);
-
-template <class Kind>
-std::unique_ptr<Control> Make(const dialogs::ControlLayout& layout, dialogs::DialogEvents& events) {
-    return std::make_unique<Kind>(layout, events);
-}
 
 // The control of the layout's kind.
 std::unique_ptr<Control> MakeControl(const dialogs::ControlLayout& layout,

@@ -103,10 +103,10 @@ class NumericEdit : public Edit {
 
 } // namespace
 
-const MakeFunction kMakeEdit = &Make<Edit>;
-const MakeFunction kMakeLabeledEdit = &Make<LabeledEdit>;
-const MakeFunction kMakeButtonEdit = &Make<EditWithButton>;
-const MakeFunction kMakeNumericEdit = &Make<NumericEdit>;
-const MakeFunction kMakePathEdit = &Make<EditWithButton>;
+const MakeFunction kMakeEdit = kMake<Edit>;
+const MakeFunction kMakeLabeledEdit = kMake<LabeledEdit>;
+const MakeFunction kMakeButtonEdit = kMake<EditWithButton>;
+const MakeFunction kMakeNumericEdit = kMake<NumericEdit>;
+const MakeFunction kMakePathEdit = kMake<EditWithButton>;
 
 } // namespace win32face

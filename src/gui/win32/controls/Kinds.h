@@ -5,6 +5,9 @@
 
 namespace win32face {
 
+using MakeFunction = dialogs::MakeFunction<Control>;
+template <class Kind> constexpr MakeFunction kMake = &dialogs::Make<Kind, Control>;
+
 // In TextControls.cpp, EditControls.cpp and ChoiceControls.cpp.
 extern const MakeFunction kMakeLabel, kMakeButton, kMakeCheckBox, kMakeGroupBox, kMakeColorButton,
     kMakeStatusBar;

@@ -149,11 +149,11 @@ class StatusBar : public Control {
 
 } // namespace
 
-const MakeFunction kMakeLabel = &Make<Label>;
-const MakeFunction kMakeButton = &Make<Button>;
-const MakeFunction kMakeCheckBox = &Make<CheckBox>;
-const MakeFunction kMakeGroupBox = &Make<GroupBox>;
-const MakeFunction kMakeColorButton = &Make<ColorButton>;
-const MakeFunction kMakeStatusBar = &Make<StatusBar>;
+const MakeFunction kMakeLabel = kMake<Label>;
+const MakeFunction kMakeButton = kMake<Button>;
+const MakeFunction kMakeCheckBox = kMake<CheckBox>;
+const MakeFunction kMakeGroupBox = kMake<GroupBox>;
+const MakeFunction kMakeColorButton = kMake<ColorButton>;
+const MakeFunction kMakeStatusBar = kMake<StatusBar>;
 
 } // namespace win32face

@@ -1,5 +1,7 @@
-#include "platform/Logon.h"
+#include "platform/Elevation.h"
 
+#include "platform/FileSystem.h"
+#include "platform/Shell.h"
 #include "platform/WinText.h"
 
 #include <windows.h>
@@ -20,12 +22,6 @@ int OsMajorVersion() {
         return static_cast<int>(plain.dwMajorVersion);
     }
     return static_cast<int>(info.dwMajorVersion);
-}
-
-} // namespace
-
-bool ShellHasRunAs() {
-    return OsMajorVersion() >= 4;
 }
 
 unsigned long RunWithLogon(const std::string& user, const std::string& password,
@@ -50,8 +46,18 @@ unsigned long RunWithLogon(const std::string& user, const std::string& password,
     return 0;
 }
 
-bool ChangeCurrentDirectory(const std::string& directory) {
-    return SetCurrentDirectoryW(Wide(directory).c_str()) != 0;
+} // namespace
+
+bool RunElevated(const std::string& file, const std::string& params, const std::string& directory,
+                 const std::string& user, const std::string& password) {
+    if (OsMajorVersion() >= 4) {
+        ShellRunAs(file, params, directory);
+        return true;
+    }
+    if (DirectoryExists(directory)) {
+        SetCurrentDirectoryW(Wide(directory).c_str());
+    }
+    return RunWithLogon(user, password, file, params) == 0;
 }
 
 } // namespace platform
