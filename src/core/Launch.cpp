@@ -2,9 +2,9 @@
 
 #include "config/LaunchTable.h"
 #include "platform/Drive.h"
+#include "platform/Elevation.h"
 #include "platform/ErrorMode.h"
 #include "platform/FileSystem.h"
-#include "platform/Logon.h"
 #include "platform/Paths.h"
 #include "platform/Shell.h"
 #include "platform/Text.h"
@@ -73,15 +73,8 @@ LaunchOutcome LaunchPath(std::string path, std::string workDir, const std::strin
 
 bool RunElevated(const std::string& file, const std::string& directory, const std::string& params,
                  const LaunchSettings& settings) {
-    if (platform::ShellHasRunAs()) {
-        platform::ShellRunAs(file, params, directory);
-        return true;
-    }
-    if (platform::DirectoryExists(directory)) {
-        platform::ChangeCurrentDirectory(directory);
-    }
-    return platform::RunWithLogon(settings.AdminUserName, settings.AdminPassword, file, params) ==
-           0;
+    return platform::RunElevated(file, params, directory, settings.AdminUserName,
+                                 settings.AdminPassword);
 }
 
 std::string GetProductName(const std::string& file) {

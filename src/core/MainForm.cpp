@@ -1,7 +1,9 @@
 #include "core/MainForm.h"
 
 #include "components/ShortCut.h"
+#include "config/Appearance.h"
 #include "config/IniFile.h"
+#include "core/HauptformularControls.h"
 
 #include <algorithm>
 
@@ -22,13 +24,13 @@ const std::vector<MenuEntry>& TrayMenu() {
         {MenuItem::Einstellungen1, "Einstellungen", -1, false, nullptr},
         {MenuItem::Einstellungsdialog1, "Einstellungsdialog", -1, true, nullptr},
         {MenuItem::N1, "-", -1, true, nullptr},
-        {MenuItem::Editieren1, "Editieren", 4, true, "editbutton"},
-        {MenuItem::Aussehen1, "Aussehen", 7, true, "aussehenbut"},
-        {MenuItem::Installieren1, "Installieren", 5, true, "installbutton"},
-        {MenuItem::Laufwerkwechseln1, "Laufwerk wechseln", 3, true, "laufwerkbut"},
-        {MenuItem::Adminmodus1, "Adminmodus", 6, true, "admibutton"},
-        {MenuItem::Information1, "Information", 1, true, "infobut"},
-        {MenuItem::Hilfe1, "Hilfe", 2, true, "HelpBut"},
+        {MenuItem::Editieren1, "Editieren", 4, true, hauptformular::kEditbutton},
+        {MenuItem::Aussehen1, "Aussehen", 7, true, hauptformular::kAussehenbut},
+        {MenuItem::Installieren1, "Installieren", 5, true, hauptformular::kInstallbutton},
+        {MenuItem::Laufwerkwechseln1, "Laufwerk wechseln", 3, true, hauptformular::kLaufwerkbut},
+        {MenuItem::Adminmodus1, "Adminmodus", 6, true, hauptformular::kAdmibutton},
+        {MenuItem::Information1, "Information", 1, true, hauptformular::kInfobut},
+        {MenuItem::Hilfe1, "Hilfe", 2, true, hauptformular::kHelpBut},
         {MenuItem::Beenden1, "Beenden", 8, false, nullptr},
     };
     return menu;
@@ -54,37 +56,29 @@ Tmain::~Tmain() {
     state_.HotkeysApplied = nullptr;
 }
 
-void Tmain::SetHub(SettingsHub* hub) {
-    hub_ = hub;
+void Tmain::SetHauptformular(Hauptformular* hauptformular) {
+    hauptformular_ = hauptformular;
     for (const MenuEntry& entry : TrayMenu()) {
         if (entry.hubButton != nullptr) {
-            view_.SetMenuItemEnabled(entry.item, hub_ != nullptr && hub_->Offers(entry.hubButton));
+            view_.SetMenuItemEnabled(entry.item, hauptformular_ != nullptr &&
+                                                     hauptformular_->Offers(entry.hubButton));
         }
     }
 }
 
 void Tmain::FormCreate() {
-    int blink = 200;
-    int breite = 70;
-    int hoehe = 70;
-    int style = kStyleNormal;
+    config::PopupAppearance look;
     try {
         const Size screen = view_.ScreenSize();
         view_.SetBounds(config::LoadWindowBounds(state_.location.IniPath, "main", view_.Bounds(),
                                                  screen.width, screen.height));
-        const config::IniFile ini(state_.location.IniPath);
-        blink = ini.ReadInteger("EinstellungenHaupt", "blinkfrequenz", blink);
-        breite = ini.ReadInteger("EinstellungenHaupt", "breite", breite);
-        hoehe = ini.ReadInteger("EinstellungenHaupt", "hoehe", hoehe);
-        Farbe1 = ini.ReadInteger("Farben", "Farbe1", Farbe1);
-        Farbe2 = ini.ReadInteger("Farben", "Farbe2", Farbe2);
-        style = ini.ReadInteger("EinstellungenHaupt", "Stil", style);
+        look = config::ReadPopupAppearance(config::IniFile(state_.location.IniPath));
     } catch (const config::IniFileError& error) {
         // An unreadable file gives the defaults; the program runs on.
         view_.ShowMessage(MessageKind::Error, error.what(), 0);
     }
-    Neues_Design(blink, Farbe1, Farbe2, breite, hoehe);
-    view_.SetFrameStyle(style);
+    Neues_Design(look.blinkfrequenz, look.farbe1, look.farbe2, look.breite, look.hoehe);
+    view_.SetFrameStyle(look.stil);
     ApplicationEvents1Minimize();
 }
 
@@ -101,8 +95,7 @@ void Tmain::Neues_Design(int blinkfrequenz, int color1, int color2, int breite, 
     bounds.width = breite;
     bounds.height = hoehe;
     view_.SetBounds(bounds);
-    blinkInterval_ = std::max(blinkfrequenz, 1);
-    view_.SetBlinkInterval(blinkInterval_);
+    view_.SetBlinkInterval(std::max(blinkfrequenz, 1));
     Farbe1 = color1;
     Farbe2 = color2;
     view_.SetLabelText(kLabelText);
@@ -219,8 +212,8 @@ void Tmain::ApplicationEvents1Minimize() {
 }
 
 void Tmain::Einstellungen1Click() {
-    if (hub_ != nullptr) {
-        hub_->ShowOrFocus();
+    if (hauptformular_ != nullptr) {
+        hauptformular_->Show();
     }
     view_.SetBlinking(false);
     view_.HidePopup();
@@ -250,9 +243,9 @@ void Tmain::MenuClick(MenuItem item) {
     const auto& menu = TrayMenu();
     const auto entry = std::find_if(menu.begin(), menu.end(),
                                     [item](const MenuEntry& e) { return e.item == item; });
-    if (entry != menu.end() && entry->hubButton != nullptr && hub_ != nullptr &&
-        hub_->Offers(entry->hubButton)) {
-        hub_->Click(entry->hubButton);
+    if (entry != menu.end() && entry->hubButton != nullptr && hauptformular_ != nullptr &&
+        hauptformular_->Offers(entry->hubButton)) {
+        hauptformular_->Clicked(entry->hubButton);
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "components/InstanceCheck.h"
+#include "config/Appearance.h"
 #include "config/FormStateFile.h"
 #include "core/MessageKind.h"
 #include "core/ProgramState.h"
@@ -96,15 +97,17 @@ class MainView {
     ~MainView() = default;
 };
 
-// The settings hub as the launcher reaches it: shown from the menu, its buttons run by name.
-class SettingsHub {
+// The settings hub as the launcher reaches it: shown from the menu, its buttons run by name
+// (core/HauptformularControls.h).
+class Hauptformular {
   public:
-    virtual void ShowOrFocus() = 0;
+    // Shown, or brought to the front when it is.
+    virtual void Show() = 0;
     virtual bool Offers(const std::string& button) const = 0;
-    virtual void Click(const std::string& button) = 0;
+    virtual void Clicked(const std::string& button) = 0;
 
   protected:
-    ~SettingsHub() = default;
+    ~Hauptformular() = default;
 };
 
 class Tmain {
@@ -118,7 +121,7 @@ class Tmain {
 
     // The hub whose buttons the menu's settings entries run; each entry is offered as its
     // button is.
-    void SetHub(SettingsHub* hub);
+    void SetHauptformular(Hauptformular* hauptformular);
 
     void Neues_Design(int blinkfrequenz, int color1, int color2, int breite, int hoehe);
     // Saves the window's bounds; also where the system ends the session before the destructor.
@@ -142,7 +145,6 @@ class Tmain {
     void StartEntry(const std::string& path, const std::string& workDir, const std::string& params);
 
     const std::string& Caption() const { return caption_; }
-    int BlinkInterval() const { return blinkInterval_; }
 
   private:
     void FormCreate();
@@ -157,13 +159,12 @@ class Tmain {
 
     ProgramState& state_;
     MainView& view_;
-    SettingsHub* hub_ = nullptr;
+    Hauptformular* hauptformular_ = nullptr;
     components::TInstanceCheck InstanceCheck1;
 
     bool Leuchtend = false;
-    int Farbe1 = 255;
-    int Farbe2 = static_cast<int>(0xFF000001u);
-    int blinkInterval_ = 200;
+    int Farbe1 = config::PopupAppearance().farbe1;
+    int Farbe2 = config::PopupAppearance().farbe2;
     bool labelFitted_ = false;
     components::ShortcutValue toldBusy_[2] = {0, 0}; // hotkey, adminhotkey
     std::string caption_ = "Tippomat";

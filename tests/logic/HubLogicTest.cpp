@@ -15,10 +15,10 @@ class HubLogicTest : public testing_support::LogicFixture {};
 
 TEST_F(HubLogicTest, FirstStartUsesDefaults) {
     auto start = NewStart();
-    EXPECT_EQ(start->hubView.texts["kuerzel"], "Alt+F12");
+    EXPECT_EQ(start->hubView.Text("kuerzel"), "Alt+F12");
     EXPECT_EQ(start->state.hotkey.Key(), 0x807B);
     EXPECT_FALSE(start->state.PortableMode);
-    EXPECT_EQ(start->adminView.texts["kuerzel"], "ALT+F11");
+    EXPECT_EQ(start->adminView.Text("kuerzel"), "ALT+F11");
     EXPECT_EQ(start->state.adminhotkey.Key(), 0x807A);
     EXPECT_TRUE(BothHotkeysHeld(*start));
     EXPECT_EQ(start->hubView.messages.size(), 0u) << "the hub tells nothing";
@@ -32,15 +32,15 @@ TEST_F(HubLogicTest, CapturesShortcutAndStoresItOnMinimise) {
     EXPECT_TRUE(start->hubView.shown);
     EXPECT_TRUE(NoHotkeyHeld()) << "keys must reach the field";
     start->hub.KeyDown("kuerzel", 'K', kCtrlAlt);
-    EXPECT_EQ(start->hubView.texts["kuerzel"], "Strg+Alt+K");
+    EXPECT_EQ(start->hubView.Text("kuerzel"), "Strg+Alt+K");
     start->hub.KeyDown("kuerzel", 0x65, {});
-    EXPECT_EQ(start->hubView.texts["kuerzel"], "5") << "keypad digits show as digits";
+    EXPECT_EQ(start->hubView.Text("kuerzel"), "5") << "keypad digits show as digits";
     start->hub.KeyDown("kuerzel", 'K', kCtrlAlt);
     // Enter, Escape and Tab keep their dialog meaning and are never a shortcut.
     for (unsigned dialogKey : {0x0Du, 0x1Bu, 0x09u}) {
         start->hub.KeyDown("kuerzel", dialogKey, {});
     }
-    EXPECT_EQ(start->hubView.texts["kuerzel"], "Strg+Alt+K");
+    EXPECT_EQ(start->hubView.Text("kuerzel"), "Strg+Alt+K");
     start->hub.OkbutClick();
     EXPECT_EQ(start->state.hotkey.Key(), 0xC04B);
     EXPECT_TRUE(BothHotkeysHeld(*start));
@@ -54,7 +54,7 @@ TEST_F(HubLogicTest, CapturesShortcutAndStoresItOnMinimise) {
         << IniText();
 
     Restart(start);
-    EXPECT_EQ(start->hubView.texts["kuerzel"], "Strg+Alt+K");
+    EXPECT_EQ(start->hubView.Text("kuerzel"), "Strg+Alt+K");
     EXPECT_EQ(start->state.hotkey.Key(), 0xC04B);
 }
 
@@ -84,7 +84,7 @@ TEST_F(HubLogicTest, RefusesTheAdminShortcutAndKeepsTheText) {
 
 TEST_F(HubLogicTest, EveryCloseSavesAndRegistersBothHotkeysAgain) {
     const std::pair<const char*, std::function<void(dialogs::THauptformular&)>> closes[] = {
-        {"Minimieren", [](dialogs::THauptformular& hub) { hub.Click("okbut"); }},
+        {"Minimieren", [](dialogs::THauptformular& hub) { hub.Clicked("okbut"); }},
         {"the close box, Escape or Alt+F4", [](dialogs::THauptformular& hub) { hub.FormClose(); }},
     };
     for (const auto& [way, close] : closes) {
@@ -103,8 +103,8 @@ TEST_F(HubLogicTest, EveryCloseSavesAndRegistersBothHotkeysAgain) {
 TEST_F(HubLogicTest, CloseButtonEndsTheProgramWithoutSaving) {
     auto start = NewStart();
     start->hub.Show();
-    start->hubView.texts["kuerzel"] = "Strg+K";
-    start->hub.Click("Closebut");
+    start->hubView.SetText("kuerzel", "Strg+K");
+    start->hub.Clicked("Closebut");
     EXPECT_TRUE(start->main.ended);
     EXPECT_FALSE(platform::FileExists(location_.IniPath));
 }
@@ -124,7 +124,7 @@ TEST_F(PortableHubTest, SwitchMovesTheTableBesideTheProgram) {
     auto start = NewStart();
     start->state.table.SetSlot(2, "C:\\Werkzeug\\x.exe", "", "-v");
     start->hub.Show();
-    start->hubView.numbers["PortableModus"] = 1;
+    start->hubView.SetNumber("PortableModus", 1);
     EXPECT_FALSE(start->state.PortableMode) << "the switch counts when the hub closes";
     start->hub.OkbutClick();
     EXPECT_TRUE(start->state.PortableMode);
@@ -133,13 +133,13 @@ TEST_F(PortableHubTest, SwitchMovesTheTableBesideTheProgram) {
     EXPECT_EQ(IniText().find("[Buchstaben]"), std::string::npos) << IniText();
     Restart(start);
     EXPECT_TRUE(start->state.PortableMode);
-    EXPECT_EQ(start->hubView.numbers["PortableModus"], 1);
+    EXPECT_EQ(start->hubView.Number("PortableModus"), 1);
 }
 
 TEST_F(PortableHubTest, UnwritableFileAtTheCloseIsReportedAndTheBindingsAreSavedAllTheSame) {
     auto start = NewStart();
     start->hub.Show();
-    start->hubView.numbers["PortableModus"] = 1;
+    start->hubView.SetNumber("PortableModus", 1);
     start->state.location.IniPath = folder_.Path("no-such-folder/Tippomat.ini");
     start->hub.FormClose();
     ASSERT_EQ(start->hubView.messages.size(), 1u);
@@ -153,7 +153,7 @@ TEST_F(PortableHubTest, UnwritableFileAtTheCloseIsReportedAndTheBindingsAreSaved
 TEST_F(PortableHubTest, UnreadableTableFileIsToldAsAReadErrorAndKeptAsItIs) {
     auto start = NewStart();
     start->hub.Show();
-    start->hubView.numbers["PortableModus"] = 1;
+    start->hubView.SetNumber("PortableModus", 1);
     // A folder where the file beside the program should be cannot be read as a file.
     std::filesystem::create_directories(
         std::filesystem::u8path(folder_.Path("Programm/Tippomat.ini")));

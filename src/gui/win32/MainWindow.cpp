@@ -3,13 +3,13 @@
 #include "components/Foreground.h"
 #include "gui/win32/Help.h"
 #include "gui/win32/Hints.h"
-#include "gui/win32/Messages.h"
+#include "gui/win32/Questions.h"
 #include "gui/win32/WindowBasics.h"
 #include "platform/WinText.h"
 
 #include <windowsx.h>
 
-namespace wingui {
+namespace win32face {
 
 namespace {
 
@@ -22,13 +22,6 @@ constexpr DWORD kPopupExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
 constexpr DWORD kDialogFrameStyle =
     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 constexpr DWORD kDialogFrameExStyle = WS_EX_TOPMOST | WS_EX_DLGMODALFRAME;
-
-// 0x00BBGGRR, or 0xFF0000nn for the system colour nn.
-COLORREF ColorOf(int windowsColor) {
-    const auto bits = static_cast<unsigned>(windowsColor);
-    return (bits & 0xFF000000u) == 0xFF000000u ? GetSysColor(static_cast<int>(bits & 0xFFu))
-                                               : (bits & 0x00FFFFFFu);
-}
 
 } // namespace
 
@@ -241,7 +234,7 @@ void MainWindow::SetFrameStyle(int style) {
 }
 
 void MainWindow::SetBackground(int windowsColor) {
-    background_ = ColorOf(windowsColor);
+    background_ = ColorRefOf(windowsColor);
     InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -337,7 +330,7 @@ void MainWindow::OpenMenuAtCursor() {
 }
 
 void MainWindow::ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) {
-    wingui::ShowMessage(IsPopupShown() ? window_ : nullptr, kind, text, helpContext);
+    win32face::ShowMessage(IsPopupShown() ? window_ : nullptr, kind, text, helpContext);
 }
 
 // Posted behind what is queued now, such as the start-up's own messages.
@@ -350,4 +343,4 @@ void MainWindow::EndProgram() {
     PostQuitMessage(0);
 }
 
-} // namespace wingui
+} // namespace win32face

@@ -1,0 +1,43 @@
+// The settings hub: the user hotkey, the portable switch and the way to every other dialog.
+// Created hidden at start-up; its button handlers are also the tray menu's actions.
+#pragma once
+
+#include "core/MainForm.h"
+#include "dialogs/DialogLogic.h"
+#include "dialogs/ShortcutField.h"
+
+namespace dialogs {
+
+class TAdmindata;
+
+class THauptformular : public DialogLogic, public core::Hauptformular {
+  public:
+    // Runs FormCreate.
+    THauptformular(core::ProgramState& state, core::Tmain& main, ViewFactory& views);
+
+    static const DialogLayout& Form();
+    void SetAdminDialog(TAdmindata* admin) { admin_ = admin; }
+
+    void FormClose() override;
+    void KuerzelKeyDown(unsigned virtualKey, components::ShiftState shift);
+    void OkbutClick();
+    void ClosebutClick();
+    void HrelpClick();
+    void AdmibuttonClick();
+
+    void Show() override { DialogLogic::Show(); }
+    bool Offers(const std::string& button) const override;
+    void Clicked(const std::string& control) override { DialogLogic::Clicked(control); }
+
+  protected:
+    void FormShow() override;
+
+  private:
+    void FormCreate();
+
+    core::Tmain& main_;
+    ShortcutField kuerzel_;
+    TAdmindata* admin_ = nullptr;
+};
+
+} // namespace dialogs

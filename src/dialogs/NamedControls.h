@@ -1,0 +1,83 @@
+// The value side of a DialogView over a face's controls: every call by name goes to the control
+// of that name; a name that is no control reads as empty and 0 and takes nothing. Each face's
+// dialog (and the recording view of the tests) adds the window and the questions.
+#pragma once
+
+#include "dialogs/FaceControl.h"
+
+namespace dialogs {
+
+template <class Control> class NamedControls : public DialogView {
+  public:
+    Control* Find(const std::string& name) const {
+        for (const auto& control : controls_) {
+            if (control->Name() == name) {
+                return control.get();
+            }
+        }
+        return nullptr;
+    }
+
+    std::string Text(const std::string& control) const override {
+        const Control* found = Find(control);
+        return found != nullptr ? found->Text() : std::string();
+    }
+    void SetText(const std::string& control, const std::string& text) override {
+        if (Control* found = Find(control)) {
+            found->SetText(text);
+        }
+    }
+    double Number(const std::string& control) const override {
+        const Control* found = Find(control);
+        return found != nullptr ? found->Number() : 0;
+    }
+    void SetNumber(const std::string& control, double value) override {
+        if (Control* found = Find(control)) {
+            found->SetNumber(value);
+        }
+    }
+    void SetItems(const std::string& control, const std::vector<std::string>& items) override {
+        if (Control* found = Find(control)) {
+            found->SetItems(items);
+        }
+    }
+    std::vector<std::string> Items(const std::string& control) const override {
+        const Control* found = Find(control);
+        return found != nullptr ? found->Items() : std::vector<std::string>();
+    }
+    void SetRows(const std::string& grid, const Rows& rows) override {
+        if (Control* found = Find(grid)) {
+            found->SetRows(rows);
+        }
+    }
+    Rows RowsOf(const std::string& grid) const override {
+        const Control* found = Find(grid);
+        return found != nullptr ? found->RowsOf() : Rows();
+    }
+    void SetColumnWidths(const std::string& grid, const std::vector<int>& widths) override {
+        if (Control* found = Find(grid)) {
+            found->SetColumnWidths(widths);
+        }
+    }
+    int TextWidth(const std::string& control, const std::string& text) const override {
+        const Control* found = Find(control);
+        return found != nullptr ? found->TextWidth(text) : 0;
+    }
+    void SetEnabled(const std::string& control, bool enabled) override {
+        if (Control* found = Find(control)) {
+            found->SetEnabled(enabled);
+        }
+    }
+
+  protected:
+    // A control of each of the layout's, in its order.
+    NamedControls(const DialogLayout& layout, DialogEvents& events, MakeFunction<Control> make) {
+        for (const ControlLayout& control : layout.controls) {
+            controls_.push_back(make(control, events));
+        }
+    }
+
+    std::vector<std::unique_ptr<Control>> controls_;
+};
+
+} // namespace dialogs

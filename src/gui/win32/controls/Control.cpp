@@ -1,0 +1,62 @@
+#include "gui/win32/controls/Control.h"
+
+#include "gui/win32/Hints.h"
+#include "gui/win32/WindowBasics.h"
+#include "platform/WinText.h"
+
+namespace win32face {
+
+void Control::Create(HWND dialog, int firstId) {
+    dialog_ = dialog;
+    firstId_ = firstId;
+    window_ = Make();
+    if (!Layout().hint.empty()) {
+        AddHint(window_, Layout().hint, HintStyle::Balloon);
+    }
+    ShowKeptValue();
+}
+
+HWND Control::Add(DWORD exStyle, const wchar_t* windowClass, const std::string& text, DWORD style,
+                  int part) {
+    const HWND window = CreateWindowExW(
+        exStyle, windowClass, platform::Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0,
+        0, dialog_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId_ + part)),
+        GetModuleHandleW(nullptr), nullptr);
+    windows_.push_back(window);
+    return window;
+}
+
+void Control::PlaceWindow(HWND window, const dialogs::Rect& place, UINT dpi, HFONT font) {
+    SetWindowPos(window, nullptr, Scale(place.left, dpi), Scale(place.top, dpi),
+                 Scale(place.width, dpi), Scale(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void Control::Place(const dialogs::Rect& place, UINT dpi, HFONT font) {
+    dpi_ = dpi;
+    PlaceWindow(window_, place, dpi, font);
+}
+
+void Control::Command(int, WORD) {}
+
+int Control::TextWidth(const std::string& text) const {
+    const HDC dc = GetDC(nullptr);
+    const HFONT font = CreateTahoma(-13);
+    const HGDIOBJ old = SelectObject(dc, font);
+    const std::wstring wide = platform::Wide(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ReleaseDC(nullptr, dc);
+    return MulDiv(size.cx, USER_DEFAULT_SCREEN_DPI, dpi);
+}
+
+void Control::ShowEnabled(bool enabled) {
+    for (const HWND window : windows_) {
+        EnableWindow(window, enabled);
+    }
+}
+
+} // namespace win32face

@@ -1,0 +1,31 @@
+#include "logic/FakeViews.h"
+
+namespace testing_support {
+
+FakeDialogView::FakeDialogView(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events)
+    : NamedControls(layout, events, dialogs::Make<FakeControl, FakeControl>), user(events) {}
+
+dialogs::Closed FakeDialogView::ShowModal() {
+    shown = true;
+    if (whileModal) {
+        whileModal();
+    }
+    if (shown) {
+        user.CloseRequested();
+    }
+    return closed;
+}
+
+void FakeDialogView::HideForm(dialogs::Closed how) {
+    shown = false;
+    closed = how;
+}
+
+std::unique_ptr<dialogs::DialogView>
+FakeViewFactory::NewDialogView(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events) {
+    auto view = std::make_unique<FakeDialogView>(layout, events);
+    dialogs_[layout.name] = view.get();
+    return view;
+}
+
+} // namespace testing_support

@@ -1,0 +1,46 @@
+// One dialog that holds a control of every kind, named after its kind, and a logic over it
+// that records what the face tells it. Logic and face tests drive it alike.
+#pragma once
+
+#include "dialogs/DialogLogic.h"
+#include "dialogs/ScriptedAnswers.h"
+
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// Every control kind, in the order of ControlKind.
+const std::vector<dialogs::ControlKind>& EveryKind();
+std::string NameOf(dialogs::ControlKind kind);
+
+// A control of each kind (a button in the group box besides), at places one below another.
+const dialogs::DialogLayout& EveryKindLayout();
+
+// Gives every control a value its kind holds (round 0 and round 1 give different ones), and
+// expects each to read back as set: text, number, items, rows.
+void SetSamples(dialogs::DialogView& view, int round);
+void ExpectSamples(const dialogs::DialogView& view, int round);
+
+// Asks every question once and expects the queued answers: Yes, a saved file's name, no folder,
+// a colour.
+void QueueAnswers(dialogs::ScriptedAnswers& answers);
+void ExpectEveryQuestionAnswered(dialogs::DialogView& view,
+                                 const dialogs::ScriptedAnswers& answers);
+
+class EveryKindDialog : public dialogs::DialogLogic {
+  public:
+    EveryKindDialog(core::ProgramState& state, dialogs::ViewFactory& views);
+
+    dialogs::DialogView& View() { return view_; }
+    using DialogLogic::LoadFormState;
+    using DialogLogic::SaveFormState;
+
+    std::vector<std::string> clicked, changed, doubleClicked;
+    int closes = 0;
+
+  protected:
+    void FormClose() override { ++closes; }
+};
+
+} // namespace testing_support
