@@ -6,11 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <xcb/xcb.h>
-#include <xcb/xcb_keysyms.h>
-
 #include <csignal>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -44,30 +40,6 @@ void Keys(const std::string& keys) {
 
 bool VisibleWindowNamed(const std::string& name) {
     return !Output("xdotool search --onlyvisible --name '" + name + "' 2>/dev/null").empty();
-}
-
-constexpr std::uint32_t kF11 = 0xFFC8;
-constexpr std::uint32_t kF12 = 0xFFC9;
-
-// Whether some client holds the key with Alt: the program is ready once it holds its hotkeys.
-bool AltKeyTaken(std::uint32_t keysym) {
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    if (xcb_connection_has_error(connection) != 0) {
-        xcb_disconnect(connection);
-        return false;
-    }
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    xcb_key_symbols_t* symbols = xcb_key_symbols_alloc(connection);
-    xcb_keycode_t* codes = xcb_key_symbols_get_keycode(symbols, keysym);
-    const xcb_keycode_t code = codes != nullptr ? codes[0] : 0;
-    std::free(codes);
-    xcb_key_symbols_free(symbols);
-    xcb_generic_error_t* error = xcb_request_check(
-        connection, xcb_grab_key_checked(connection, 1, root, XCB_MOD_MASK_1, code,
-                                         XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
-    std::free(error);
-    xcb_disconnect(connection); // gives a grab it got back
-    return error != nullptr;
 }
 
 class EndToEndTest : public ::testing::Test {
@@ -117,20 +89,23 @@ class EndToEndTest : public ::testing::Test {
         ::chmod(path.c_str(), 0755);
     }
 
-    // Starts the program and waits until it is ready: its tray icon and its two hotkeys.
+    // Starts the program and waits for its tray icon.
     void Start() {
         program_ = std::make_unique<ChildProcess>(TIPPOMAT_PROGRAM, std::vector<std::string>{});
         ASSERT_TRUE(Eventually([] {
             return !Output("xdotool search --onlyvisible --class Tippomat 2>/dev/null").empty();
         })) << "no tray icon";
-        ASSERT_TRUE(Eventually([] { return AltKeyTaken(kF12) && AltKeyTaken(kF11); }))
-            << "no hotkeys";
     }
 
+    // Presses the hotkey until the popup shows: the tray icon may come up a moment before the
+    // hotkeys are grabbed, and a press before that is lost. A press while it shows does no harm.
     void ShowPopup(const std::string& hotkey = "alt+F12",
                    const std::string& caption = "Start als User") {
-        Keys(hotkey);
-        ASSERT_TRUE(Eventually([&] { return VisibleWindowNamed(caption); })) << hotkey;
+        const auto shown = [&] { return VisibleWindowNamed(caption); };
+        ASSERT_TRUE(Eventually([&] {
+            Keys(hotkey);
+            return Eventually(shown, 2);
+        })) << hotkey;
     }
 
     TestFolder folder_;
@@ -143,7 +118,9 @@ class EndToEndTest : public ::testing::Test {
 
 TEST_F(EndToEndTest, StartupShowsOnlyTheTrayIcon) {
     Start();
-    EXPECT_EQ(Output("xdotool search --onlyvisible --class Tippomat | wc -l"), "1\n");
+    // Docking the icon in the tray host maps its window again; it comes back alone.
+    EXPECT_TRUE(Eventually(
+        [] { return Output("xdotool search --onlyvisible --class Tippomat | wc -l") == "1\n"; }));
     EXPECT_FALSE(VisibleWindowNamed("Start als"));
 }
 
@@ -235,8 +212,9 @@ TEST_F(EndToEndTest, BeendenEndsTheProgramAndStoresItsBounds) {
 }
 
 TEST_F(EndToEndTest, HotkeyThatAnotherProgramHoldsIsToldAndTheOtherWorks) {
-    ChildProcess holder(TIPPOMAT_GRAB_KEY, {});
-    ASSERT_TRUE(Eventually([] { return AltKeyTaken(kF12); })) << "the other program is not ready";
+    const std::string ready = folder_.Path("holder.ready");
+    ChildProcess holder(TIPPOMAT_GRAB_KEY, {ready});
+    ASSERT_EQ(WaitForContent(ready, "ready"), "ready\n") << "the other program holds no key";
     Start();
     // The name is a pattern to xdotool, hence the backslashes.
     EXPECT_TRUE(Eventually([] {

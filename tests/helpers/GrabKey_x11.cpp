@@ -1,5 +1,5 @@
-// Another program that holds Alt+F12: it grabs the key on the root window, says "ready" on
-// standard output and waits until it is ended.
+// Another program that holds Alt+F12: it grabs the key on the root window, writes "ready" to
+// the file named by its argument and waits until it is ended.
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
 
@@ -7,7 +7,10 @@
 #include <cstdlib>
 #include <unistd.h>
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        return 3;
+    }
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(connection) != 0) {
         return 1;
@@ -23,8 +26,10 @@ int main() {
     if (error != nullptr) {
         return 2;
     }
-    std::puts("ready");
-    std::fflush(stdout);
+    if (FILE* ready = std::fopen(argv[1], "w")) {
+        std::fputs("ready\n", ready);
+        std::fclose(ready);
+    }
     pause();
     return 0;
 }
