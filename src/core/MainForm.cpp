@@ -4,6 +4,8 @@
 #include "config/IniFile.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace core {
 
@@ -12,6 +14,15 @@ namespace {
 constexpr unsigned kEscape = 27;
 constexpr int kLargestFontSize = 40;
 constexpr const char* kLabelText = "Tippomat aktiv\rTaste drücken";
+
+// The appearance dialog stores its numbers with a fraction ("150,7"): their integer part, so
+// that a setting survives a restart. Anything else that is no number gives the default.
+int ReadIntegerPart(const config::IniFile& ini, const char* section, const char* key,
+                    int fallback) {
+    const double value = ini.ReadFloat(section, key, ini.ReadInteger(section, key, fallback));
+    return static_cast<int>(std::clamp(std::trunc(value), double(std::numeric_limits<int>::min()),
+                                       double(std::numeric_limits<int>::max())));
+}
 
 } // namespace
 
@@ -73,9 +84,9 @@ void Tmain::FormCreate() {
         view_.SetBounds(config::LoadWindowBounds(state_.location.IniPath, "main", view_.Bounds(),
                                                  screen.width, screen.height));
         const config::IniFile ini(state_.location.IniPath);
-        blink = ini.ReadInteger("EinstellungenHaupt", "blinkfrequenz", blink);
-        breite = ini.ReadInteger("EinstellungenHaupt", "breite", breite);
-        hoehe = ini.ReadInteger("EinstellungenHaupt", "hoehe", hoehe);
+        blink = ReadIntegerPart(ini, "EinstellungenHaupt", "blinkfrequenz", blink);
+        breite = ReadIntegerPart(ini, "EinstellungenHaupt", "breite", breite);
+        hoehe = ReadIntegerPart(ini, "EinstellungenHaupt", "hoehe", hoehe);
         Farbe1 = ini.ReadInteger("Farben", "Farbe1", Farbe1);
         Farbe2 = ini.ReadInteger("Farben", "Farbe2", Farbe2);
         style = ini.ReadInteger("EinstellungenHaupt", "Stil", style);
@@ -101,10 +112,15 @@ void Tmain::Neues_Design(int blinkfrequenz, int color1, int color2, int breite, 
     bounds.width = breite;
     bounds.height = hoehe;
     view_.SetBounds(bounds);
-    blinkInterval_ = std::max(blinkfrequenz, 1);
-    view_.SetBlinkInterval(blinkInterval_);
+    blinkInterval_ = blinkfrequenz;
+    if (blinkInterval_ > 0) {
+        view_.SetBlinkInterval(blinkInterval_);
+    }
     Farbe1 = color1;
     Farbe2 = color2;
+    if (view_.IsPopupShown()) {
+        Blink();
+    }
     view_.SetLabelText(kLabelText);
     labelFitted_ = false;
     if (view_.IsPopupShown()) {
@@ -130,6 +146,17 @@ void Tmain::FitLabel() {
     }
     const Size label = view_.SetLabelFontSize(std::min(size, kLargestFontSize) - 1);
     view_.MoveLabel((client.width - label.width) / 2, (client.height - label.height) / 2);
+}
+
+// An interval of 0 or below means no blinking: the popup keeps its first colour instead of
+// flickering as fast as the timer can go.
+void Tmain::Blink() {
+    if (blinkInterval_ > 0) {
+        view_.SetBlinking(true);
+        return;
+    }
+    view_.SetBlinking(false);
+    view_.SetBackground(Farbe1);
 }
 
 void Tmain::Timertimer() {
@@ -196,7 +223,7 @@ void Tmain::ShowPopup(bool adminMode, const char* caption) {
     caption_ = caption;
     view_.SetCaption(caption_);
     view_.ShowPopup();
-    view_.SetBlinking(true);
+    Blink();
 }
 
 void Tmain::Hotkeyhotkey() {
@@ -275,7 +302,7 @@ void Tmain::TellBusyHotkeys() {
 void Tmain::BringToFront() {
     FitLabel();
     view_.BringToFront();
-    view_.SetBlinking(true);
+    Blink();
 }
 
 void Tmain::InstanceCheck1NewInstance(components::TInstanceCheck&, std::uint32_t,

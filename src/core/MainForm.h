@@ -150,6 +150,7 @@ class Tmain {
     // first seen.
     void FitLabel();
     void BringToFront();
+    void Blink();
     void StartSlot(int index);
     void ShowPopup(bool adminMode, const char* caption);
     void InstanceCheck1NewInstance(components::TInstanceCheck& sender, std::uint32_t processId,

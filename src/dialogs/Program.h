@@ -5,6 +5,7 @@
 #include "core/MainForm.h"
 #include "dialogs/Adminformular.h"
 #include "dialogs/Einstellungen.h"
+#include "dialogs/Laufwerksauswahl.h"
 
 namespace dialogs {
 
@@ -14,6 +15,8 @@ struct Program {
         : launcher(state, mainView), hub(state, launcher, hubView), admin(state, adminView) {
         launcher.SetHub(&hub);
         hub.SetAdminDialog(&admin);
+        // After the hub, whose start puts a damaged file's backup back.
+        state.launch.DriveMode = StoredDriveMode(state.location.IniPath);
     }
 
     core::Tmain launcher;

@@ -69,6 +69,15 @@ TEST_F(WindowsLaunchTest, ParametersAndWorkingDirectoryArePassedUnchanged) {
     EXPECT_NE(mark.find(" " + params + "\n"), std::string::npos) << mark;
 }
 
+// Run from a share there is no drive letter to put in: mode 0 leaves the path's drive alone.
+TEST_F(WindowsLaunchTest, ModeZeroFromANetworkShareKeepsTheDrive) {
+    LaunchSettings settings;
+    settings.DriveMode = 0;
+    ASSERT_TRUE(
+        LaunchPath("M:\\app\\markprog.exe", "", "", settings, "\\\\server\\share\\Tippomat.exe"));
+    EXPECT_NE(Mark().find("self=M:\\app\\markprog.exe"), std::string::npos);
+}
+
 TEST_F(WindowsLaunchTest, OpenVerbForDocumentsAndFoldersRunasInAdminMode) {
     const std::string document = folder_.Path("brief.tmk");
     WriteBytes(document, "x");

@@ -155,6 +155,7 @@ TEST_F(LauncherWindowTest, NormalStyleHasAFixedDialogFrameAroundTheSizeOfTheSett
     EXPECT_NE(style & WS_CAPTION, 0);
     EXPECT_NE(style & WS_SYSMENU, 0);
     EXPECT_EQ(style & WS_THICKFRAME, 0) << "not resizable";
+    EXPECT_EQ(style & WS_MAXIMIZEBOX, 0) << "a maximised popup would cover the screen";
     RECT client;
     GetClientRect(popup, &client);
     EXPECT_EQ(client.right, 120);

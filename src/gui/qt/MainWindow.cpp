@@ -133,7 +133,7 @@ void MainWindow::SetCaption(const std::string& caption) {
 void MainWindow::SetFrameStyle(int style) {
     if (style == core::kStyleNormal) {
         setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                       Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
+                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                        Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
     } else if (style == core::kStyleCircle) {
         setMask(QRegion(0, 0, width(), height(), QRegion::Ellipse));

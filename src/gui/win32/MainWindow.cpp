@@ -16,11 +16,11 @@ namespace {
 constexpr int kHelpContext = 600;
 constexpr int kLabelHeight = -15;
 constexpr int kSmallestFont = -1; // one pixel: size 0 still draws
-// The popup: no frame and no taskbar button at first; the dialog frame of style 0.
+// The popup: no frame and no taskbar button at first; the dialog frame of style 0, which keeps
+// its size: maximised, it would be a full-screen, always-on-top blinking window.
 constexpr DWORD kPopupStyle = WS_POPUP;
 constexpr DWORD kPopupExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
-constexpr DWORD kDialogFrameStyle =
-    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr DWORD kDialogFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kDialogFrameExStyle = WS_EX_TOPMOST | WS_EX_DLGMODALFRAME;
 
 // 0x00BBGGRR, or 0xFF0000nn for the system colour nn.
