@@ -4,8 +4,6 @@
 #include "config/IniFile.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace core {
 
@@ -19,9 +17,8 @@ constexpr const char* kLabelText = "Tippomat aktiv\rTaste drücken";
 // that a setting survives a restart. Anything else that is no number gives the default.
 int ReadIntegerPart(const config::IniFile& ini, const char* section, const char* key,
                     int fallback) {
-    const double value = ini.ReadFloat(section, key, ini.ReadInteger(section, key, fallback));
-    return static_cast<int>(std::clamp(std::trunc(value), double(std::numeric_limits<int>::min()),
-                                       double(std::numeric_limits<int>::max())));
+    return config::IntegerPart(
+        ini.ReadFloat(section, key, ini.ReadInteger(section, key, fallback)));
 }
 
 } // namespace
