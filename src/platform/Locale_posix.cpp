@@ -10,11 +10,4 @@ char DecimalSeparator() {
     return point != nullptr && point[0] != '\0' && point[1] == '\0' ? point[0] : '.';
 }
 
-std::string ThousandsSeparator() {
-    const std::lconv* conventions = std::localeconv();
-    return conventions != nullptr && conventions->thousands_sep != nullptr
-               ? conventions->thousands_sep
-               : "";
-}
-
 } // namespace platform

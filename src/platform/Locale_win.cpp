@@ -1,7 +1,5 @@
 #include "platform/Locale.h"
 
-#include "platform/WinText.h"
-
 #include <windows.h>
 
 namespace platform {
@@ -13,13 +11,6 @@ char DecimalSeparator() {
         return static_cast<char>(separator[0]);
     }
     return '.';
-}
-
-std::string ThousandsSeparator() {
-    wchar_t separator[4] = {};
-    return GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, separator, 4) > 0
-               ? Narrow(separator)
-               : "";
 }
 
 } // namespace platform
