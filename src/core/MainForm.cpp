@@ -127,6 +127,12 @@ void Tmain::Neues_Design(int blinkfrequenz, int color1, int color2, int breite, 
     }
 }
 
+void Tmain::ApplyStyle(int style) {
+    if (style == kStyleNormal || style == kStyleBorderless) {
+        view_.SetBareFrame(style == kStyleNormal);
+    }
+}
+
 // The last size whose text fits the window: 39 when every size fitted, 0 when none did.
 void Tmain::FitLabel() {
     if (labelFitted_) {

@@ -63,6 +63,9 @@ class MainView {
     // kStyleNormal: dialog frame; kStyleCircle: cut to the ellipse of the current size; any
     // other value: no frame.
     virtual void SetFrameStyle(int style) = 0;
+    // The frames the appearance dialog applies: a dialog frame without border icons (so no
+    // close box), or no frame at all.
+    virtual void SetBareFrame(bool dialogFrame) = 0;
     virtual void SetBackground(int windowsColor) = 0;
     virtual void SetHint(const std::string& hint) = 0;
 
@@ -121,6 +124,10 @@ class Tmain {
     void SetHub(SettingsHub* hub);
 
     void Neues_Design(int blinkfrequenz, int color1, int color2, int breite, int hoehe);
+    // The frame style chosen in the appearance dialog, at once: "Normal" a dialog frame without
+    // border icons, "ohne Rand" none; "Kreis" and no choice leave the frame as it is, since the
+    // ellipse is cut only at start.
+    void ApplyStyle(int style);
     // Saves the window's bounds; also where the system ends the session before the destructor.
     void FormDestroy();
 

@@ -140,6 +140,17 @@ void MainWindow::SetFrameStyle(int style) {
     }
 }
 
+// New window flags hide a shown window: it comes back as it was.
+void MainWindow::SetBareFrame(bool dialogFrame) {
+    const bool shown = isVisible();
+    setWindowFlags(dialogFrame ? Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                     Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint
+                               : Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    if (shown) {
+        show();
+    }
+}
+
 void MainWindow::SetBackground(int windowsColor) {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, ColorFromWindowsColor(windowsColor));
