@@ -186,4 +186,32 @@ TEST_F(ProgramEndToEndTest, EndOfSessionSavesTheBoundsBeforeItReturns) {
     EXPECT_EQ(process->Wait(10), 0);
 }
 
+// The drive mode chosen in the drive dialog holds from the start (M: and N: are fixed drives
+// that hold app\markprog.exe; Q: does not exist; the program runs from Z:).
+TEST_F(ProgramEndToEndTest, StoredDriveModeHoldsFromTheStart) {
+    const auto startWithMode = [&](int mode, const std::string& binding) {
+        testing_support::WriteBytes(ini_, "[Buchstaben]\r\nK=" + binding +
+                                              "\r\n[laufwerksform]\r\nSektionVorhanden=1\r\n"
+                                              "laufwerkmode=" +
+                                              std::to_string(mode) +
+                                              "\r\n[Check]\r\nWroteSuccesful=1\r\n");
+        std::unique_ptr<ChildProcess> process;
+        const HWND window = Start(process);
+        ASSERT_NE(window, nullptr);
+        ShowPopup(window);
+        PressKeys({'K'});
+        EXPECT_TRUE(Eventually([&] { return !IsWindowVisible(window); })) << mode;
+        SendMessageW(window, WM_QUERYENDSESSION, 0, 0);
+        SendMessageW(window, WM_ENDSESSION, TRUE, 0);
+        EXPECT_EQ(process->Wait(10), 0);
+    };
+    startWithMode(2, "Q:\\app\\markprog.exe");
+    EXPECT_NE(WaitForContent(mark_, "self=").find("self=M:\\app\\markprog.exe"), std::string::npos)
+        << "found by the drive search";
+    startWithMode(1, "N:\\app\\markprog.exe");
+    EXPECT_NE(WaitForContent(mark_, "self=N:").find("self=N:\\app\\markprog.exe"),
+              std::string::npos)
+        << "started from its own drive";
+}
+
 } // namespace
