@@ -22,16 +22,10 @@ void Store(IniFile& ini, const std::string& section, const FormControls& form,
         ini.WriteInteger(section, key + "I", static_cast<int>(form.Number(key)));
         break;
     case StoredKind::CheckBox:
-    case StoredKind::MenuItem:
         ini.WriteBool(section, key, form.Number(key) != 0);
         break;
     case StoredKind::RadioGroup:
-    case StoredKind::ListBox:
-    case StoredKind::TrackBar:
         ini.WriteInteger(section, key, static_cast<int>(form.Number(key)));
-        break;
-    case StoredKind::DateTime:
-        ini.WriteFloat(section, key, form.Number(key));
         break;
     }
 }
@@ -44,7 +38,6 @@ void Restore(const IniFile& ini, const std::string& section, FormControls& form,
         form.SetText(key, ini.ReadString(section, key, form.Text(key)));
         break;
     case StoredKind::NumericEdit:
-    case StoredKind::DateTime:
         form.SetNumber(key, ini.ReadFloat(section, key, form.Number(key)));
         break;
     case StoredKind::ComboBox:
@@ -54,12 +47,9 @@ void Restore(const IniFile& ini, const std::string& section, FormControls& form,
         form.SetText(key, ini.ReadString(section, key, form.Text(key)));
         break;
     case StoredKind::CheckBox:
-    case StoredKind::MenuItem:
         form.SetNumber(key, ini.ReadBool(section, key, form.Number(key) != 0) ? 1 : 0);
         break;
     case StoredKind::RadioGroup:
-    case StoredKind::ListBox:
-    case StoredKind::TrackBar:
         form.SetNumber(key, ini.ReadInteger(section, key, static_cast<int>(form.Number(key))));
         break;
     }

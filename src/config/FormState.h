@@ -15,10 +15,6 @@ enum class StoredKind {
     ComboBox,    // its text; its selected index under the name followed by "I"
     CheckBox,    // Boolean
     RadioGroup,  // selected item index, -1 for none
-    ListBox,     // selected item index
-    MenuItem,    // Boolean: its tick mark
-    DateTime,    // days since 30 December 1899, the time as fraction
-    TrackBar,    // position
 };
 
 struct StoredControl {
@@ -27,7 +23,8 @@ struct StoredControl {
 };
 
 // A dialog's controls by name, as a face holds them. Number is the value of every kind but the
-// text ones: 0 or 1 for ticks, the index for choices, the number of a numeric edit.
+// text ones: 0 or 1 for ticks, the chosen index (-1 none) for choices, the number of a numeric
+// edit.
 class FormControls {
   public:
     virtual std::string Text(const std::string& control) const = 0;

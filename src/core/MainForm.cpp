@@ -2,6 +2,7 @@
 
 #include "components/ShortCut.h"
 #include "config/IniFile.h"
+#include "core/HauptformularControls.h"
 
 #include <algorithm>
 
@@ -30,13 +31,13 @@ const std::vector<MenuEntry>& TrayMenu() {
         {MenuItem::Einstellungen1, "Einstellungen", -1, false, nullptr},
         {MenuItem::Einstellungsdialog1, "Einstellungsdialog", -1, true, nullptr},
         {MenuItem::N1, "-", -1, true, nullptr},
-        {MenuItem::Editieren1, "Editieren", 4, true, "editbutton"},
-        {MenuItem::Aussehen1, "Aussehen", 7, true, "aussehenbut"},
-        {MenuItem::Installieren1, "Installieren", 5, true, "installbutton"},
-        {MenuItem::Laufwerkwechseln1, "Laufwerk wechseln", 3, true, "laufwerkbut"},
-        {MenuItem::Adminmodus1, "Adminmodus", 6, true, "admibutton"},
-        {MenuItem::Information1, "Information", 1, true, "infobut"},
-        {MenuItem::Hilfe1, "Hilfe", 2, true, "HelpBut"},
+        {MenuItem::Editieren1, "Editieren", 4, true, hauptformular::kEditbutton},
+        {MenuItem::Aussehen1, "Aussehen", 7, true, hauptformular::kAussehenbut},
+        {MenuItem::Installieren1, "Installieren", 5, true, hauptformular::kInstallbutton},
+        {MenuItem::Laufwerkwechseln1, "Laufwerk wechseln", 3, true, hauptformular::kLaufwerkbut},
+        {MenuItem::Adminmodus1, "Adminmodus", 6, true, hauptformular::kAdmibutton},
+        {MenuItem::Information1, "Information", 1, true, hauptformular::kInfobut},
+        {MenuItem::Hilfe1, "Hilfe", 2, true, hauptformular::kHelpBut},
         {MenuItem::Beenden1, "Beenden", 8, false, nullptr},
     };
     return menu;
@@ -62,11 +63,12 @@ Tmain::~Tmain() {
     state_.HotkeysApplied = nullptr;
 }
 
-void Tmain::SetHub(SettingsHub* hub) {
-    hub_ = hub;
+void Tmain::SetHauptformular(Hauptformular* hauptformular) {
+    hauptformular_ = hauptformular;
     for (const MenuEntry& entry : TrayMenu()) {
         if (entry.hubButton != nullptr) {
-            view_.SetMenuItemEnabled(entry.item, hub_ != nullptr && hub_->Offers(entry.hubButton));
+            view_.SetMenuItemEnabled(entry.item, hauptformular_ != nullptr &&
+                                                     hauptformular_->Offers(entry.hubButton));
         }
     }
 }
@@ -249,8 +251,8 @@ void Tmain::ApplicationEvents1Minimize() {
 }
 
 void Tmain::Einstellungen1Click() {
-    if (hub_ != nullptr) {
-        hub_->ShowOrFocus();
+    if (hauptformular_ != nullptr) {
+        hauptformular_->Show();
     }
     view_.SetBlinking(false);
     view_.HidePopup();
@@ -280,9 +282,9 @@ void Tmain::MenuClick(MenuItem item) {
     const auto& menu = TrayMenu();
     const auto entry = std::find_if(menu.begin(), menu.end(),
                                     [item](const MenuEntry& e) { return e.item == item; });
-    if (entry != menu.end() && entry->hubButton != nullptr && hub_ != nullptr &&
-        hub_->Offers(entry->hubButton)) {
-        hub_->Click(entry->hubButton);
+    if (entry != menu.end() && entry->hubButton != nullptr && hauptformular_ != nullptr &&
+        hauptformular_->Offers(entry->hubButton)) {
+        hauptformular_->Clicked(entry->hubButton);
     }
 }
 

@@ -99,15 +99,17 @@ class MainView {
     ~MainView() = default;
 };
 
-// The settings hub as the launcher reaches it: shown from the menu, its buttons run by name.
-class SettingsHub {
+// The settings hub as the launcher reaches it: shown from the menu, its buttons run by name
+// (core/HauptformularControls.h).
+class Hauptformular {
   public:
-    virtual void ShowOrFocus() = 0;
+    // Shown, or brought to the front when it is.
+    virtual void Show() = 0;
     virtual bool Offers(const std::string& button) const = 0;
-    virtual void Click(const std::string& button) = 0;
+    virtual void Clicked(const std::string& button) = 0;
 
   protected:
-    ~SettingsHub() = default;
+    ~Hauptformular() = default;
 };
 
 class Tmain {
@@ -121,7 +123,7 @@ class Tmain {
 
     // The hub whose buttons the menu's settings entries run; each entry is offered as its
     // button is.
-    void SetHub(SettingsHub* hub);
+    void SetHauptformular(Hauptformular* hauptformular);
 
     void Neues_Design(int blinkfrequenz, int color1, int color2, int breite, int hoehe);
     // The frame style chosen in the appearance dialog, at once: "Normal" a dialog frame without
@@ -149,7 +151,6 @@ class Tmain {
     void StartEntry(const std::string& path, const std::string& workDir, const std::string& params);
 
     const std::string& Caption() const { return caption_; }
-    int BlinkInterval() const { return blinkInterval_; }
 
   private:
     void FormCreate();
@@ -165,13 +166,13 @@ class Tmain {
 
     ProgramState& state_;
     MainView& view_;
-    SettingsHub* hub_ = nullptr;
+    Hauptformular* hauptformular_ = nullptr;
     components::TInstanceCheck InstanceCheck1;
 
     bool Leuchtend = false;
     int Farbe1 = 255;
     int Farbe2 = static_cast<int>(0xFF000001u);
-    int blinkInterval_ = 200;
+    int blinkInterval_ = 200; // 0 or below: no blinking
     bool labelFitted_ = false;
     components::ShortcutValue toldBusy_[2] = {0, 0}; // hotkey, adminhotkey
     std::string caption_ = "Tippomat";

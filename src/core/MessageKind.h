@@ -1,8 +1,8 @@
-// The two kinds of message box the program shows: one OK button, an icon and a help context.
+// The kinds of message box the program shows: each with its icon, a text and a help context.
 #pragma once
 
 namespace core {
 
-enum class MessageKind { Error, Information };
+enum class MessageKind { Error, Information, Confirmation };
 
 } // namespace core

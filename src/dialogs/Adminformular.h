@@ -1,31 +1,41 @@
 // The admin dialog: the admin hotkey and the administrator account. Created hidden at start-up.
 #pragma once
 
-#include "dialogs/HotkeyDialog.h"
+#include "dialogs/DialogLogic.h"
+#include "dialogs/ShortcutField.h"
 
 namespace dialogs {
 
-class TAdmindata : public HotkeyDialog {
+// Its control names, also its INI keys.
+namespace admindata {
+inline constexpr char kBenutzername[] = "benutzername";
+inline constexpr char kPasswort[] = "passwort";
+inline constexpr char kKuerzel[] = "kuerzel";
+inline constexpr char kOkbut[] = "okbut";
+inline constexpr char kHelpbut[] = "helpbut";
+} // namespace admindata
+
+class TAdmindata : public DialogLogic {
   public:
     // Runs FormCreate.
-    TAdmindata(core::ProgramState& state, DialogView& view);
+    TAdmindata(core::ProgramState& state, ViewFactory& views);
 
-    static const FormLayout& Form();
+    static const DialogLayout& Form();
 
     // Takes over user name and password and sets the admin hotkey unless it equals the user's.
     void Savedata();
     void FormClose() override;
+    void KuerzelKeyDown(unsigned virtualKey, components::ShiftState shift);
     void OkbutClick();
     void HelpbutClick();
-
-    const FormLayout& Layout() const override { return Form(); }
-    void Click(const std::string& control) override;
 
   protected:
     void FormShow() override;
 
   private:
     void FormCreate();
+
+    ShortcutField kuerzel_;
 };
 
 } // namespace dialogs

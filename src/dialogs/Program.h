@@ -1,27 +1,43 @@
-// The three windows that live from start to end, created in start-up order over their faces:
-// the launcher, the settings hub (hidden) and the admin dialog (hidden).
+// Every window of a run over the faces that one view factory gives: the three that live from
+// start to end, created in start-up order (the launcher, the settings hub and the admin dialog,
+// both hidden); the dialogs opened later get their views from the same factory.
 #pragma once
 
 #include "core/MainForm.h"
 #include "dialogs/Adminformular.h"
-#include "dialogs/Einstellungen.h"
+#include "dialogs/Hauptformular.h"
 #include "dialogs/Laufwerksauswahl.h"
+#include "dialogs/ViewFactory.h"
+
+#include <vector>
 
 namespace dialogs {
 
-struct Program {
-    Program(core::ProgramState& state, core::MainView& mainView, DialogView& hubView,
-            DialogView& adminView)
-        : launcher(state, mainView), hub(state, launcher, hubView), admin(state, adminView) {
-        launcher.SetHub(&hub);
-        hub.SetAdminDialog(&admin);
+class Program {
+  public:
+    Program(core::ProgramState& state, ViewFactory& views)
+        : main(state, views.LauncherView()), hauptformular(state, main, views),
+          admindata(state, views), views_(views) {
+        main.SetHauptformular(&hauptformular);
+        hauptformular.SetAdminDialog(&admindata);
         // After the hub, whose start puts a damaged file's backup back.
         state.launch.DriveMode = StoredDriveMode(state.location.IniPath);
+        views_.AttachLauncher(&main);
     }
+    // The launcher hears nothing more; it saves its bounds while its window still exists.
+    ~Program() { views_.AttachLauncher(nullptr); }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
 
-    core::Tmain launcher;
-    THauptformular hub;
-    TAdmindata admin;
+    // The dialogs that live as long as the program.
+    std::vector<DialogLogic*> Dialogs() { return {&hauptformular, &admindata}; }
+
+    core::Tmain main;
+    THauptformular hauptformular;
+    TAdmindata admindata;
+
+  private:
+    ViewFactory& views_;
 };
 
 } // namespace dialogs

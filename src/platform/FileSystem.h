@@ -25,5 +25,7 @@ bool CopyFileOver(const std::string& from, const std::string& to);
 
 // The full path of the running program file.
 std::string ProgramFilePath();
+// Its folder, with the separator at the end: where the help files lie.
+std::string ProgramFolder();
 
 } // namespace platform

@@ -4,13 +4,24 @@
 
 namespace platform {
 
-char DecimalSeparator() {
+namespace {
+
+char SingleByte(LCTYPE type, char fallback) {
     wchar_t separator[4] = {};
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4) == 2 &&
-        separator[0] < 0x80) {
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, separator, 4) == 2 && separator[0] < 0x80) {
         return static_cast<char>(separator[0]);
     }
-    return '.';
+    return fallback;
+}
+
+} // namespace
+
+char DecimalSeparator() {
+    return SingleByte(LOCALE_SDECIMAL, '.');
+}
+
+char ThousandsSeparator() {
+    return SingleByte(LOCALE_STHOUSAND, '\0');
 }
 
 } // namespace platform

@@ -7,14 +7,14 @@ class AdminLogicTest : public testing_support::LogicFixture {};
 
 TEST_F(AdminLogicTest, StoresAccountAndShortcut) {
     auto start = NewStart();
-    start->hub.Click("admibutton");
+    start->hub.Clicked("admibutton");
     EXPECT_TRUE(start->adminView.shown);
     EXPECT_FALSE(start->state.hotkey.Enabled() || start->state.adminhotkey.Enabled());
-    start->adminView.texts["benutzername"] = "admin";
-    start->adminView.texts["passwort"] = "geh3im!";
+    start->adminView.SetText("benutzername", "admin");
+    start->adminView.SetText("passwort", "geh3im!");
     start->admin.KeyDown("kuerzel", 0x74, {true, true, false});
-    EXPECT_EQ(start->adminView.texts["kuerzel"], "Umsch+Strg+F5");
-    start->admin.Click("okbut");
+    EXPECT_EQ(start->adminView.Text("kuerzel"), "Umsch+Strg+F5");
+    start->admin.Clicked("okbut");
     EXPECT_FALSE(start->adminView.shown);
     EXPECT_EQ(start->state.adminhotkey.Key(), 0x6074);
     EXPECT_TRUE(HotkeysEnabled(*start));
@@ -23,7 +23,7 @@ TEST_F(AdminLogicTest, StoresAccountAndShortcut) {
     EXPECT_NE(IniText().find("[Admindata]\r\nSektionVorhanden=1\r\nbenutzername=admin\r\n"
                              "passwort=geh3im!\r\nkuerzel=Umsch+Strg+F5\r\n\r\n"),
               std::string::npos);
-    start->admin.Click("helpbut");
+    start->admin.Clicked("helpbut");
     EXPECT_EQ(start->adminView.helpTopics, std::vector<int>{700});
 }
 
@@ -52,7 +52,7 @@ TEST_F(AdminLogicTest, UnreadableFileIsReportedAndTheProgramRunsOn) {
     EXPECT_EQ(start->main.messages.size(), 1u);
     EXPECT_GE(start->hubView.messages.size(), 1u);
     EXPECT_EQ(start->adminView.messages.size(), 1u);
-    EXPECT_EQ(start->hubView.texts["kuerzel"], "Alt+F12");
+    EXPECT_EQ(start->hubView.Text("kuerzel"), "Alt+F12");
     EXPECT_EQ(start->state.hotkey.Key(), 0x807B);
     start->admin.Show();
     start->admin.FormClose();
@@ -63,13 +63,13 @@ TEST_F(AdminLogicTest, UnreadableFileIsReportedAndTheProgramRunsOn) {
 
 TEST_F(AdminLogicTest, UnmarkedFileIsReplacedByTheBackupAtStart) {
     auto start = NewStart();
-    start->adminView.texts["benutzername"] = "gesichert";
+    start->adminView.SetText("benutzername", "gesichert");
     start->admin.FormClose();
     Restart(start); // a start with a marked file refreshes the backup
     start.reset();
     WriteIni("[Admindata]\r\nSektionVorhanden=1\r\nbenutzername=kaputt\r\n");
     start = NewStart();
-    EXPECT_EQ(start->adminView.texts["benutzername"], "gesichert");
+    EXPECT_EQ(start->adminView.Text("benutzername"), "gesichert");
 }
 
 } // namespace

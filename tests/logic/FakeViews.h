@@ -3,21 +3,19 @@
 #pragma once
 
 #include "core/MainForm.h"
-#include "dialogs/Form.h"
+#include "dialogs/ControlValue.h"
+#include "dialogs/ScriptedAnswers.h"
+#include "dialogs/ViewFactory.h"
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace testing_support {
-
-struct ShownMessage {
-    core::MessageKind kind;
-    std::string text;
-    int helpContext;
-};
 
 class FakeMainView : public core::MainView {
   public:
@@ -52,7 +50,7 @@ class FakeMainView : public core::MainView {
     }
     void OpenMenuAtCursor() override { ++menusOpened; }
     void ShowMessage(core::MessageKind kind, const std::string& text, int help) override {
-        messages.push_back({kind, text, help});
+        messages.push_back({kind, text, dialogs::MessageButtons::Ok, help});
     }
     void WhenIdle(std::function<void()> work) override { idleWork.push_back(std::move(work)); }
     void EndProgram() override { ended = true; }
@@ -73,44 +71,78 @@ class FakeMainView : public core::MainView {
     std::vector<bool> bareFrames; // each frame the appearance dialog applied
     std::vector<std::string> notices;
     std::map<core::MenuItem, bool> menuEnabled;
-    std::vector<ShownMessage> messages;
+    std::vector<dialogs::MessageQuestion> messages;
     std::vector<std::function<void()>> idleWork;
 };
 
-class FakeDialogView : public dialogs::DialogView {
+// A dialog's controls as a face holds them, and what the logic shows and asks; the questions
+// take their answers from queues.
+class FakeDialogView : public dialogs::DialogView, public dialogs::ScriptedAnswers {
   public:
-    // The controls start with the texts of the layout, as a face creates them.
-    explicit FakeDialogView(const dialogs::FormLayout& layout) {
-        for (const dialogs::ControlLayout& control : layout.controls) {
-            texts[control.name] = control.text;
-        }
-    }
+    FakeDialogView(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events);
 
-    std::string Text(const std::string& control) const override { return texts.at(control); }
-    void SetText(const std::string& control, const std::string& text) override {
-        texts.at(control) = text;
-    }
-    double Number(const std::string& control) const override {
-        const auto found = numbers.find(control);
-        return found != numbers.end() ? found->second : 0;
-    }
-    void SetNumber(const std::string& control, double value) override { numbers[control] = value; }
+    std::string Text(const std::string& control) const override;
+    void SetText(const std::string& control, const std::string& text) override;
+    double Number(const std::string& control) const override;
+    void SetNumber(const std::string& control, double value) override;
+    void SetItems(const std::string& control, const std::vector<std::string>& items) override;
+    std::vector<std::string> Items(const std::string& control) const override;
+    void SetRows(const std::string& grid, const dialogs::Rows& rows) override;
+    dialogs::Rows RowsOf(const std::string& grid) const override;
+    void SetColumnWidths(const std::string& grid, const std::vector<int>& widths) override;
+    // Every character is 7 pixels wide.
+    int TextWidth(const std::string&, const std::string& text) const override;
+    void SetEnabled(const std::string& control, bool enabled) override;
+    bool Enabled(const std::string& control) const;
 
     bool IsShown() const override { return shown; }
     void ShowForm() override { shown = true; }
     void FocusForm() override { ++focused; }
-    void HideForm() override { shown = false; }
-    void ShowMessage(core::MessageKind kind, const std::string& text, int help) override {
-        messages.push_back({kind, text, help});
+    // Runs whileModal as the user's doing; a dialog still shown after it is closed by its
+    // close box.
+    dialogs::Closed ShowModal() override;
+    void HideForm(dialogs::Closed how) override;
+
+    dialogs::Answer Ask(const dialogs::MessageQuestion& question) override {
+        return AnswerTo(question);
     }
+    std::optional<std::string> AskPath(const dialogs::PathQuestion& question) override {
+        return AnswerTo(question);
+    }
+    std::optional<int> AskColor(int current) override { return AnswerToColor(current); }
     void ShowHelp(int helpContext) override { helpTopics.push_back(helpContext); }
 
-    std::map<std::string, std::string> texts;
-    std::map<std::string, double> numbers;
+    // The user's doings, as a face tells them.
+    dialogs::DialogEvents& user;
+
     bool shown = false;
     int focused = 0;
-    std::vector<ShownMessage> messages;
+    dialogs::Closed closed = dialogs::Closed::CloseBox;
+    std::function<void()> whileModal;
+    std::map<std::string, std::vector<int>> columnWidths;
     std::vector<int> helpTopics;
+
+  private:
+    dialogs::ControlValue& At(const std::string& control);
+    const dialogs::ControlValue* Find(const std::string& control) const;
+
+    std::map<std::string, dialogs::ControlValue> controls_;
+};
+
+// The views of a start: the launcher's, and every dialog's by its layout's name (the last one
+// made, where a dialog is opened more than once).
+class FakeViewFactory : public dialogs::ViewFactory {
+  public:
+    core::MainView& LauncherView() override { return main; }
+    void AttachLauncher(core::Tmain*) override {}
+    std::unique_ptr<dialogs::DialogView> NewDialogView(const dialogs::DialogLayout& layout,
+                                                       dialogs::DialogEvents& events) override;
+    FakeDialogView& View(const std::string& dialog) const { return *dialogs_.at(dialog); }
+
+    FakeMainView main;
+
+  private:
+    std::map<std::string, FakeDialogView*> dialogs_;
 };
 
 } // namespace testing_support

@@ -13,10 +13,10 @@ class HubLogicTest : public testing_support::LogicFixture {};
 
 TEST_F(HubLogicTest, FirstStartUsesDefaults) {
     auto start = NewStart();
-    EXPECT_EQ(start->hubView.texts["kuerzel"], "Alt+F12");
+    EXPECT_EQ(start->hubView.Text("kuerzel"), "Alt+F12");
     EXPECT_EQ(start->state.hotkey.Key(), 0x807B);
     EXPECT_FALSE(start->state.PortableMode);
-    EXPECT_EQ(start->adminView.texts["kuerzel"], "ALT+F11");
+    EXPECT_EQ(start->adminView.Text("kuerzel"), "ALT+F11");
     EXPECT_EQ(start->state.adminhotkey.Key(), 0x807A);
     EXPECT_TRUE(HotkeysEnabled(*start));
     EXPECT_TRUE(start->hubView.messages.empty() && start->adminView.messages.empty());
@@ -30,15 +30,15 @@ TEST_F(HubLogicTest, CapturesShortcutAndStoresItOnMinimise) {
     EXPECT_FALSE(start->state.hotkey.Enabled() || start->state.adminhotkey.Enabled())
         << "keys must reach the field";
     start->hub.KeyDown("kuerzel", 'K', kCtrlAlt);
-    EXPECT_EQ(start->hubView.texts["kuerzel"], "Strg+Alt+K");
+    EXPECT_EQ(start->hubView.Text("kuerzel"), "Strg+Alt+K");
     start->hub.KeyDown("kuerzel", 0x65, {});
-    EXPECT_EQ(start->hubView.texts["kuerzel"], "5") << "keypad digits show as digits";
+    EXPECT_EQ(start->hubView.Text("kuerzel"), "5") << "keypad digits show as digits";
     start->hub.KeyDown("kuerzel", 'K', kCtrlAlt);
     // Enter, Escape and Tab keep their dialog meaning and are never a shortcut.
     for (unsigned dialogKey : {0x0Du, 0x1Bu, 0x09u}) {
         start->hub.KeyDown("kuerzel", dialogKey, {});
     }
-    EXPECT_EQ(start->hubView.texts["kuerzel"], "Strg+Alt+K");
+    EXPECT_EQ(start->hubView.Text("kuerzel"), "Strg+Alt+K");
     start->hub.OkbutClick();
     EXPECT_EQ(start->state.hotkey.Key(), 0xC04B);
     EXPECT_TRUE(HotkeysEnabled(*start));
@@ -52,7 +52,7 @@ TEST_F(HubLogicTest, CapturesShortcutAndStoresItOnMinimise) {
         << IniText();
 
     Restart(start);
-    EXPECT_EQ(start->hubView.texts["kuerzel"], "Strg+Alt+K");
+    EXPECT_EQ(start->hubView.Text("kuerzel"), "Strg+Alt+K");
     EXPECT_EQ(start->state.hotkey.Key(), 0xC04B);
 }
 
@@ -91,8 +91,8 @@ TEST_F(HubLogicTest, EveryCloseSavesAndEnablesTheHotkeys) {
 TEST_F(HubLogicTest, CloseButtonEndsTheProgramWithoutSaving) {
     auto start = NewStart();
     start->hub.Show();
-    start->hubView.texts["kuerzel"] = "Strg+K";
-    start->hub.Click("Closebut");
+    start->hubView.SetText("kuerzel", "Strg+K");
+    start->hub.Clicked("Closebut");
     EXPECT_TRUE(start->main.ended);
     EXPECT_FALSE(platform::FileExists(location_.IniPath));
 }
@@ -112,7 +112,7 @@ TEST_F(PortableHubTest, SwitchMovesTheTableBesideTheProgram) {
     auto start = NewStart();
     start->state.table.SetSlot(2, "C:\\Werkzeug\\x.exe", "", "-v");
     start->hub.Show();
-    start->hubView.numbers["PortableModus"] = 1;
+    start->hubView.SetNumber("PortableModus", 1);
     EXPECT_FALSE(start->state.PortableMode) << "the switch counts when the hub closes";
     start->hub.OkbutClick();
     EXPECT_TRUE(start->state.PortableMode);
@@ -121,13 +121,13 @@ TEST_F(PortableHubTest, SwitchMovesTheTableBesideTheProgram) {
     EXPECT_EQ(IniText().find("[Buchstaben]"), std::string::npos) << IniText();
     Restart(start);
     EXPECT_TRUE(start->state.PortableMode);
-    EXPECT_EQ(start->hubView.numbers["PortableModus"], 1);
+    EXPECT_EQ(start->hubView.Number("PortableModus"), 1);
 }
 
 TEST_F(PortableHubTest, UnwritableFileAtTheCloseIsReportedAndTheBindingsAreSavedAllTheSame) {
     auto start = NewStart();
     start->hub.Show();
-    start->hubView.numbers["PortableModus"] = 1;
+    start->hubView.SetNumber("PortableModus", 1);
     start->state.location.IniPath = folder_.Path("no-such-folder/Tippomat.ini");
     start->hub.FormClose();
     ASSERT_EQ(start->hubView.messages.size(), 1u);
@@ -141,7 +141,7 @@ TEST_F(PortableHubTest, UnwritableFileAtTheCloseIsReportedAndTheBindingsAreSaved
 TEST_F(PortableHubTest, UnreadableTableFileIsToldAsAReadErrorAndKeptAsItIs) {
     auto start = NewStart();
     start->hub.Show();
-    start->hubView.numbers["PortableModus"] = 1;
+    start->hubView.SetNumber("PortableModus", 1);
     // A folder where the file beside the program should be cannot be read as a file.
     std::filesystem::create_directories(
         std::filesystem::u8path(folder_.Path("Programm/Tippomat.ini")));

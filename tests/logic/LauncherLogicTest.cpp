@@ -184,7 +184,7 @@ TEST_F(LauncherLogicTest, MouseAndMenu) {
 TEST_F(LauncherLogicTest, EndingStoresTheBoundsAndNothingElse) {
     auto start = NewStart();
     start->hub.Show();
-    start->hubView.texts["kuerzel"] = "Strg+K";
+    start->hubView.SetText("kuerzel", "Strg+K");
     start->main.bounds.left = 30;
     start->main.bounds.top = 40;
     start->launcher.MenuClick(MenuItem::Beenden1);

@@ -22,19 +22,19 @@ class LogicFixture : public ::testing::Test {
         location_.IniPath = folder_.Path("Tippomat.ini");
     }
 
-    // A start: what the program holds, the views and the three windows over them, in start-up
-    // order.
+    // A start: what the program holds, the views and the windows over them, in start-up order.
     struct Start {
         explicit Start(const core::ConfigLocation& location)
-            : program((state.location = location, state), main, hubView, adminView) {}
+            : program((state.location = location, state), views) {}
         core::ProgramState state;
-        FakeMainView main;
-        FakeDialogView hubView{dialogs::THauptformular::Form()};
-        FakeDialogView adminView{dialogs::TAdmindata::Form()};
+        FakeViewFactory views;
         dialogs::Program program;
-        dialogs::THauptformular& hub = program.hub;
-        dialogs::TAdmindata& admin = program.admin;
-        core::Tmain& launcher = program.launcher;
+        FakeMainView& main = views.main;
+        FakeDialogView& hubView = views.View(dialogs::THauptformular::Form().name);
+        FakeDialogView& adminView = views.View(dialogs::TAdmindata::Form().name);
+        dialogs::THauptformular& hub = program.hauptformular;
+        dialogs::TAdmindata& admin = program.admindata;
+        core::Tmain& launcher = program.main;
     };
 
     std::unique_ptr<Start> NewStart() { return std::make_unique<Start>(location_); }

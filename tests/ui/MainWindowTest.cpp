@@ -29,12 +29,12 @@ class MainWindowTest : public testing_support::UiFixture {
 
 TEST_F(MainWindowTest, KeysReachTheLogicAndStartTheirSlots) {
     Start start(folder_);
-    gui::MainWindow& window = start.main;
+    qtface::MainWindow& window = start.main;
     start.state.table.SetSlot(10, Recorder("k.sh"), folder_.Path(), "-a 'b c'");
     start.state.table.SetSlot(36, Recorder("f1.sh"), "", "eins");
     start.state.table.SetSlot(31, Recorder("5.sh"), "", "fünf");
 
-    start.program.launcher.Hotkeyhotkey();
+    start.program.main.Hotkeyhotkey();
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.windowTitle(), "Start als User... ");
     EXPECT_TRUE(window.findChild<QTimer*>("Timer1")->isActive());
@@ -45,15 +45,15 @@ TEST_F(MainWindowTest, KeysReachTheLogicAndStartTheirSlots) {
     EXPECT_NE(WaitForContent(mark_, "-a b c").find(folder_.Path() + " -a b c\n"),
               std::string::npos);
 
-    start.program.launcher.Hotkeyhotkey();
+    start.program.main.Hotkeyhotkey();
     QTest::keyClick(&window, Qt::Key_F1);
-    start.program.launcher.Hotkeyhotkey();
+    start.program.main.Hotkeyhotkey();
     QTest::keyClick(&window, Qt::Key_5, Qt::KeypadModifier);
     const std::string mark = WaitForContent(mark_, "fünf");
     EXPECT_NE(mark.find(" eins\n"), std::string::npos) << mark;
     EXPECT_NE(mark.find(" fünf\n"), std::string::npos) << mark;
 
-    start.program.launcher.Hotkeyhotkey();
+    start.program.main.Hotkeyhotkey();
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
 }
@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, LookIsDrawnAsTheSettingsSay) {
                                 "[EinstellungenHaupt]\r\nbreite=120\r\nhoehe=90\r\nStil=2\r\n");
     Start start(folder_);
     QCoreApplication::processEvents(); // the font is fitted once the loop runs
-    gui::MainWindow& window = start.main;
+    qtface::MainWindow& window = start.main;
     EXPECT_EQ(window.size(), QSize(120, 90));
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the user cannot resize it";
     EXPECT_FALSE(window.mask().contains(QPoint(1, 1))) << "style 2 is an ellipse";
@@ -74,9 +74,9 @@ TEST_F(MainWindowTest, LookIsDrawnAsTheSettingsSay) {
     EXPECT_LE(label->height(), 90);
     EXPECT_EQ(label->x(), (120 - label->width()) / 2);
 
-    EXPECT_EQ(gui::ColorFromWindowsColor(0x0000FF00), QColor(0, 255, 0));
-    EXPECT_EQ(gui::ColorFromWindowsColor(0x00FF0000), QColor(0, 0, 255)) << "BGR order";
-    EXPECT_EQ(gui::ColorFromWindowsColor(-16777201),
+    EXPECT_EQ(qtface::ColorFromWindowsColor(0x0000FF00), QColor(0, 255, 0));
+    EXPECT_EQ(qtface::ColorFromWindowsColor(0x00FF0000), QColor(0, 0, 255)) << "BGR order";
+    EXPECT_EQ(qtface::ColorFromWindowsColor(-16777201),
               QApplication::palette().color(QPalette::Button));
 }
 
@@ -109,10 +109,10 @@ TEST_F(MainWindowTest, MenuFollowsTheLogic) {
 TEST_F(MainWindowTest, EndingLeavesOpenDialogsUnclosed) {
     {
         Start start(folder_);
-        start.program.hub.Show();
+        start.program.hauptformular.Show();
         QTest::keyClick(start.hub.Window()->findChild<QWidget*>("kuerzel"), Qt::Key_K,
                         Qt::ControlModifier);
-        start.program.launcher.MenuClick(core::MenuItem::Beenden1);
+        start.program.main.MenuClick(core::MenuItem::Beenden1);
         EXPECT_TRUE(start.hub.Window()->isVisible()) << "the hub's close handler must not run";
     }
     EXPECT_EQ(IniText().find("kuerzel"), std::string::npos) << IniText();

@@ -1,49 +1,39 @@
-// The three windows of a start drawn by the Qt face on a temporary configuration folder, and
-// the messages they show.
+// The windows of a start drawn by the Qt face on a temporary configuration folder, with the
+// questions they ask answered from a queue.
 #pragma once
 
 #include "dialogs/Program.h"
-#include "gui/qt/FormDialog.h"
-#include "gui/qt/MainWindow.h"
-#include "gui/qt/Messages.h"
+#include "gui/qt/Faces.h"
+#include "gui/qt/Questions.h"
 #include "unit/TestFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <QString>
-#include <vector>
 
 namespace testing_support {
 
 class UiFixture : public ::testing::Test {
   protected:
-    UiFixture() {
-        gui::SetMessageSink(
-            [this](const QString& text, core::MessageKind, int) { messages_.push_back(text); });
-    }
-    ~UiFixture() override { gui::SetMessageSink(nullptr); }
+    UiFixture() { qtface::SetScriptedAnswers(&answers_); }
+    ~UiFixture() override { qtface::SetScriptedAnswers(nullptr); }
 
     struct Start {
         explicit Start(const TestFolder& folder)
             : program((state.location = {folder.Path("Tippomat"), folder.Path(),
                                          folder.Path("Tippomat.ini")},
                        state),
-                      main, hub, admin) {
-            main.Attach(program.launcher);
-            hub.Attach(program.hub);
-            admin.Attach(program.admin);
-        }
+                      faces) {}
         core::ProgramState state;
-        gui::MainWindow main;
-        gui::FormDialog hub{dialogs::THauptformular::Form()};
-        gui::FormDialog admin{dialogs::TAdmindata::Form()};
+        qtface::Faces faces;
         dialogs::Program program;
+        qtface::MainWindow& main = faces.main;
+        qtface::Dialog& hub = faces.DialogNamed(dialogs::THauptformular::Form().name);
+        qtface::Dialog& admin = faces.DialogNamed(dialogs::TAdmindata::Form().name);
     };
 
     std::string IniText() const { return ReadBytes(folder_.Path("Tippomat.ini")); }
 
     TestFolder folder_;
-    std::vector<QString> messages_;
+    dialogs::ScriptedAnswers answers_;
 };
 
 } // namespace testing_support

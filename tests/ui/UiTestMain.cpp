@@ -6,6 +6,6 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
-    gui::Application application(argc, argv);
+    qtface::Application application(argc, argv);
     return RUN_ALL_TESTS();
 }

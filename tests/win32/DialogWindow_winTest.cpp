@@ -23,11 +23,10 @@ RECT ClientRectOf(HWND control) {
 
 // The names of the controls in the order Tab walks them (the dialog manager's order), from the
 // first one on, once round.
-std::vector<std::string> TabWalk(const wingui::FormWindow& form,
-                                 const dialogs::FormLayout& layout) {
+std::vector<std::string> TabWalk(win32face::Dialog& form, const dialogs::DialogLayout& layout) {
     std::vector<std::string> names;
-    for (HWND at = GetNextDlgTabItem(form.Handle(), nullptr, FALSE);;
-         at = GetNextDlgTabItem(form.Handle(), at, FALSE)) {
+    for (HWND at = GetNextDlgTabItem(form.Window(), nullptr, FALSE);;
+         at = GetNextDlgTabItem(form.Window(), at, FALSE)) {
         const auto control = std::find_if(
             layout.controls.begin(), layout.controls.end(),
             [&](const dialogs::ControlLayout& c) { return form.Control(c.name) == at; });
@@ -43,54 +42,52 @@ class DialogWindowTest : public FaceTest {};
 
 TEST_F(DialogWindowTest, HubAndAdminShowTheirControlsAtTheirPlaces) {
     auto start = NewStart();
-    for (const wingui::FormWindow* form : {&start->windows.hub, &start->windows.admin}) {
-        const dialogs::FormLayout& layout = form == &start->windows.hub
-                                                ? dialogs::THauptformular::Form()
-                                                : dialogs::TAdmindata::Form();
+    for (win32face::Dialog* form : {&start->hub, &start->admin}) {
+        const dialogs::DialogLayout& layout =
+            form == &start->hub ? dialogs::THauptformular::Form() : dialogs::TAdmindata::Form();
         SCOPED_TRACE(layout.name);
-        EXPECT_EQ(wingui::TextOf(form->Handle()), layout.caption);
-        EXPECT_FALSE(IsWindowVisible(form->Handle())) << "created hidden";
-        const UINT dpi = GetDpiForWindow(form->Handle());
+        EXPECT_EQ(win32face::TextOf(form->Window()), layout.caption);
+        EXPECT_FALSE(IsWindowVisible(form->Window())) << "created hidden";
+        const UINT dpi = GetDpiForWindow(form->Window());
         RECT client;
-        GetClientRect(form->Handle(), &client);
-        EXPECT_EQ(client.right, wingui::Scale(layout.clientWidth, dpi));
-        EXPECT_EQ(client.bottom, wingui::Scale(layout.clientHeight, dpi));
+        GetClientRect(form->Window(), &client);
+        EXPECT_EQ(client.right, win32face::Scale(layout.clientWidth, dpi));
+        EXPECT_EQ(client.bottom, win32face::Scale(layout.clientHeight, dpi));
         for (const dialogs::ControlLayout& control : layout.controls) {
             SCOPED_TRACE(control.name);
             const HWND window = form->Control(control.name);
             ASSERT_NE(window, nullptr);
-            const bool isEdit = control.type == dialogs::ControlType::LabeledEdit;
-            EXPECT_EQ(wingui::TextOf(window), isEdit ? control.text : control.caption);
+            const bool isEdit = control.kind == dialogs::ControlKind::LabeledEdit;
+            EXPECT_EQ(win32face::TextOf(window), isEdit ? control.text : control.caption);
             const RECT place = ClientRectOf(window);
-            EXPECT_EQ(place.left, wingui::Scale(control.left, dpi));
-            EXPECT_EQ(place.top, wingui::Scale(control.top, dpi));
-            EXPECT_EQ(place.right - place.left, wingui::Scale(control.width, dpi));
-            EXPECT_EQ(place.bottom - place.top, wingui::Scale(control.height, dpi));
+            EXPECT_EQ(place.left, win32face::Scale(control.left, dpi));
+            EXPECT_EQ(place.top, win32face::Scale(control.top, dpi));
+            EXPECT_EQ(place.right - place.left, win32face::Scale(control.width, dpi));
+            EXPECT_EQ(place.bottom - place.top, win32face::Scale(control.height, dpi));
             EXPECT_EQ(IsWindowEnabled(window) != FALSE, control.enabled);
             const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
             EXPECT_EQ((style & ES_READONLY) != 0, isEdit && control.readOnly);
         }
     }
     // Edits carry their label above them.
-    const HWND kuerzel = start->windows.hub.Control("kuerzel");
-    const HWND label =
-        FindWindowExW(start->windows.hub.Handle(), nullptr, WC_STATICW, L"ShortCut:");
+    const HWND kuerzel = start->hub.Control("kuerzel");
+    const HWND label = FindWindowExW(start->hub.Window(), nullptr, WC_STATICW, L"ShortCut:");
     ASSERT_NE(label, nullptr);
     EXPECT_LE(ClientRectOf(label).bottom, ClientRectOf(kuerzel).top);
-    EXPECT_EQ(GetWindowLongPtrW(start->windows.hub.Control("okbut"), GWL_STYLE) & BS_TYPEMASK,
+    EXPECT_EQ(GetWindowLongPtrW(start->hub.Control("okbut"), GWL_STYLE) & BS_TYPEMASK,
               BS_DEFPUSHBUTTON);
 }
 
 TEST_F(DialogWindowTest, TabWalksTheEnabledControlsInTabOrder) {
     auto start = NewStart();
-    start->windows.program->hub.Show();
-    EXPECT_EQ(TabWalk(start->windows.hub, dialogs::THauptformular::Form()),
+    start->program.hauptformular.Show();
+    EXPECT_EQ(TabWalk(start->hub, dialogs::THauptformular::Form()),
               (std::vector<std::string>{"admibutton", "okbut", "Closebut", "HelpBut",
                                         "PortableModus", "kuerzel"}));
-    start->windows.program->hub.Close();
-    start->windows.program->admin.Show();
+    start->program.hauptformular.Close();
+    start->program.admindata.Show();
     EXPECT_EQ(
-        TabWalk(start->windows.admin, dialogs::TAdmindata::Form()),
+        TabWalk(start->admin, dialogs::TAdmindata::Form()),
         (std::vector<std::string>{"benutzername", "passwort", "kuerzel", "okbut", "helpbut"}));
 }
 
@@ -110,40 +107,40 @@ void KeyDownHolding(HWND window, WPARAM key, std::initializer_list<BYTE> modifie
 
 TEST_F(DialogWindowTest, ShortcutFieldsShowTheLastCombinationPressed) {
     auto start = NewStart();
-    wingui::ProgramWindows& windows = start->windows;
-    windows.program->hub.Show();
+    auto& windows = *start;
+    windows.program.hauptformular.Show();
     const HWND hubField = windows.hub.Control("kuerzel");
     KeyDownHolding(hubField, VK_CONTROL, {VK_CONTROL});
     KeyDownHolding(hubField, VK_MENU, {VK_CONTROL, VK_MENU});
     KeyDownHolding(hubField, 'K', {VK_CONTROL, VK_MENU});
-    EXPECT_EQ(wingui::TextOf(hubField), "Strg+Alt+K");
-    windows.program->hub.Close();
+    EXPECT_EQ(win32face::TextOf(hubField), "Strg+Alt+K");
+    windows.program.hauptformular.Close();
 
-    windows.program->admin.Show();
+    windows.program.admindata.Show();
     KeyDownHolding(windows.admin.Control("kuerzel"), VK_F5, {VK_SHIFT, VK_CONTROL});
     EXPECT_EQ(windows.admin.Text("kuerzel"), "Umsch+Strg+F5");
 }
 
 TEST_F(DialogWindowTest, AltWithALetterIsTheFieldsAndEnterPressesTheFocusedButton) {
     auto start = NewStart();
-    wingui::ProgramWindows& windows = start->windows;
-    windows.program->hub.Show();
+    auto& windows = *start;
+    windows.program.hauptformular.Show();
     // Alt+M would otherwise be the mnemonic of "&Minimieren", which closes the hub.
     KeyDownHolding(windows.hub.Control("kuerzel"), 'M', {VK_MENU}, WM_SYSKEYDOWN);
     EXPECT_EQ(windows.hub.Text("kuerzel"), "Alt+M");
-    EXPECT_TRUE(IsWindowVisible(windows.hub.Handle()));
+    EXPECT_TRUE(IsWindowVisible(windows.hub.Window()));
 
     const HWND help = windows.hub.Control("HelpBut");
     SetFocus(help);
     KeyDownIn(help, VK_RETURN);
     EXPECT_EQ(helpTopics_, std::vector<int>{900});
-    EXPECT_TRUE(IsWindowVisible(windows.hub.Handle())) << "not the default button's close";
+    EXPECT_TRUE(IsWindowVisible(windows.hub.Window())) << "not the default button's close";
 }
 
 TEST_F(DialogWindowTest, RefusedShortcutIsReportedAndTheHubClosesAllTheSame) {
     auto start = NewStart();
-    wingui::ProgramWindows& windows = start->windows;
-    windows.program->hub.Show();
+    auto& windows = *start;
+    windows.program.hauptformular.Show();
     SetWindowTextW(windows.hub.Control("kuerzel"), L"Alt+F11");
     SendMessageW(windows.hub.Control("okbut"), BM_CLICK, 0, 0);
     ASSERT_EQ(messages_.size(), 1u);
@@ -151,42 +148,42 @@ TEST_F(DialogWindowTest, RefusedShortcutIsReportedAndTheHubClosesAllTheSame) {
     EXPECT_EQ(messages_[0].text, "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom "
                                  "Admin-Shortcut unterscheiden!");
     EXPECT_EQ(messages_[0].helpContext, 400);
-    EXPECT_FALSE(IsWindowVisible(windows.hub.Handle()));
+    EXPECT_FALSE(IsWindowVisible(windows.hub.Window()));
     EXPECT_EQ(start->state.hotkey.Key(), 0x807B) << "the user hotkey keeps Alt+F12";
     EXPECT_NE(IniText().find("kuerzel=Alt+F11"), std::string::npos) << IniText();
 }
 
 TEST_F(DialogWindowTest, EscapeAndCloseBoxCloseAndSaveEnterPressesTheDefaultButton) {
     auto start = NewStart();
-    wingui::ProgramWindows& windows = start->windows;
-    windows.program->admin.Show();
+    auto& windows = *start;
+    windows.program.admindata.Show();
     SetWindowTextW(windows.admin.Control("benutzername"), L"Verwalter");
     KeyDownIn(windows.admin.Control("passwort"), VK_ESCAPE);
-    EXPECT_FALSE(IsWindowVisible(windows.admin.Handle()));
+    EXPECT_FALSE(IsWindowVisible(windows.admin.Window()));
     EXPECT_NE(IniText().find("benutzername=Verwalter"), std::string::npos) << IniText();
     EXPECT_TRUE(start->state.hotkey.Registered() && start->state.adminhotkey.Registered());
 
-    windows.program->admin.Show();
+    windows.program.admindata.Show();
     EXPECT_FALSE(start->state.hotkey.Registered()) << "off while the dialog is shown";
     KeyDownIn(windows.admin.Control("benutzername"), VK_RETURN);
-    EXPECT_FALSE(IsWindowVisible(windows.admin.Handle())) << "OK closed it";
+    EXPECT_FALSE(IsWindowVisible(windows.admin.Window())) << "OK closed it";
     EXPECT_TRUE(start->state.hotkey.Registered());
 
-    windows.program->hub.Show();
+    windows.program.hauptformular.Show();
     SendMessageW(windows.hub.Control("PortableModus"), BM_CLICK, 0, 0);
-    SendMessageW(windows.hub.Handle(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindowVisible(windows.hub.Handle()));
+    SendMessageW(windows.hub.Window(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(windows.hub.Window()));
     EXPECT_TRUE(start->state.PortableMode) << "the close box runs FormClose";
 }
 
 TEST_F(DialogWindowTest, F1AndHelpButtonsAskForTheirTopics) {
     auto start = NewStart();
-    wingui::ProgramWindows& windows = start->windows;
-    windows.program->hub.Show();
+    auto& windows = *start;
+    windows.program.hauptformular.Show();
     KeyDownIn(windows.hub.Control("kuerzel"), VK_F1);
     KeyDownIn(windows.hub.Control("PortableModus"), VK_F1);
     SendMessageW(windows.hub.Control("HelpBut"), BM_CLICK, 0, 0);
-    windows.program->admin.Show();
+    windows.program.admindata.Show();
     KeyDownIn(windows.admin.Control("okbut"), VK_F1);
     SendMessageW(windows.admin.Control("helpbut"), BM_CLICK, 0, 0);
     EXPECT_EQ(helpTopics_, (std::vector<int>{400, 800, 900, 700, 700}));
@@ -214,9 +211,9 @@ std::map<HWND, std::pair<HWND, std::wstring>> Hints(HWND form) {
 // The title before "|" is set with TTM_SETTITLEW, which Wine cannot report back.
 TEST_F(DialogWindowTest, HintsAreBalloonsWithTheirTextThatHideAfterFiveSeconds) {
     auto start = NewStart();
-    const auto hints = Hints(start->windows.hub.Handle());
+    const auto hints = Hints(start->hub.Window());
     EXPECT_EQ(hints.size(), 10u) << "every control with a hint; Closebut has none";
-    const auto field = hints.find(start->windows.hub.Control("kuerzel"));
+    const auto field = hints.find(start->hub.Control("kuerzel"));
     ASSERT_NE(field, hints.end());
     const HWND tip = field->second.first;
     EXPECT_EQ(field->second.second, L" Aufruftaste fürr den Tippomat (auch mit STRG+ALT möglich)");

@@ -2,7 +2,7 @@
 
 #include "gui/win32/Help.h"
 #include "gui/win32/MessageLoop.h"
-#include "gui/win32/Messages.h"
+#include "gui/win32/Questions.h"
 
 namespace testing_support {
 
@@ -10,15 +10,13 @@ FaceTest::FaceTest() {
     location_.ProgramPath = folder_.Path("Tippomat.exe");
     location_.ConfigFolder = folder_.Path();
     location_.IniPath = folder_.Path("Tippomat.ini");
-    wingui::SetMessageSink([this](core::MessageKind kind, const std::string& text, int help) {
-        messages_.push_back({kind, text, help});
-    });
-    wingui::SetHelpSink([this](int context) { helpTopics_.push_back(context); });
+    win32face::SetScriptedAnswers(&answers_);
+    win32face::SetHelpSink([this](int context) { helpTopics_.push_back(context); });
 }
 
 FaceTest::~FaceTest() {
-    wingui::SetMessageSink(nullptr);
-    wingui::SetHelpSink(nullptr);
+    win32face::SetScriptedAnswers(nullptr);
+    win32face::SetHelpSink(nullptr);
 }
 
 bool FaceTest::PumpUntil(const std::function<bool()>& done, int seconds) {
@@ -29,7 +27,7 @@ bool FaceTest::PumpUntil(const std::function<bool()>& done, int seconds) {
             return false;
         }
         if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            wingui::DispatchOne(message);
+            win32face::DispatchOne(message);
         } else {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
         }
@@ -41,10 +39,10 @@ void KeyDownIn(HWND window, WPARAM key, UINT message) {
     // Repeat count 1; a system key comes with Alt held.
     const LPARAM details = 1 | (message == WM_SYSKEYDOWN ? (1 << 29) : 0);
     MSG down{window, message, key, details, static_cast<DWORD>(GetMessageTime()), {}};
-    wingui::DispatchOne(down);
+    win32face::DispatchOne(down);
     MSG next;
     while (PeekMessageW(&next, nullptr, 0, 0, PM_REMOVE)) {
-        wingui::DispatchOne(next);
+        win32face::DispatchOne(next);
     }
 }
 

@@ -1,8 +1,11 @@
-// The real windows of a start on a temporary configuration folder, with messages and help
-// requests recorded instead of shown, and the program's message loop to drive them.
+// The real windows of a start on a temporary configuration folder, with questions answered from
+// a queue and help requests recorded instead of shown, and the program's message loop to drive
+// them.
 #pragma once
 
-#include "gui/win32/ProgramWindows.h"
+#include "dialogs/Program.h"
+#include "dialogs/ScriptedAnswers.h"
+#include "gui/win32/Faces.h"
 #include "unit/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,12 +16,6 @@
 #include <vector>
 
 namespace testing_support {
-
-struct RecordedMessage {
-    core::MessageKind kind;
-    std::string text;
-    int helpContext;
-};
 
 class FaceTest : public ::testing::Test {
   public:
@@ -31,10 +28,14 @@ class FaceTest : public ::testing::Test {
 
     struct Start {
         explicit Start(const core::ConfigLocation& location)
-            : windows((state.location = location, state)) {}
+            : program((state.location = location, state), faces) {}
         core::ProgramState state;
-        wingui::ProgramWindows windows;
-        core::Tmain& launcher() { return windows.program->launcher; }
+        win32face::Faces faces;
+        dialogs::Program program;
+        win32face::MainWindow& main = faces.main;
+        win32face::Dialog& hub = faces.DialogNamed(dialogs::THauptformular::Form().name);
+        win32face::Dialog& admin = faces.DialogNamed(dialogs::TAdmindata::Form().name);
+        core::Tmain& launcher() { return program.main; }
     };
 
     std::unique_ptr<Start> NewStart() { return std::make_unique<Start>(location_); }
@@ -43,7 +44,8 @@ class FaceTest : public ::testing::Test {
 
     TestFolder folder_;
     core::ConfigLocation location_;
-    std::vector<RecordedMessage> messages_;
+    dialogs::ScriptedAnswers answers_;
+    std::vector<dialogs::MessageQuestion>& messages_ = answers_.messages;
     std::vector<int> helpTopics_;
 };
 

@@ -11,15 +11,15 @@ namespace {
 
 using core::MenuItem;
 using testing_support::FaceTest;
-using wingui::MainWindow;
-using wingui::PopupMenu;
+using win32face::MainWindow;
+using win32face::PopupMenu;
 
 // Whether the taskbar knows the window's icon: only a known icon can be changed.
 bool TaskbarHasIcon(HWND window) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = window;
-    data.uID = wingui::TrayIcon::kId;
+    data.uID = win32face::TrayIcon::kId;
     data.uFlags = NIF_TIP;
     return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
@@ -46,13 +46,13 @@ class LauncherWindowTest : public FaceTest {};
 
 TEST_F(LauncherWindowTest, HotkeyShowsThePopupInFrontAndEscapeHidesIt) {
     auto start = NewStart();
-    const HWND popup = start->windows.main.Handle();
+    const HWND popup = start->main.Handle();
     EXPECT_FALSE(IsWindowVisible(popup)) << "a start shows only the tray icon";
     EXPECT_NE(GetWindowLongPtrW(popup, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 
     testing_support::PressKeys({VK_MENU, VK_F12});
     ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(popup) != FALSE; }));
-    EXPECT_EQ(wingui::TextOf(popup), "Start als User... ");
+    EXPECT_EQ(win32face::TextOf(popup), "Start als User... ");
     EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == popup; }));
 
     testing_support::PressKeys({VK_ESCAPE});
@@ -62,19 +62,19 @@ TEST_F(LauncherWindowTest, HotkeyShowsThePopupInFrontAndEscapeHidesIt) {
 
 TEST_F(LauncherWindowTest, TrayIconIsAddedAtStartShowsTheNoticeAndGoesWithTheWindow) {
     auto start = NewStart();
-    const HWND window = start->windows.main.Handle();
+    const HWND window = start->main.Handle();
     EXPECT_TRUE(TaskbarHasIcon(window));
     // A program that ends at once; not an ".exe" to the notice, which then names the path.
     const std::string program = "C:\\windows\\system32\\rundll32.EXE";
     start->launcher().StartEntry(program, "", "");
-    EXPECT_EQ(start->windows.main.LastNotice(), "Gestartet: " + program);
+    EXPECT_EQ(start->main.LastNotice(), "Gestartet: " + program);
     start.reset();
     EXPECT_FALSE(TaskbarHasIcon(window));
 }
 
 TEST_F(LauncherWindowTest, TrayMenuListsItsEntriesWithTheirStatesAndRunsThem) {
     auto start = NewStart();
-    MainWindow& main = start->windows.main;
+    MainWindow& main = start->main;
     const PopupMenu& menu = main.Menu();
     const HMENU top = menu.Handle();
     ASSERT_EQ(GetMenuItemCount(top), 4);
@@ -96,21 +96,21 @@ TEST_F(LauncherWindowTest, TrayMenuListsItsEntriesWithTheirStatesAndRunsThem) {
     EXPECT_FALSE(HasPicture(menu, MenuItem::Zeigen1));
 
     // A button going down on the tray icon sets the states before its menu opens.
-    SendMessageW(main.Handle(), MainWindow::kTrayMessage, wingui::TrayIcon::kId, WM_LBUTTONDOWN);
+    SendMessageW(main.Handle(), MainWindow::kTrayMessage, win32face::TrayIcon::kId, WM_LBUTTONDOWN);
     EXPECT_TRUE(Enabled(menu, MenuItem::Zeigen1));
     EXPECT_FALSE(Enabled(menu, MenuItem::Verbergen1));
     EXPECT_TRUE(Enabled(menu, MenuItem::Adminmodus1));
     EXPECT_TRUE(Enabled(menu, MenuItem::Hilfe1));
     EXPECT_FALSE(Enabled(menu, MenuItem::Editieren1)) << "its dialog is not there yet";
     start->launcher().Hotkeyhotkey();
-    SendMessageW(main.Handle(), MainWindow::kTrayMessage, wingui::TrayIcon::kId, WM_RBUTTONDOWN);
+    SendMessageW(main.Handle(), MainWindow::kTrayMessage, win32face::TrayIcon::kId, WM_RBUTTONDOWN);
     EXPECT_FALSE(Enabled(menu, MenuItem::Zeigen1));
     EXPECT_TRUE(Enabled(menu, MenuItem::Verbergen1));
 
     SendMessageW(main.Handle(), WM_COMMAND, PopupMenu::CommandId(MenuItem::Hilfe1), 0);
     EXPECT_EQ(helpTopics_, std::vector<int>{900});
     SendMessageW(main.Handle(), WM_COMMAND, PopupMenu::CommandId(MenuItem::Einstellungsdialog1), 0);
-    EXPECT_TRUE(IsWindowVisible(start->windows.hub.Handle()));
+    EXPECT_TRUE(IsWindowVisible(start->hub.Handle()));
     EXPECT_FALSE(IsWindowVisible(main.Handle()));
 }
 
@@ -118,7 +118,7 @@ TEST_F(LauncherWindowTest, EllipseFrameAndBlinkingBetweenTheTwoColoursWhileShown
     WriteIni("[EinstellungenHaupt]\r\nblinkfrequenz=30\r\nbreite=90\r\nhoehe=60\r\nStil=2\r\n"
              "[Farben]\r\nFarbe1=255\r\nFarbe2=65280\r\n");
     auto start = NewStart();
-    const HWND popup = start->windows.main.Handle();
+    const HWND popup = start->main.Handle();
     const HRGN region = CreateRectRgn(0, 0, 0, 0);
     ASSERT_EQ(GetWindowRgn(popup, region), COMPLEXREGION);
     RECT box;
@@ -150,7 +150,7 @@ TEST_F(LauncherWindowTest, EllipseFrameAndBlinkingBetweenTheTwoColoursWhileShown
 TEST_F(LauncherWindowTest, NormalStyleHasAFixedDialogFrameAroundTheSizeOfTheSettings) {
     WriteIni("[EinstellungenHaupt]\r\nbreite=120\r\nhoehe=80\r\nStil=0\r\n");
     auto start = NewStart();
-    const HWND popup = start->windows.main.Handle();
+    const HWND popup = start->main.Handle();
     const LONG_PTR style = GetWindowLongPtrW(popup, GWL_STYLE);
     EXPECT_NE(style & WS_CAPTION, 0);
     EXPECT_NE(style & WS_SYSMENU, 0);

@@ -77,7 +77,7 @@ HWND MainWindowOf(std::uint32_t process) {
             GetWindowThreadProcessId(window, &owner);
             wchar_t name[64] = {};
             GetClassNameW(window, name, 64);
-            if (owner == search.process && lstrcmpW(name, wingui::MainWindow::kClassName) == 0) {
+            if (owner == search.process && lstrcmpW(name, win32face::MainWindow::kClassName) == 0) {
                 search.found = window;
                 return FALSE;
             }
@@ -165,8 +165,8 @@ TEST_F(ProgramEndToEndTest, HotkeyAndKeyStartTheBindingSecondStartEndsMenuEndsAn
     EXPECT_EQ(first->Wait(0), -1) << "the first copy runs on";
 
     // The tray menu opened by the right button; its last entry is "Beenden".
-    PostMessageW(window, wingui::MainWindow::kTrayMessage, 0, WM_RBUTTONDOWN);
-    PostMessageW(window, wingui::MainWindow::kTrayMessage, 0, WM_RBUTTONUP);
+    PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONDOWN);
+    PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONUP);
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     PressKeys({VK_UP});
     PressKeys({VK_RETURN});

@@ -1,11 +1,11 @@
 #include "gui/qt/Application.h"
 
-#include "gui/qt/Messages.h"
 #include "gui/qt/Pictures.h"
+#include "gui/qt/Questions.h"
 
 #include <exception>
 
-namespace gui {
+namespace qtface {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Tippomat");
@@ -23,4 +23,4 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     return false;
 }
 
-} // namespace gui
+} // namespace qtface

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-namespace gui {
+namespace qtface {
 
 class Application : public QApplication {
   public:
@@ -12,4 +12,4 @@ class Application : public QApplication {
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-} // namespace gui
+} // namespace qtface

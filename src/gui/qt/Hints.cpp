@@ -10,7 +10,7 @@
 #include <QVariant>
 #include <QWidget>
 
-namespace gui {
+namespace qtface {
 
 namespace {
 
@@ -61,9 +61,8 @@ int HelpContextOf(const QObject* object) {
 
 // The help of TIPPOMAT.chm, as pages help/<context>.html beside the program.
 void ShowHelpTopic(int context) {
-    const std::string folder = platform::ProgramFilePath();
-    const std::string page = folder.substr(0, folder.size() - platform::FileNameOf(folder).size()) +
-                             "help" + platform::PathSeparator() + std::to_string(context) + ".html";
+    const std::string page = platform::ProgramFolder() + "help" + platform::PathSeparator() +
+                             std::to_string(context) + ".html";
     if (context != 0 && platform::FileExists(page)) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page)));
     }
@@ -73,4 +72,4 @@ void EnableHelpKey(QWidget* window) {
     window->installEventFilter(new HelpKeyFilter(window));
 }
 
-} // namespace gui
+} // namespace qtface

@@ -7,7 +7,7 @@
 class QWidget;
 class QObject;
 
-namespace gui {
+namespace qtface {
 
 void SetHint(QWidget* widget, const QString& hint);
 
@@ -20,4 +20,4 @@ void ShowHelpTopic(int context);
 // Makes F1 open the help topic of the focused control (or of the window).
 void EnableHelpKey(QWidget* window);
 
-} // namespace gui
+} // namespace qtface

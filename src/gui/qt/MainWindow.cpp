@@ -2,9 +2,9 @@
 
 #include "components/Foreground.h"
 #include "gui/qt/Hints.h"
-#include "gui/qt/Messages.h"
 #include "gui/qt/Pictures.h"
 #include "gui/qt/QtKeys.h"
+#include "gui/qt/Questions.h"
 #include "gui/qt/WindowsColors.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@
 #include <QScreen>
 #include <QWindow>
 
-namespace gui {
+namespace qtface {
 
 namespace {
 
@@ -244,7 +244,7 @@ void MainWindow::OpenMenuAtCursor() {
 }
 
 void MainWindow::ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) {
-    gui::ShowMessage(this, FromUtf8(text), kind, helpContext);
+    qtface::ShowMessage(this, text, kind, helpContext);
 }
 
 void MainWindow::WhenIdle(std::function<void()> work) {
@@ -320,4 +320,4 @@ void MainWindow::changeEvent(QEvent* event) {
     }
 }
 
-} // namespace gui
+} // namespace qtface

@@ -14,15 +14,15 @@ class QAction;
 class QLabel;
 class QMenu;
 
-namespace gui {
+namespace qtface {
 
 class MainWindow : public QWidget, public core::MainView {
     Q_OBJECT
 
   public:
     MainWindow();
-    // Events reach the logic from now on.
-    void Attach(core::Tmain& logic) { logic_ = &logic; }
+    // Events reach the logic from now on; nullptr stops them.
+    void Attach(core::Tmain* logic) { logic_ = logic; }
 
     QSystemTrayIcon* TrayIcon() const { return TrayIcon1; }
     QMenu* PopupMenu() const { return PopupMenu1; }
@@ -75,4 +75,4 @@ class MainWindow : public QWidget, public core::MainView {
     QString lastNotice_;
 };
 
-} // namespace gui
+} // namespace qtface

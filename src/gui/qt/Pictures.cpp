@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QStyle>
 
-namespace gui {
+namespace qtface {
 
 QIcon PictureIcon(dialogs::Picture picture) {
     using dialogs::Picture;
@@ -24,6 +24,11 @@ QIcon PictureIcon(dialogs::Picture picture) {
         {Picture::Appearance, QStyle::SP_DesktopIcon},
         {Picture::EndProgram, QStyle::SP_DialogCloseButton},
         {Picture::Ok, QStyle::SP_DialogOkButton},
+        {Picture::Cancel, QStyle::SP_DialogCancelButton},
+        {Picture::Change, QStyle::SP_FileDialogContentsView},
+        {Picture::Delete, QStyle::SP_TrashIcon},
+        {Picture::Add, QStyle::SP_FileDialogNewFolder},
+        {Picture::Browse, QStyle::SP_DirOpenIcon},
     };
     for (const Entry& entry : kPictures) {
         if (entry.picture == picture) {
@@ -52,4 +57,4 @@ QIcon ApplicationIcon() {
     return icon;
 }
 
-} // namespace gui
+} // namespace qtface

@@ -1,15 +1,15 @@
 // The pictures of the image lists that buttons and the tray menu show, and the program's icon.
 #pragma once
 
-#include "dialogs/Form.h"
+#include "dialogs/Layout.h"
 
 #include <QIcon>
 
-namespace gui {
+namespace qtface {
 
 QIcon PictureIcon(dialogs::Picture picture);
 
 // The program's own icon, for the tray and the windows.
 QIcon ApplicationIcon();
 
-} // namespace gui
+} // namespace qtface

@@ -6,11 +6,11 @@
 
 class QApplication;
 
-namespace gui {
+namespace qtface {
 
 void ConnectPlatformEvents(QApplication& application);
 
 // Logout, shutdown and kill end the program through endProgram, from the event loop.
 void EndOnTerminationSignals(QApplication& application, std::function<void()> endProgram);
 
-} // namespace gui
+} // namespace qtface

@@ -10,7 +10,7 @@
 
 #include <unistd.h>
 
-namespace gui {
+namespace qtface {
 
 namespace {
 
@@ -52,4 +52,4 @@ void EndOnTerminationSignals(QApplication& application, std::function<void()> en
     }
 }
 
-} // namespace gui
+} // namespace qtface

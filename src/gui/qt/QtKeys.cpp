@@ -4,7 +4,7 @@
 
 #include <QKeyEvent>
 
-namespace gui {
+namespace qtface {
 
 namespace {
 
@@ -74,4 +74,4 @@ components::ShiftState ShiftStateOf(const QKeyEvent& event) {
             (modifiers & Qt::AltModifier) != 0};
 }
 
-} // namespace gui
+} // namespace qtface

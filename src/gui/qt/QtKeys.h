@@ -5,10 +5,10 @@
 
 class QKeyEvent;
 
-namespace gui {
+namespace qtface {
 
 // The virtual-key code of the event's key; 0 when there is none.
 unsigned VirtualKeyOf(const QKeyEvent& event);
 components::ShiftState ShiftStateOf(const QKeyEvent& event);
 
-} // namespace gui
+} // namespace qtface

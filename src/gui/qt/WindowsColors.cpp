@@ -1,9 +1,11 @@
 #include "gui/qt/WindowsColors.h"
 
+#include "config/WindowsColor.h"
+
 #include <QApplication>
 #include <QPalette>
 
-namespace gui {
+namespace qtface {
 
 namespace {
 
@@ -45,15 +47,18 @@ constexpr QPalette::ColorRole kSystemColorRoles[] = {
 } // namespace
 
 QColor ColorFromWindowsColor(int value) {
-    const auto bits = static_cast<unsigned>(value);
-    if ((bits & 0xFF000000u) == 0xFF000000u) {
-        const unsigned index = bits & 0xFFu;
+    const config::WindowsColor color = config::DecodeWindowsColor(value);
+    if (color.isSystem) {
+        const auto index = static_cast<size_t>(color.systemIndex);
         const QPalette::ColorRole role =
             index < std::size(kSystemColorRoles) ? kSystemColorRoles[index] : QPalette::Window;
         return QApplication::palette().color(role);
     }
-    return QColor(static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
-                  static_cast<int>((bits >> 16) & 0xFF));
+    return QColor(color.red, color.green, color.blue);
 }
 
-} // namespace gui
+int WindowsColorOf(const QColor& color) {
+    return config::PlainWindowsColor(color.red(), color.green(), color.blue());
+}
+
+} // namespace qtface

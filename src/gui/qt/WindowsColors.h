@@ -4,8 +4,10 @@
 
 #include <QColor>
 
-namespace gui {
+namespace qtface {
 
 QColor ColorFromWindowsColor(int value);
+// A chosen colour as a plain Windows colour.
+int WindowsColorOf(const QColor& color);
 
-} // namespace gui
+} // namespace qtface

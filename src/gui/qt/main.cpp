@@ -1,31 +1,25 @@
-// Program entry on Linux: the single-instance hand-over, the configuration, the three windows
-// that live until the end, the event loop.
+// Program entry on Linux: the single-instance hand-over, the configuration, the windows over
+// the Qt face, the event loop.
 #include "components/InstanceCheck.h"
 #include "components/OneInstance.h"
 #include "dialogs/Program.h"
 #include "gui/qt/Application.h"
-#include "gui/qt/FormDialog.h"
-#include "gui/qt/MainWindow.h"
+#include "gui/qt/Faces.h"
 #include "gui/qt/PlatformEvents.h"
 #include "platform/DetachedProcess_posix.h"
 
 namespace {
 
 int Run(int argc, char** argv) {
-    gui::Application application(argc, argv);
+    qtface::Application application(argc, argv);
     // After the application: the hotkeys let go of their grabs on its X connection at the end.
     core::ProgramState state;
     state.location = core::ResolveConfigLocation();
     // The hotkeys of the windows' creation need the window system's connection.
-    gui::ConnectPlatformEvents(application);
-    gui::MainWindow mainWindow;
-    gui::FormDialog hubWindow(dialogs::THauptformular::Form());
-    gui::FormDialog adminWindow(dialogs::TAdmindata::Form());
-    dialogs::Program program(state, mainWindow, hubWindow, adminWindow);
-    mainWindow.Attach(program.launcher);
-    hubWindow.Attach(program.hub);
-    adminWindow.Attach(program.admin);
-    gui::EndOnTerminationSignals(application, [&program] { program.launcher.Beenden1Click(); });
+    qtface::ConnectPlatformEvents(application);
+    qtface::Faces faces;
+    dialogs::Program program(state, faces);
+    qtface::EndOnTerminationSignals(application, [&program] { program.main.Beenden1Click(); });
     return application.exec();
 }
 

@@ -6,7 +6,7 @@
 
 #include <htmlhelp.h>
 
-namespace wingui {
+namespace win32face {
 
 namespace {
 
@@ -31,9 +31,7 @@ HtmlHelpFunction HtmlHelpViewer() {
 }
 
 std::string HelpFile() {
-    const std::string program = platform::ProgramFilePath();
-    return program.substr(0, program.size() - platform::FileNameOf(program).size()) +
-           "TIPPOMAT.chm";
+    return platform::ProgramFolder() + "TIPPOMAT.chm";
 }
 
 } // namespace
@@ -55,4 +53,4 @@ void ShowHelpTopic(HWND owner, int context) {
                      static_cast<DWORD_PTR>(context));
 }
 
-} // namespace wingui
+} // namespace win32face

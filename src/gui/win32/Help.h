@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-namespace wingui {
+namespace win32face {
 
 void ShowHelpTopic(HWND owner, int context);
 
@@ -14,4 +14,4 @@ void ShowHelpTopic(HWND owner, int context);
 using HelpSink = std::function<void(int context)>;
 void SetHelpSink(HelpSink sink);
 
-} // namespace wingui
+} // namespace win32face

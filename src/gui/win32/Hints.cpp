@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-namespace wingui {
+namespace win32face {
 
 namespace {
 
@@ -48,4 +48,4 @@ void SetHintText(HWND tooltip, HWND tool, const std::string& text) {
     SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-} // namespace wingui
+} // namespace win32face

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-namespace wingui {
+namespace win32face {
 
 enum class HintStyle { Plain, Balloon };
 
@@ -15,4 +15,4 @@ enum class HintStyle { Plain, Balloon };
 HWND AddHint(HWND tool, const std::string& hint, HintStyle style);
 void SetHintText(HWND tooltip, HWND tool, const std::string& text);
 
-} // namespace wingui
+} // namespace win32face

@@ -3,13 +3,13 @@
 #include "components/Foreground.h"
 #include "gui/win32/Help.h"
 #include "gui/win32/Hints.h"
-#include "gui/win32/Messages.h"
+#include "gui/win32/Questions.h"
 #include "gui/win32/WindowBasics.h"
 #include "platform/WinText.h"
 
 #include <windowsx.h>
 
-namespace wingui {
+namespace win32face {
 
 namespace {
 
@@ -23,13 +23,6 @@ constexpr DWORD kPopupExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
 constexpr DWORD kDialogFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kBareDialogFrameStyle = WS_POPUP | WS_CAPTION; // no border icons
 constexpr DWORD kDialogFrameExStyle = WS_EX_TOPMOST | WS_EX_DLGMODALFRAME;
-
-// 0x00BBGGRR, or 0xFF0000nn for the system colour nn.
-COLORREF ColorOf(int windowsColor) {
-    const auto bits = static_cast<unsigned>(windowsColor);
-    return (bits & 0xFF000000u) == 0xFF000000u ? GetSysColor(static_cast<int>(bits & 0xFFu))
-                                               : (bits & 0x00FFFFFFu);
-}
 
 } // namespace
 
@@ -263,7 +256,7 @@ void MainWindow::SetBareFrame(bool dialogFrame) {
 }
 
 void MainWindow::SetBackground(int windowsColor) {
-    background_ = ColorOf(windowsColor);
+    background_ = ColorRefOf(windowsColor);
     InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -359,7 +352,7 @@ void MainWindow::OpenMenuAtCursor() {
 }
 
 void MainWindow::ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) {
-    wingui::ShowMessage(IsPopupShown() ? window_ : nullptr, kind, text, helpContext);
+    win32face::ShowMessage(IsPopupShown() ? window_ : nullptr, kind, text, helpContext);
 }
 
 // Posted behind what is queued now, such as the start-up's own messages.
@@ -372,4 +365,4 @@ void MainWindow::EndProgram() {
     PostQuitMessage(0);
 }
 
-} // namespace wingui
+} // namespace win32face

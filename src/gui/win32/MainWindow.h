@@ -13,7 +13,7 @@
 
 #include <windows.h>
 
-namespace wingui {
+namespace win32face {
 
 class MainWindow : public core::MainView {
   public:
@@ -90,4 +90,4 @@ class MainWindow : public core::MainView {
     std::vector<std::function<void()>> idleWork_;
 };
 
-} // namespace wingui
+} // namespace win32face

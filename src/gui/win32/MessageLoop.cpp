@@ -1,11 +1,11 @@
 #include "gui/win32/MessageLoop.h"
 
-#include "gui/win32/FormWindow.h"
+#include "gui/win32/Dialog.h"
 
-namespace wingui {
+namespace win32face {
 
 void DispatchOne(MSG& message) {
-    if (!FormWindow::DialogMessage(message)) {
+    if (!Dialog::DialogMessage(message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -19,4 +19,4 @@ int RunMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
-} // namespace wingui
+} // namespace win32face

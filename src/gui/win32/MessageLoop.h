@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-namespace wingui {
+namespace win32face {
 
 void DispatchOne(MSG& message);
 
 // Runs until PostQuitMessage; returns its exit code.
 int RunMessageLoop();
 
-} // namespace wingui
+} // namespace win32face

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <map>
 
-namespace wingui {
+namespace win32face {
 
 namespace {
 
@@ -34,6 +34,11 @@ constexpr Look kLooks[] = {
     {Picture::Appearance, RGB(140, 60, 170), L"~", -14},
     {Picture::EndProgram, RGB(200, 40, 40), L"\u00D7", -14},
     {Picture::Ok, RGB(40, 150, 60), L"OK", -9},
+    {Picture::Cancel, RGB(200, 40, 40), L"\u00D7", -14},
+    {Picture::Change, RGB(230, 130, 20), L"\u270E", -13},
+    {Picture::Delete, RGB(200, 40, 40), L"\u2013", -14},
+    {Picture::Add, RGB(40, 150, 60), L"+", -14},
+    {Picture::Browse, RGB(90, 90, 90), L"\u2026", -13},
 };
 
 HBITMAP Draw(const Look& look) {
@@ -115,4 +120,4 @@ HICON ApplicationIcon(int size) {
                                          IMAGE_ICON, size, size, LR_SHARED));
 }
 
-} // namespace wingui
+} // namespace win32face

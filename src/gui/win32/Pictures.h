@@ -1,13 +1,13 @@
 // The pictures of the image lists (16 x 16, transparent), drawn once, and the program's icon.
 #pragma once
 
-#include "dialogs/Form.h"
+#include "dialogs/Layout.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
 
-namespace wingui {
+namespace win32face {
 
 // A 32-bit bitmap with transparency, as menus take it; nullptr for Picture::None.
 HBITMAP PictureBitmap(dialogs::Picture picture);
@@ -17,4 +17,4 @@ HIMAGELIST PictureImageList(dialogs::Picture picture);
 // The program's icon in a size (pixels), from its resources.
 HICON ApplicationIcon(int size);
 
-} // namespace wingui
+} // namespace win32face

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace wingui {
+namespace win32face {
 
 namespace {
 
@@ -71,4 +71,4 @@ void PopupMenu::OpenAt(HWND owner, POINT where) const {
     PostMessageW(owner, WM_NULL, 0, 0);
 }
 
-} // namespace wingui
+} // namespace win32face

@@ -9,7 +9,7 @@
 
 #include <windows.h>
 
-namespace wingui {
+namespace win32face {
 
 class PopupMenu {
   public:
@@ -37,4 +37,4 @@ class PopupMenu {
     std::map<core::MenuItem, Place> places_;
 };
 
-} // namespace wingui
+} // namespace win32face

@@ -3,7 +3,7 @@
 #include "gui/win32/Pictures.h"
 #include "platform/WinText.h"
 
-namespace wingui {
+namespace win32face {
 
 namespace {
 
@@ -61,4 +61,4 @@ bool TrayIcon::Notify(const std::string& title, const std::string& text) {
     return Shell_NotifyIconW(NIM_MODIFY, &data) != 0;
 }
 
-} // namespace wingui
+} // namespace win32face

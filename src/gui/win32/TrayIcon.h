@@ -8,7 +8,7 @@
 
 #include <shellapi.h>
 
-namespace wingui {
+namespace win32face {
 
 class TrayIcon {
   public:
@@ -34,4 +34,4 @@ class TrayIcon {
     bool shown_ = false;
 };
 
-} // namespace wingui
+} // namespace win32face

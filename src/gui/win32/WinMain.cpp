@@ -1,9 +1,10 @@
-// Program entry on Windows: the single-instance hand-over, the configuration, the three windows
-// that live until the end, the message loop.
+// Program entry on Windows: the single-instance hand-over, the configuration, the windows over
+// the Win32 face, the message loop.
 #include "components/InstanceCheck.h"
 #include "components/OneInstance.h"
+#include "dialogs/Program.h"
+#include "gui/win32/Faces.h"
 #include "gui/win32/MessageLoop.h"
-#include "gui/win32/ProgramWindows.h"
 
 #include <windows.h>
 
@@ -12,8 +13,9 @@ namespace {
 int Run() {
     core::ProgramState state;
     state.location = core::ResolveConfigLocation();
-    wingui::ProgramWindows windows(state);
-    return wingui::RunMessageLoop();
+    win32face::Faces faces;
+    dialogs::Program program(state, faces);
+    return win32face::RunMessageLoop();
 }
 
 } // namespace

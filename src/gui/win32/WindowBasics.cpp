@@ -1,16 +1,18 @@
 #include "gui/win32/WindowBasics.h"
 
-#include "gui/win32/Messages.h"
+#include "config/WindowsColor.h"
 #include "gui/win32/Pictures.h"
+#include "gui/win32/Questions.h"
 #include "platform/WinText.h"
 
 #include <commctrl.h>
 
-namespace wingui {
+namespace win32face {
 
 ATOM RegisterWindowClass(const wchar_t* name, WNDPROC procedure, int backgroundColor) {
     static const bool controlsReady = [] {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES |
+                                                           ICC_LISTVIEW_CLASSES};
         return InitCommonControlsEx(&controls) != 0;
     }();
     (void)controlsReady;
@@ -36,6 +38,12 @@ int Scale(int pixels, UINT dpi) {
     return MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
 }
 
+COLORREF ColorRefOf(int windowsColor) {
+    const config::WindowsColor color = config::DecodeWindowsColor(windowsColor);
+    return color.isSystem ? GetSysColor(color.systemIndex)
+                          : RGB(color.red, color.green, color.blue);
+}
+
 std::string TextOf(HWND window) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(
@@ -59,4 +67,4 @@ void ReportError(const char* what) {
     ShowMessage(nullptr, core::MessageKind::Error, what, 0);
 }
 
-} // namespace wingui
+} // namespace win32face

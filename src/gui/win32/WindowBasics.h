@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-namespace wingui {
+namespace win32face {
 
 // Registers a window class (call once per name); also readies the common controls the windows use.
 ATOM RegisterWindowClass(const wchar_t* name, WNDPROC procedure, int backgroundColor);
@@ -18,6 +18,9 @@ HFONT CreateTahoma(int height, int weight = FW_NORMAL, DWORD quality = DEFAULT_Q
 
 // Pixels at 96 dots per inch to pixels at dpi.
 int Scale(int pixels, UINT dpi);
+
+// A colour as the INI file stores it (0x00BBGGRR, or 0xFF0000nn for a system colour), drawn.
+COLORREF ColorRefOf(int windowsColor);
 
 // A window's text in UTF-8.
 std::string TextOf(HWND window);
@@ -52,4 +55,4 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     return Guarded([&] { return self->OnMessage(message, wParam, lParam); });
 }
 
-} // namespace wingui
+} // namespace win32face

@@ -3,30 +3,31 @@
 #pragma once
 
 #include "core/MainForm.h"
-#include "dialogs/HotkeyDialog.h"
+#include "dialogs/DialogLogic.h"
+#include "dialogs/ShortcutField.h"
 
 namespace dialogs {
 
 class TAdmindata;
 
-class THauptformular : public HotkeyDialog, public core::SettingsHub {
+class THauptformular : public DialogLogic, public core::Hauptformular {
   public:
     // Runs FormCreate.
-    THauptformular(core::ProgramState& state, core::Tmain& main, DialogView& view);
+    THauptformular(core::ProgramState& state, core::Tmain& main, ViewFactory& views);
 
-    static const FormLayout& Form();
+    static const DialogLayout& Form();
     void SetAdminDialog(TAdmindata* admin) { admin_ = admin; }
 
     void FormClose() override;
+    void KuerzelKeyDown(unsigned virtualKey, components::ShiftState shift);
     void OkbutClick();
     void ClosebutClick();
     void HrelpClick();
     void AdmibuttonClick();
 
-    const FormLayout& Layout() const override { return Form(); }
-    void Click(const std::string& control) override;
-    void ShowOrFocus() override { Show(); }
+    void Show() override { DialogLogic::Show(); }
     bool Offers(const std::string& button) const override;
+    void Clicked(const std::string& control) override { DialogLogic::Clicked(control); }
 
   protected:
     void FormShow() override;
@@ -35,6 +36,7 @@ class THauptformular : public HotkeyDialog, public core::SettingsHub {
     void FormCreate();
 
     core::Tmain& main_;
+    ShortcutField kuerzel_;
     TAdmindata* admin_ = nullptr;
 };
 

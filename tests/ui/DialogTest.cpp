@@ -11,7 +11,7 @@
 
 namespace {
 
-class FormDialogTest : public testing_support::UiFixture {
+class DialogTest : public testing_support::UiFixture {
   protected:
     static QLineEdit* Field(QWidget& dialog, const char* name) {
         return dialog.findChild<QLineEdit*>(name);
@@ -21,7 +21,7 @@ class FormDialogTest : public testing_support::UiFixture {
     }
 };
 
-TEST_F(FormDialogTest, HubIsBuiltFromItsLayout) {
+TEST_F(DialogTest, HubIsBuiltFromItsLayout) {
     Start start(folder_);
     QDialog& hub = *start.hub.Window();
     EXPECT_EQ(hub.windowTitle(), "Tippomat");
@@ -51,9 +51,9 @@ TEST_F(FormDialogTest, HubIsBuiltFromItsLayout) {
                                   "PortableModus", "kuerzel"}));
 }
 
-TEST_F(FormDialogTest, ShortcutFieldCapturesAndDialogKeysKeepTheirMeaning) {
+TEST_F(DialogTest, ShortcutFieldCapturesAndDialogKeysKeepTheirMeaning) {
     Start start(folder_);
-    start.program.hub.Show();
+    start.program.hauptformular.Show();
     QLineEdit* kuerzel = Field(*start.hub.Window(), "kuerzel");
     QTest::keyClick(kuerzel, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(kuerzel->text(), "Strg+Alt+K");
@@ -67,16 +67,16 @@ TEST_F(FormDialogTest, ShortcutFieldCapturesAndDialogKeysKeepTheirMeaning) {
     EXPECT_EQ(start.state.hotkey.Key(), 0xC04B);
     EXPECT_TRUE(HotkeysEnabled(start));
 
-    start.program.hub.Show();
+    start.program.hauptformular.Show();
     QTest::keyClick(kuerzel, Qt::Key_Escape);
     EXPECT_FALSE(start.hub.Window()->isVisible()) << "Escape closes";
     EXPECT_EQ(kuerzel->text(), "Strg+Alt+K");
     EXPECT_TRUE(HotkeysEnabled(start)) << "every close runs the close handler";
 }
 
-TEST_F(FormDialogTest, AltWithALetterIsAShortcutAndEnterPressesTheFocusedButton) {
+TEST_F(DialogTest, AltWithALetterIsAShortcutAndEnterPressesTheFocusedButton) {
     Start start(folder_);
-    start.program.hub.Show();
+    start.program.hauptformular.Show();
     QDialog& hub = *start.hub.Window();
     QLineEdit* kuerzel = Field(hub, "kuerzel");
     kuerzel->setFocus();
@@ -91,9 +91,9 @@ TEST_F(FormDialogTest, AltWithALetterIsAShortcutAndEnterPressesTheFocusedButton)
     EXPECT_EQ(kuerzel->text(), "Alt+S");
 }
 
-TEST_F(FormDialogTest, CloseBoxRunsTheCloseHandlerAndRestoringRunsNoShowHandler) {
+TEST_F(DialogTest, CloseBoxRunsTheCloseHandlerAndRestoringRunsNoShowHandler) {
     Start start(folder_);
-    start.program.hub.Show();
+    start.program.hauptformular.Show();
     EXPECT_FALSE(start.state.hotkey.Enabled());
     start.hub.Window()->close();
     EXPECT_TRUE(HotkeysEnabled(start));
@@ -101,8 +101,8 @@ TEST_F(FormDialogTest, CloseBoxRunsTheCloseHandlerAndRestoringRunsNoShowHandler)
 
     // The admin dialog closed while the hub is open enables both; restoring the minimised hub
     // then must not switch them off again.
-    start.program.hub.Show();
-    start.program.hub.AdmibuttonClick();
+    start.program.hauptformular.Show();
+    start.program.hauptformular.AdmibuttonClick();
     start.admin.Window()->close();
     EXPECT_TRUE(HotkeysEnabled(start));
     start.hub.Window()->showMinimized();
@@ -110,12 +110,12 @@ TEST_F(FormDialogTest, CloseBoxRunsTheCloseHandlerAndRestoringRunsNoShowHandler)
     EXPECT_TRUE(HotkeysEnabled(start));
 }
 
-TEST_F(FormDialogTest, AdminFieldTypesCharactersAfterTheShortcutText) {
+TEST_F(DialogTest, AdminFieldTypesCharactersAfterTheShortcutText) {
     Start start(folder_);
     QDialog& admin = *start.admin.Window();
     EXPECT_EQ(admin.windowTitle(), "Administratoreinstellungen");
     EXPECT_EQ(Field(admin, "passwort")->echoMode(), QLineEdit::Normal);
-    start.program.admin.Show();
+    start.program.admindata.Show();
     QLineEdit* kuerzel = Field(admin, "kuerzel");
     kuerzel->clear();
     QTest::keyClick(kuerzel, Qt::Key_F5, Qt::ControlModifier | Qt::ShiftModifier);
@@ -130,14 +130,15 @@ TEST_F(FormDialogTest, AdminFieldTypesCharactersAfterTheShortcutText) {
     EXPECT_EQ(start.state.launch.AdminUserName, "admin");
 }
 
-TEST_F(FormDialogTest, RefusalIsShownAsAMessageBox) {
+TEST_F(DialogTest, RefusalIsShownAsAMessageBox) {
     Start start(folder_);
-    start.program.hub.Show();
+    start.program.hauptformular.Show();
     QTest::keyClick(Field(*start.hub.Window(), "kuerzel"), Qt::Key_F11, Qt::AltModifier);
     start.hub.Window()->findChild<QPushButton*>("okbut")->click();
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0], "Der Shortcut konnte nicht gesetzt werden.\nEr muss sich vom "
-                            "Admin-Shortcut unterscheiden!");
+    ASSERT_EQ(answers_.messages.size(), 1u);
+    EXPECT_EQ(answers_.messages[0].text,
+              "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom "
+              "Admin-Shortcut unterscheiden!");
 }
 
 } // namespace

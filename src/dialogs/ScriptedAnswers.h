@@ -1,0 +1,27 @@
+// The questions a test sees instead of modal boxes and choosers, and the answers it has queued
+// for them. An empty queue answers OK (No where Yes and No are offered), or nothing chosen.
+#pragma once
+
+#include "dialogs/DialogView.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace dialogs {
+
+struct ScriptedAnswers {
+    Answer AnswerTo(const MessageQuestion& question);
+    std::optional<std::string> AnswerTo(const PathQuestion& question);
+    std::optional<int> AnswerToColor(int current);
+
+    std::vector<MessageQuestion> messages;
+    std::vector<PathQuestion> pathQuestions;
+    std::vector<int> colorQuestions;
+    std::deque<Answer> answers;
+    std::deque<std::optional<std::string>> paths;
+    std::deque<std::optional<int>> colors;
+};
+
+} // namespace dialogs

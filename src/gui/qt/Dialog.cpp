@@ -1,0 +1,239 @@
+#include "gui/qt/Dialog.h"
+
+#include "gui/qt/Hints.h"
+#include "gui/qt/Pictures.h"
+#include "gui/qt/Questions.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QResizeEvent>
+#include <QWidget>
+
+namespace qtface {
+
+namespace {
+
+Qt::WindowFlags FlagsOf(dialogs::FrameKind frame) {
+    return frame == dialogs::FrameKind::ToolWindow ? Qt::Tool : Qt::Dialog;
+}
+
+} // namespace
+
+// The window itself: the frame, the controls' widgets at their places, Escape and the close box.
+class DialogWidget : public QDialog {
+  public:
+    explicit DialogWidget(Dialog& owner);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override {
+        // Hidden by the logic's close, which may also keep it open.
+        event->ignore();
+        owner_.events_.CloseRequested();
+    }
+    // Escape presses the cancel button; without one it closes as the close box does.
+    void reject() override {
+        for (const auto& control : owner_.controls_) {
+            if (control->Layout().isCancel && control->Widget()->isEnabled()) {
+                if (auto* button = qobject_cast<QAbstractButton*>(control->Widget())) {
+                    button->click();
+                    return;
+                }
+            }
+        }
+        close();
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        Place();
+        if (owner_.layout_.frame == dialogs::FrameKind::Sizable) {
+            owner_.events_.Resized(frameGeometry().width(), frameGeometry().height());
+        }
+        QDialog::resizeEvent(event);
+    }
+
+  private:
+    void Place() {
+        for (const auto& control : owner_.controls_) {
+            control->Place(owner_.layout_.PlaceOf(control->Layout(), width(), height()));
+        }
+    }
+
+    Dialog& owner_;
+};
+
+DialogWidget::DialogWidget(Dialog& owner)
+    : QDialog(nullptr, FlagsOf(owner.layout_.frame)), owner_(owner) {
+    const dialogs::DialogLayout& layout = owner.layout_;
+    setObjectName(QString::fromStdString(layout.name));
+    setWindowTitle(QString::fromStdString(layout.caption));
+    setWindowIcon(ApplicationIcon());
+    if (layout.frame == dialogs::FrameKind::Sizable) {
+        resize(layout.clientWidth, layout.clientHeight);
+    } else {
+        setFixedSize(layout.clientWidth, layout.clientHeight);
+    }
+    QFont tahoma("Tahoma");
+    tahoma.setPixelSize(13);
+    setFont(tahoma);
+    SetHelpContext(this, layout.helpContext);
+    EnableHelpKey(this);
+
+    for (const auto& control : owner.controls_) {
+        const Control* parent = owner.Find(control->Layout().parent);
+        control->Create(parent != nullptr ? parent->Container() : this);
+    }
+    Place();
+    QWidget* previous = nullptr;
+    for (const dialogs::ControlLayout* control : layout.TabOrder()) {
+        QWidget* focus = owner.Find(control->name)->FocusWidget();
+        if (focus != nullptr && previous != nullptr) {
+            setTabOrder(previous, focus);
+        }
+        previous = focus != nullptr ? focus : previous;
+    }
+}
+
+Dialog::Dialog(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events)
+    : layout_(layout), events_(events) {
+    for (const dialogs::ControlLayout& control : layout.controls) {
+        controls_.push_back(MakeControl(control, events));
+    }
+}
+
+// The window goes before the controls that point into it.
+Dialog::~Dialog() {
+    window_.reset();
+}
+
+QDialog* Dialog::Window() {
+    if (window_ == nullptr) {
+        window_ = std::make_unique<DialogWidget>(*this);
+    }
+    return window_.get();
+}
+
+Control* Dialog::Find(const std::string& control) const {
+    for (const auto& candidate : controls_) {
+        if (candidate->Name() == control) {
+            return candidate.get();
+        }
+    }
+    return nullptr;
+}
+
+std::string Dialog::Text(const std::string& control) const {
+    const Control* found = Find(control);
+    return found != nullptr ? found->Text() : std::string();
+}
+
+void Dialog::SetText(const std::string& control, const std::string& text) {
+    if (Control* found = Find(control)) {
+        found->SetText(text);
+    }
+}
+
+double Dialog::Number(const std::string& control) const {
+    const Control* found = Find(control);
+    return found != nullptr ? found->Number() : 0;
+}
+
+void Dialog::SetNumber(const std::string& control, double value) {
+    if (Control* found = Find(control)) {
+        found->SetNumber(value);
+    }
+}
+
+void Dialog::SetItems(const std::string& control, const std::vector<std::string>& items) {
+    if (Control* found = Find(control)) {
+        found->SetItems(items);
+    }
+}
+
+std::vector<std::string> Dialog::Items(const std::string& control) const {
+    const Control* found = Find(control);
+    return found != nullptr ? found->Items() : std::vector<std::string>();
+}
+
+void Dialog::SetRows(const std::string& grid, const dialogs::Rows& rows) {
+    if (Control* found = Find(grid)) {
+        found->SetRows(rows);
+    }
+}
+
+dialogs::Rows Dialog::RowsOf(const std::string& grid) const {
+    const Control* found = Find(grid);
+    return found != nullptr ? found->RowsOf() : dialogs::Rows();
+}
+
+void Dialog::SetColumnWidths(const std::string& grid, const std::vector<int>& widths) {
+    if (Control* found = Find(grid)) {
+        found->SetColumnWidths(widths);
+    }
+}
+
+int Dialog::TextWidth(const std::string& control, const std::string& text) const {
+    const Control* found = Find(control);
+    return found != nullptr ? found->TextWidth(text) : 0;
+}
+
+void Dialog::SetEnabled(const std::string& control, bool enabled) {
+    if (Control* found = Find(control)) {
+        found->SetEnabled(enabled);
+    }
+}
+
+bool Dialog::IsShown() const {
+    return window_ != nullptr && window_->isVisible();
+}
+
+void Dialog::ShowForm() {
+    Window()->show();
+    FocusForm();
+}
+
+void Dialog::FocusForm() {
+    Window()->raise();
+    Window()->activateWindow();
+}
+
+dialogs::Closed Dialog::ShowModal() {
+    closed_ = dialogs::Closed::CloseBox;
+    modal_ = true;
+    Window()->exec();
+    modal_ = false;
+    return closed_;
+}
+
+void Dialog::HideForm(dialogs::Closed how) {
+    closed_ = how;
+    if (window_ == nullptr) {
+        return;
+    }
+    if (modal_) {
+        window_->done(QDialog::Accepted);
+    } else {
+        window_->hide();
+    }
+}
+
+QWidget* Dialog::Parent() const {
+    return IsShown() ? window_.get() : nullptr;
+}
+
+dialogs::Answer Dialog::Ask(const dialogs::MessageQuestion& question) {
+    return qtface::Ask(Parent(), question);
+}
+
+std::optional<std::string> Dialog::AskPath(const dialogs::PathQuestion& question) {
+    return qtface::AskPath(Parent(), question);
+}
+
+std::optional<int> Dialog::AskColor(int current) {
+    return qtface::AskColor(Parent(), current);
+}
+
+void Dialog::ShowHelp(int helpContext) {
+    ShowHelpTopic(helpContext);
+}
+
+} // namespace qtface

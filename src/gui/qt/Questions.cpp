@@ -1,0 +1,105 @@
+#include "gui/qt/Questions.h"
+
+#include "gui/qt/Hints.h"
+#include "gui/qt/WindowsColors.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace qtface {
+
+namespace {
+
+dialogs::ScriptedAnswers*& Scripted() {
+    static dialogs::ScriptedAnswers* answers = nullptr;
+    return answers;
+}
+
+QMessageBox::Icon IconOf(core::MessageKind kind) {
+    static constexpr QMessageBox::Icon kIcons[] = {QMessageBox::Critical, QMessageBox::Information,
+                                                   QMessageBox::Question};
+    return kIcons[static_cast<int>(kind)];
+}
+
+// "Programme|*.exe|Alle|*.*" as Qt writes it: "Programme (*.exe);;Alle (*)".
+QString QtFilter(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList choices;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts[i + 1];
+        pattern.replace(';', ' ').replace("*.*", "*");
+        choices << parts[i] + " (" + pattern + ")";
+    }
+    return choices.join(";;");
+}
+
+} // namespace
+
+void SetScriptedAnswers(dialogs::ScriptedAnswers* answers) {
+    Scripted() = answers;
+}
+
+dialogs::Answer Ask(QWidget* parent, const dialogs::MessageQuestion& question) {
+    if (Scripted() != nullptr) {
+        return Scripted()->AnswerTo(question);
+    }
+    const bool yesNo = question.buttons == dialogs::MessageButtons::YesNo;
+    QString shown = QString::fromStdString(question.text);
+    shown.replace('\r', '\n');
+    QMessageBox box(IconOf(question.kind), QApplication::applicationName(), shown,
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    SetHelpContext(&box, question.helpContext);
+    EnableHelpKey(&box);
+    const int answer = box.exec();
+    return !yesNo                       ? dialogs::Answer::Ok
+           : answer == QMessageBox::Yes ? dialogs::Answer::Yes
+                                        : dialogs::Answer::No;
+}
+
+// Qt's choosers take the start as it stands and leave the current folder alone.
+std::optional<std::string> AskPath(QWidget* parent, const dialogs::PathQuestion& question) {
+    if (Scripted() != nullptr) {
+        return Scripted()->AnswerTo(question);
+    }
+    QFileDialog chooser(parent, QString::fromStdString(question.title),
+                        QString::fromStdString(question.start), QtFilter(question.filter));
+    chooser.setDefaultSuffix(QString::fromStdString(question.defaultExt));
+    switch (question.kind) {
+    case dialogs::PathKind::OpenFile:
+        chooser.setFileMode(QFileDialog::ExistingFile);
+        break;
+    case dialogs::PathKind::SaveFile:
+        chooser.setAcceptMode(QFileDialog::AcceptSave);
+        break;
+    case dialogs::PathKind::Folder:
+        chooser.setFileMode(QFileDialog::Directory);
+        chooser.setOption(QFileDialog::ShowDirsOnly);
+        break;
+    }
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return chooser.selectedFiles().first().toStdString();
+}
+
+std::optional<int> AskColor(QWidget* parent, int current) {
+    if (Scripted() != nullptr) {
+        return Scripted()->AnswerToColor(current);
+    }
+    const QColor chosen = QColorDialog::getColor(ColorFromWindowsColor(current), parent);
+    return chosen.isValid() ? std::optional<int>(WindowsColorOf(chosen)) : std::nullopt;
+}
+
+void ShowMessage(QWidget* parent, const std::string& text, core::MessageKind kind,
+                 int helpContext) {
+    Ask(parent, {kind, text, dialogs::MessageButtons::Ok, helpContext});
+}
+
+void ReportError(QWidget* parent, const std::exception& error) {
+    ShowMessage(parent, error.what(), core::MessageKind::Error, 0);
+}
+
+} // namespace qtface

@@ -1,0 +1,202 @@
+// The kinds that offer a choice: drop-down list, radio group, read-only grid.
+#include "gui/qt/controls/Kinds.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QRadioButton>
+#include <QTableWidget>
+
+namespace qtface {
+
+namespace {
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A choice only: no text of its own.
+class DropDownList : public Control {
+  public:
+    using Control::Control;
+
+  protected:
+    QWidget* Make(QWidget* parent) override {
+        box_ = new QComboBox(parent);
+        SetWidgetItems();
+        SetWidgetNumber(value().Number());
+        QObject::connect(box_, qOverload<int>(&QComboBox::activated), box_,
+                         [this] { events_.Changed(Name()); });
+        return box_;
+    }
+    std::string WidgetText() const override { return box_->currentText().toStdString(); }
+    void SetWidgetText(const std::string& text) override {
+        box_->setCurrentIndex(box_->findText(FromUtf8(text), Qt::MatchExactly));
+    }
+    double WidgetNumber() const override { return box_->currentIndex(); }
+    void SetWidgetNumber(double value) override { box_->setCurrentIndex(static_cast<int>(value)); }
+    std::vector<std::string> WidgetItems() const override {
+        std::vector<std::string> items;
+        for (int i = 0; i < box_->count(); ++i) {
+            items.push_back(box_->itemText(i).toStdString());
+        }
+        return items;
+    }
+    void SetWidgetItems() override {
+        box_->clear();
+        for (const std::string& item : value().Items()) {
+            box_->addItem(FromUtf8(item));
+        }
+        box_->setCurrentIndex(-1);
+    }
+
+  private:
+    QComboBox* box_ = nullptr;
+};
+
+// Its items in columns, filled column by column; none chosen until the user or the logic
+// chooses one.
+class RadioGroup : public Control {
+  public:
+    using Control::Control;
+    QWidget* FocusWidget() const override {
+        QAbstractButton* chosen = buttons_->checkedButton();
+        return chosen != nullptr ? chosen : buttons_->button(0);
+    }
+
+  protected:
+    QWidget* Make(QWidget* parent) override {
+        frame_ = new QGroupBox(FromUtf8(value().Text()), parent);
+        new QGridLayout(frame_);
+        buttons_ = new QButtonGroup(frame_);
+        QObject::connect(buttons_, &QButtonGroup::idClicked, frame_,
+                         [this] { events_.Changed(Name()); });
+        SetWidgetItems();
+        SetWidgetNumber(value().Number());
+        return frame_;
+    }
+    double WidgetNumber() const override { return buttons_->checkedId(); }
+    void SetWidgetNumber(double value) override {
+        // An exclusive group keeps one button on; none is chosen only while it is not.
+        buttons_->setExclusive(false);
+        for (QAbstractButton* button : buttons_->buttons()) {
+            button->setChecked(buttons_->id(button) == static_cast<int>(value));
+        }
+        buttons_->setExclusive(true);
+    }
+    std::vector<std::string> WidgetItems() const override {
+        std::vector<std::string> items;
+        for (QAbstractButton* button : buttons_->buttons()) {
+            items.push_back(button->text().toStdString());
+        }
+        return items;
+    }
+    void SetWidgetItems() override {
+        for (QAbstractButton* button : buttons_->buttons()) {
+            buttons_->removeButton(button);
+            delete button;
+        }
+        const auto& items = value().Items();
+        const int columns = std::max(Layout().columns, 1);
+        const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
+        auto* grid = static_cast<QGridLayout*>(frame_->layout());
+        for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+            auto* button = new QRadioButton(FromUtf8(items[i]), frame_);
+            buttons_->addButton(button, i);
+            grid->addWidget(button, i % rows, i / rows);
+        }
+    }
+
+  private:
+    QGroupBox* frame_ = nullptr;
+    QButtonGroup* buttons_ = nullptr;
+};
+
+// Row 0 is the header; column 0 is drawn as a header too. Cells are read only and a click
+// chooses a whole row.
+class Grid : public Control {
+  public:
+    using Control::Control;
+    void SetColumnWidths(const std::vector<int>& widths) override {
+        for (size_t column = 0; table_ != nullptr && column < widths.size(); ++column) {
+            table_->setColumnWidth(static_cast<int>(column), widths[column]);
+        }
+    }
+    int TextWidth(const std::string& text) const override {
+        return table_ != nullptr ? table_->fontMetrics().horizontalAdvance(FromUtf8(text))
+                                 : Control::TextWidth(text);
+    }
+
+  protected:
+    QWidget* Make(QWidget* parent) override {
+        table_ = new QTableWidget(parent);
+        table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table_->setSelectionMode(QAbstractItemView::SingleSelection);
+        table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table_->verticalHeader()->hide();
+        QObject::connect(table_, &QTableWidget::cellDoubleClicked, table_,
+                         [this] { events_.DoubleClicked(Name()); });
+        SetWidgetRows();
+        SetWidgetNumber(value().Number());
+        return table_;
+    }
+    double WidgetNumber() const override {
+        const QList<QTableWidgetSelectionRange> ranges = table_->selectedRanges();
+        return ranges.isEmpty() ? -1 : ranges.first().topRow() + 1;
+    }
+    void SetWidgetNumber(double value) override {
+        table_->clearSelection();
+        if (value >= 1) {
+            table_->selectRow(static_cast<int>(value) - 1);
+        }
+    }
+    dialogs::Rows WidgetRows() const override {
+        const auto text = [](const QTableWidgetItem* item) {
+            return item != nullptr ? item->text().toStdString() : std::string();
+        };
+        dialogs::Rows rows(static_cast<size_t>(table_->rowCount()) + 1);
+        for (int column = 0; column < table_->columnCount(); ++column) {
+            rows[0].push_back(text(table_->horizontalHeaderItem(column)));
+            for (int row = 0; row < table_->rowCount(); ++row) {
+                rows[row + 1].push_back(text(table_->item(row, column)));
+            }
+        }
+        return rows;
+    }
+    void SetWidgetRows() override {
+        const dialogs::Rows& rows = value().RowsOf();
+        const int columns = std::max(Layout().columns, 1);
+        table_->clear();
+        table_->setColumnCount(columns);
+        table_->setRowCount(std::max(static_cast<int>(rows.size()) - 1, 0));
+        const QBrush fixed = table_->palette().button();
+        for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+            for (int column = 0; column < columns; ++column) {
+                auto* cell = new QTableWidgetItem(column < static_cast<int>(rows[row].size())
+                                                      ? FromUtf8(rows[row][column])
+                                                      : QString());
+                if (row == 0) {
+                    table_->setHorizontalHeaderItem(column, cell);
+                    continue;
+                }
+                if (column == 0) {
+                    cell->setBackground(fixed);
+                }
+                table_->setItem(row - 1, column, cell);
+            }
+        }
+    }
+
+  private:
+    QTableWidget* table_ = nullptr;
+};
+
+} // namespace
+
+const MakeFunction kMakeDropDownList = &Make<DropDownList>;
+const MakeFunction kMakeRadioGroup = &Make<RadioGroup>;
+const MakeFunction kMakeGrid = &Make<Grid>;
+
+} // namespace qtface

@@ -1,0 +1,141 @@
+// The kinds that show a caption or a text: label, button, check box, group box, colour button,
+// status bar.
+#include "gui/qt/Pictures.h"
+#include "gui/qt/WindowsColors.h"
+#include "gui/qt/controls/Kinds.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace qtface {
+
+namespace {
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+class Label : public Control {
+  public:
+    using Control::Control;
+    QWidget* FocusWidget() const override { return nullptr; }
+
+  protected:
+    QWidget* Make(QWidget* parent) override {
+        label_ = new QLabel(FromUtf8(value().Text()), parent);
+        return label_;
+    }
+    std::string WidgetText() const override { return label_->text().toStdString(); }
+    void SetWidgetText(const std::string& text) override { label_->setText(FromUtf8(text)); }
+
+  private:
+    QLabel* label_ = nullptr;
+};
+
+class Button : public Control {
+  public:
+    using Control::Control;
+
+  protected:
+    QWidget* Make(QWidget* parent) override {
+        button_ = new QPushButton(PictureIcon(Layout().picture), FromUtf8(value().Text()), parent);
+        // Enter presses the focused button; elsewhere the default button.
+        button_->setAutoDefault(true);
+        button_->setDefault(Layout().isDefault);
+        QObject::connect(button_, &QPushButton::clicked, button_,
+                         [this] { events_.Clicked(Name()); });
+        return button_;
+    }
+    std::string WidgetText() const override { return button_->text().toStdString(); }
+    void SetWidgetText(const std::string& text) override { button_->setText(FromUtf8(text)); }
+
+    QPushButton* button_ = nullptr;
+};
+
+class CheckBox : public Control {
+  public:
+    using Control::Control;
+
+  protected:
+    QWidget* Make(QWidget* parent) override {
+        check_ = new QCheckBox(FromUtf8(value().Text()), parent);
+        check_->setChecked(value().Number() != 0);
+        QObject::connect(check_, &QCheckBox::clicked, check_, [this] { events_.Changed(Name()); });
+        return check_;
+    }
+    std::string WidgetText() const override { return check_->text().toStdString(); }
+    void SetWidgetText(const std::string& text) override { check_->setText(FromUtf8(text)); }
+    double WidgetNumber() const override { return check_->isChecked() ? 1 : 0; }
+    void SetWidgetNumber(double value) override { check_->setChecked(value != 0); }
+
+  private:
+    QCheckBox* check_ = nullptr;
+};
+
+class GroupBox : public Control {
+  public:
+    using Control::Control;
+    QWidget* FocusWidget() const override { return nullptr; }
+
+  protected:
+    QWidget* Make(QWidget* parent) override {
+        return new QGroupBox(FromUtf8(value().Text()), parent);
+    }
+};
+
+// A button that paints its colour as a swatch beside its caption; the logic asks for a colour.
+class ColorButton : public Button {
+  public:
+    using Button::Button;
+
+  protected:
+    QWidget* Make(QWidget* parent) override {
+        QWidget* button = Button::Make(parent);
+        Paint();
+        return button;
+    }
+    void SetWidgetNumber(double) override { Paint(); }
+
+  private:
+    void Paint() {
+        QPixmap swatch(16, 16);
+        swatch.fill(ColorFromWindowsColor(static_cast<int>(value().Number())));
+        QPainter(&swatch).drawRect(0, 0, 15, 15);
+        button_->setIcon(QIcon(swatch));
+    }
+};
+
+class StatusBar : public Control {
+  public:
+    using Control::Control;
+    QWidget* FocusWidget() const override { return nullptr; }
+
+  protected:
+    QWidget* Make(QWidget* parent) override {
+        bar_ = new QStatusBar(parent);
+        bar_->setSizeGripEnabled(false);
+        bar_->showMessage(FromUtf8(value().Text()));
+        return bar_;
+    }
+    std::string WidgetText() const override { return bar_->currentMessage().toStdString(); }
+    void SetWidgetText(const std::string& text) override { bar_->showMessage(FromUtf8(text)); }
+
+  private:
+    QStatusBar* bar_ = nullptr;
+};
+
+} // namespace
+
+const MakeFunction kMakeLabel = &Make<Label>;
+const MakeFunction kMakeButton = &Make<Button>;
+const MakeFunction kMakeCheckBox = &Make<CheckBox>;
+const MakeFunction kMakeGroupBox = &Make<GroupBox>;
+const MakeFunction kMakeColorButton = &Make<ColorButton>;
+const MakeFunction kMakeStatusBar = &Make<StatusBar>;
+
+} // namespace qtface

@@ -1,0 +1,433 @@
+#include "gui/win32/Dialog.h"
+
+#include "components/Foreground.h"
+#include "gui/win32/Help.h"
+#include "gui/win32/MessageLoop.h"
+#include "gui/win32/Questions.h"
+#include "gui/win32/WindowBasics.h"
+#include "platform/WinText.h"
+
+#include <commctrl.h>
+
+namespace win32face {
+
+namespace {
+
+constexpr const wchar_t* kClassName = L"TippomatDialog";
+constexpr int kFirstControlId = 1000;
+constexpr int kFontHeight = -13;
+
+// By frame kind: fixed with a close box, the same with the small title bar, sizable.
+constexpr DWORD kStyles[] = {
+    WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
+};
+constexpr DWORD kExStyles[] = {WS_EX_DLGMODALFRAME, WS_EX_TOOLWINDOW, WS_EX_APPWINDOW};
+
+DWORD StyleOf(dialogs::FrameKind frame) {
+    return kStyles[static_cast<int>(frame)];
+}
+
+DWORD ExStyleOf(dialogs::FrameKind frame) {
+    return WS_EX_CONTROLPARENT | kExStyles[static_cast<int>(frame)];
+}
+
+components::ShiftState CurrentShiftState() {
+    return {GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0};
+}
+
+int Unscale(int pixels, UINT dpi) {
+    return MulDiv(pixels, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi));
+}
+
+} // namespace
+
+Dialog::Dialog(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events)
+    : layout_(layout), events_(events) {
+    for (const dialogs::ControlLayout& control : layout.controls) {
+        controls_.push_back(MakeControl(control, events));
+    }
+}
+
+Dialog::~Dialog() {
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+    DeleteObject(font_);
+}
+
+HWND Dialog::Window() {
+    if (window_ == nullptr) {
+        Create();
+    }
+    return window_;
+}
+
+void Dialog::Create() {
+    const DWORD style = StyleOf(layout_.frame);
+    window_ = CreateWindowExW(ExStyleOf(layout_.frame), MAKEINTATOM(WindowClass()),
+                              platform::Wide(layout_.caption).c_str(), style, CW_USEDEFAULT,
+                              CW_USEDEFAULT, layout_.clientWidth, layout_.clientHeight, nullptr,
+                              nullptr, GetModuleHandleW(nullptr), this);
+    // Made in tab order, which is the order Tab walks.
+    for (const dialogs::ControlLayout* layout : layout_.TabOrder()) {
+        const auto index = static_cast<int>(layout - layout_.controls.data());
+        win32face::Control& control = *controls_[static_cast<size_t>(index)];
+        control.Create(window_, kFirstControlId + index * win32face::Control::kIdsPerControl);
+        for (const HWND part : control.Windows()) {
+            SetWindowSubclass(part, ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
+        }
+    }
+    const UINT dpi = GetDpiForWindow(window_);
+    const SIZE frame = FrameSize(dpi);
+    // Centred on its screen.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - frame.cx) / 2,
+                 work.top + (work.bottom - work.top - frame.cy) / 2, frame.cx, frame.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    Place(dpi);
+}
+
+// Every control at its place for the client area's size and the DPI, with the font of that DPI;
+// a group box's controls inside it.
+void Dialog::Place(UINT dpi) {
+    const HFONT old = font_;
+    font_ = CreateTahoma(Scale(kFontHeight, dpi));
+    RECT client;
+    GetClientRect(window_, &client);
+    const int width = Unscale(client.right, dpi);
+    const int height = Unscale(client.bottom, dpi);
+    for (const ControlPointer& control : controls_) {
+        dialogs::Rect place = layout_.PlaceOf(control->Layout(), width, height);
+        if (const dialogs::ControlLayout* parent = layout_.Find(control->Layout().parent)) {
+            const dialogs::Rect frame = layout_.PlaceOf(*parent, width, height);
+            place.left += frame.left;
+            place.top += frame.top;
+        }
+        control->Place(place, dpi, font_);
+    }
+    DeleteObject(old);
+}
+
+SIZE Dialog::FrameSize(UINT dpi) const {
+    RECT frame{0, 0, Scale(layout_.clientWidth, dpi), Scale(layout_.clientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, StyleOf(layout_.frame), FALSE, ExStyleOf(layout_.frame), dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+ATOM Dialog::WindowClass() {
+    static const ATOM atom =
+        RegisterWindowClass(kClassName, WindowProcedure<Dialog>, COLOR_BTNFACE);
+    return atom;
+}
+
+LRESULT Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        Command(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        win32face::Control* control = Owner(header.hwndFrom);
+        return control != nullptr ? control->Notify(header) : 0;
+    }
+    case WM_CLOSE:
+        events_.CloseRequested();
+        return 0;
+    case WM_SIZE:
+        if (layout_.frame == dialogs::FrameKind::Sizable && !controls_.empty() &&
+            controls_.front()->Window() != nullptr) {
+            const UINT dpi = GetDpiForWindow(window_);
+            Place(dpi);
+            RECT frame;
+            GetWindowRect(window_, &frame);
+            events_.Resized(Unscale(frame.right - frame.left, dpi),
+                            Unscale(frame.bottom - frame.top, dpi));
+        }
+        break;
+    case WM_NEXTDLGCTL:
+        // Tab and Shift+Tab as the dialog manager asks for them: an edit comes with its text
+        // selected.
+        if (const HWND next = LOWORD(lParam) != 0
+                                  ? reinterpret_cast<HWND>(wParam)
+                                  : GetNextDlgTabItem(window_, GetFocus(), wParam != 0)) {
+            SetFocus(next);
+            SendMessageW(next, EM_SETSEL, 0, -1);
+        }
+        return 0;
+    case DM_GETDEFID:
+        for (const ControlPointer& control : controls_) {
+            if (control->Layout().isDefault) {
+                return MAKELRESULT(GetDlgCtrlID(control->Window()), DC_HASDEFID);
+            }
+        }
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_F1) {
+            ShowHelp(layout_.helpContext);
+            return 0;
+        }
+        break;
+    case WM_DPICHANGED: {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        const UINT dpi = HIWORD(wParam);
+        const SIZE frame = FrameSize(dpi);
+        SetWindowPos(window_, nullptr, suggested.left, suggested.top, frame.cx, frame.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        Place(dpi);
+        return 0;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void Dialog::Command(WORD id, WORD code) {
+    if (id == IDCANCEL) {
+        Escape();
+        return;
+    }
+    const int offset = id - kFirstControlId;
+    const int index = offset / win32face::Control::kIdsPerControl;
+    if (offset >= 0 && index < static_cast<int>(controls_.size())) {
+        controls_[static_cast<size_t>(index)]->Command(offset % win32face::Control::kIdsPerControl,
+                                                       code);
+    }
+}
+
+// Escape, as the dialog manager reports it, presses the cancel button; without one it closes as
+// the close box does.
+void Dialog::Escape() {
+    for (const ControlPointer& control : controls_) {
+        if (control->Layout().isCancel && IsWindowEnabled(control->Window())) {
+            SendMessageW(control->Window(), BM_CLICK, 0, 0);
+            return;
+        }
+    }
+    events_.CloseRequested();
+}
+
+LRESULT CALLBACK Dialog::ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR dialog) {
+    auto* self = reinterpret_cast<Dialog*>(dialog);
+    win32face::Control* control = self->Owner(window);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, ControlProc, 0);
+    } else if (control != nullptr) {
+        return Guarded(
+            [&] { return self->HandleControl(*control, window, message, wParam, lParam); });
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// F1 asks for the control's help topic; a key going down in an edit goes to the logic first
+// and then on as usual.
+LRESULT Dialog::HandleControl(win32face::Control& control, HWND window, UINT message, WPARAM wParam,
+                              LPARAM lParam) {
+    const dialogs::ControlLayout& layout = control.Layout();
+    if (message == WM_KEYDOWN && wParam == VK_F1) {
+        ShowHelp(layout.helpContext != 0 ? layout.helpContext : layout_.helpContext);
+        return 0;
+    }
+    const bool isMain = window == control.Window();
+    if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && isMain && control.ForwardsKeys()) {
+        events_.KeyDown(layout.name, static_cast<unsigned>(wParam), CurrentShiftState());
+    }
+    // A shortcut field keeps Alt with any key for itself: no mnemonic, no system menu, no close.
+    if (layout.capturesShortcut && (message == WM_SYSKEYDOWN || message == WM_SYSCHAR)) {
+        return 0;
+    }
+    // Enter presses the focused button; elsewhere the default button.
+    if (message == WM_GETDLGCODE && isMain && control.IsPushButton()) {
+        const LRESULT code = DefSubclassProc(window, message, wParam, lParam);
+        return (code & ~DLGC_UNDEFPUSHBUTTON) | DLGC_DEFPUSHBUTTON;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+bool Dialog::DialogMessage(MSG& message) {
+    const HWND form = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (form == nullptr || GetClassWord(form, GCW_ATOM) != WindowClass()) {
+        return false;
+    }
+    // Alt with a letter in a shortcut field is the field's, not a button's mnemonic.
+    const auto* self = reinterpret_cast<const Dialog*>(GetWindowLongPtrW(form, GWLP_USERDATA));
+    const win32face::Control* control = self != nullptr ? self->Owner(message.hwnd) : nullptr;
+    if (message.message == WM_SYSCHAR && control != nullptr && control->Layout().capturesShortcut) {
+        return false;
+    }
+    return IsDialogMessageW(form, &message) != FALSE;
+}
+
+win32face::Control* Dialog::Owner(HWND window) const {
+    for (const ControlPointer& control : controls_) {
+        for (const HWND part : control->Windows()) {
+            if (part == window) {
+                return control.get();
+            }
+        }
+    }
+    return nullptr;
+}
+
+win32face::Control* Dialog::Find(const std::string& name) const {
+    for (const ControlPointer& control : controls_) {
+        if (control->Name() == name) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
+HWND Dialog::Control(const std::string& name) {
+    Window();
+    const win32face::Control* control = Find(name);
+    return control != nullptr ? control->Window() : nullptr;
+}
+
+std::string Dialog::Text(const std::string& control) const {
+    const win32face::Control* found = Find(control);
+    return found != nullptr ? found->Text() : std::string();
+}
+
+void Dialog::SetText(const std::string& control, const std::string& text) {
+    if (win32face::Control* found = Find(control)) {
+        found->SetText(text);
+    }
+}
+
+double Dialog::Number(const std::string& control) const {
+    const win32face::Control* found = Find(control);
+    return found != nullptr ? found->Number() : 0;
+}
+
+void Dialog::SetNumber(const std::string& control, double value) {
+    if (win32face::Control* found = Find(control)) {
+        found->SetNumber(value);
+    }
+}
+
+void Dialog::SetItems(const std::string& control, const std::vector<std::string>& items) {
+    if (win32face::Control* found = Find(control)) {
+        found->SetItems(items);
+    }
+}
+
+std::vector<std::string> Dialog::Items(const std::string& control) const {
+    const win32face::Control* found = Find(control);
+    return found != nullptr ? found->Items() : std::vector<std::string>();
+}
+
+void Dialog::SetRows(const std::string& grid, const dialogs::Rows& rows) {
+    if (win32face::Control* found = Find(grid)) {
+        found->SetRows(rows);
+    }
+}
+
+dialogs::Rows Dialog::RowsOf(const std::string& grid) const {
+    const win32face::Control* found = Find(grid);
+    return found != nullptr ? found->RowsOf() : dialogs::Rows();
+}
+
+void Dialog::SetColumnWidths(const std::string& grid, const std::vector<int>& widths) {
+    if (win32face::Control* found = Find(grid)) {
+        found->SetColumnWidths(widths);
+    }
+}
+
+int Dialog::TextWidth(const std::string& control, const std::string& text) const {
+    const win32face::Control* found = Find(control);
+    return found != nullptr ? found->TextWidth(text) : 0;
+}
+
+void Dialog::SetEnabled(const std::string& control, bool enabled) {
+    if (win32face::Control* found = Find(control)) {
+        found->SetEnabled(enabled);
+    }
+}
+
+bool Dialog::IsShown() const {
+    return window_ != nullptr && IsWindowVisible(window_) != FALSE;
+}
+
+void Dialog::ShowForm() {
+    ShowWindow(Window(), SW_SHOW);
+    FocusForm();
+}
+
+// In front, with the keyboard on its first control unless one of its controls has it.
+void Dialog::FocusForm() {
+    components::ForceForeground(reinterpret_cast<std::uintptr_t>(Window()));
+    if (!IsChild(window_, GetFocus())) {
+        SetFocus(GetNextDlgTabItem(window_, nullptr, FALSE));
+    }
+}
+
+// The program's other windows take no input until it closes; a quit ends the wait and goes on
+// to the program's loop.
+dialogs::Closed Dialog::ShowModal() {
+    std::vector<HWND> disabled;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM list) -> BOOL {
+            if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&disabled));
+    for (const HWND window : disabled) {
+        EnableWindow(window, FALSE);
+    }
+    closed_ = dialogs::Closed::CloseBox;
+    modal_ = true;
+    ShowForm();
+    MSG message;
+    while (modal_) {
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        DispatchOne(message);
+    }
+    modal_ = false;
+    for (const HWND window : disabled) {
+        EnableWindow(window, TRUE);
+    }
+    return closed_;
+}
+
+void Dialog::HideForm(dialogs::Closed how) {
+    closed_ = how;
+    modal_ = false;
+    if (window_ != nullptr) {
+        ShowWindow(window_, SW_HIDE);
+    }
+}
+
+HWND Dialog::Parent() const {
+    return IsShown() ? window_ : nullptr;
+}
+
+dialogs::Answer Dialog::Ask(const dialogs::MessageQuestion& question) {
+    return win32face::Ask(Parent(), question);
+}
+
+std::optional<std::string> Dialog::AskPath(const dialogs::PathQuestion& question) {
+    return win32face::AskPath(Parent(), question);
+}
+
+std::optional<int> Dialog::AskColor(int current) {
+    return win32face::AskColor(Parent(), current);
+}
+
+void Dialog::ShowHelp(int helpContext) {
+    ShowHelpTopic(window_, helpContext);
+}
+
+} // namespace win32face

@@ -1,0 +1,84 @@
+// A dialog drawn with Win32 from its logic's layout: a frame (fixed, tool window or sizable)
+// with a control of each kind at its place scaled to the monitor's DPI, in Tahoma, with balloon
+// hints, help contexts and tab order. The window is made the first time it is needed; until
+// then the controls keep their values. Events go to the logic; every close by the user too.
+#pragma once
+
+#include "dialogs/DialogView.h"
+#include "gui/win32/controls/Control.h"
+
+#include <memory>
+#include <vector>
+
+#include <windows.h>
+
+namespace win32face {
+
+class Dialog : public dialogs::DialogView {
+  public:
+    Dialog(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events);
+    ~Dialog() override;
+
+    const dialogs::DialogLayout& Layout() const { return layout_; }
+    // The dialog's window, made now if it was not yet.
+    HWND Window();
+    HWND Handle() const { return window_; }
+    // The window that stands for the control of that name; nullptr for none.
+    HWND Control(const std::string& name);
+
+    // Tab, Enter and Escape for the dialog that holds the message's window; false when the
+    // message is none of a dialog's.
+    static bool DialogMessage(MSG& message);
+
+    std::string Text(const std::string& control) const override;
+    void SetText(const std::string& control, const std::string& text) override;
+    double Number(const std::string& control) const override;
+    void SetNumber(const std::string& control, double value) override;
+    void SetItems(const std::string& control, const std::vector<std::string>& items) override;
+    std::vector<std::string> Items(const std::string& control) const override;
+    void SetRows(const std::string& grid, const dialogs::Rows& rows) override;
+    dialogs::Rows RowsOf(const std::string& grid) const override;
+    void SetColumnWidths(const std::string& grid, const std::vector<int>& widths) override;
+    int TextWidth(const std::string& control, const std::string& text) const override;
+    void SetEnabled(const std::string& control, bool enabled) override;
+
+    bool IsShown() const override;
+    void ShowForm() override;
+    void FocusForm() override;
+    dialogs::Closed ShowModal() override;
+    void HideForm(dialogs::Closed how) override;
+
+    dialogs::Answer Ask(const dialogs::MessageQuestion& question) override;
+    std::optional<std::string> AskPath(const dialogs::PathQuestion& question) override;
+    std::optional<int> AskColor(int current) override;
+    void ShowHelp(int helpContext) override;
+
+  private:
+    using ControlPointer = std::unique_ptr<win32face::Control>;
+
+    static ATOM WindowClass();
+    static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR self);
+    template <class Window> friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleControl(win32face::Control& control, HWND window, UINT message, WPARAM wParam,
+                          LPARAM lParam);
+    void Create();
+    void Place(UINT dpi);
+    SIZE FrameSize(UINT dpi) const;
+    void Command(WORD id, WORD code);
+    void Escape();
+    win32face::Control* Find(const std::string& name) const;
+    win32face::Control* Owner(HWND window) const;
+    HWND Parent() const; // for the questions: the window while it is shown
+
+    const dialogs::DialogLayout& layout_;
+    dialogs::DialogEvents& events_;
+    std::vector<ControlPointer> controls_; // in the layout's order
+    HWND window_ = nullptr;
+    HFONT font_ = nullptr;
+    bool modal_ = false;
+    dialogs::Closed closed_ = dialogs::Closed::CloseBox;
+};
+
+} // namespace win32face

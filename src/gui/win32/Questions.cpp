@@ -1,0 +1,148 @@
+#include "gui/win32/Questions.h"
+
+#include "gui/win32/Help.h"
+#include "gui/win32/WindowBasics.h"
+#include "platform/WinText.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+namespace win32face {
+
+namespace {
+
+dialogs::ScriptedAnswers*& Scripted() {
+    static dialogs::ScriptedAnswers* answers = nullptr;
+    return answers;
+}
+
+void CALLBACK HelpRequested(LPHELPINFO help) {
+    ShowHelpTopic(nullptr, static_cast<int>(help->dwContextId));
+}
+
+DWORD IconOf(core::MessageKind kind) {
+    static constexpr DWORD kIcons[] = {MB_ICONERROR, MB_ICONINFORMATION, MB_ICONQUESTION};
+    return kIcons[static_cast<int>(kind)];
+}
+
+// "Programme|*.exe|Alle|*.*" with NUL between the parts and two at the end.
+std::wstring FilterOf(const std::string& filter) {
+    std::wstring parts = platform::Wide(filter);
+    for (wchar_t& c : parts) {
+        if (c == L'|') {
+            c = L'\0';
+        }
+    }
+    return parts.empty() ? parts : parts + std::wstring(2, L'\0');
+}
+
+int CALLBACK FolderStart(HWND chooser, UINT message, LPARAM, LPARAM start) {
+    if (message == BFFM_INITIALIZED && start != 0) {
+        SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, start);
+    }
+    return 0;
+}
+
+std::optional<std::string> AskFolder(HWND owner, const dialogs::PathQuestion& question) {
+    const std::wstring title = platform::Wide(question.title);
+    const std::wstring start = platform::Wide(question.start);
+    BROWSEINFOW browse{};
+    browse.hwndOwner = owner;
+    browse.lpszTitle = title.c_str();
+    browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX | BIF_NEWDIALOGSTYLE;
+    browse.lpfn = FolderStart;
+    browse.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
+    std::optional<std::string> path;
+    wchar_t folder[MAX_PATH] = {};
+    if (chosen != nullptr && SHGetPathFromIDListW(chosen, folder)) {
+        path = platform::Narrow(folder);
+    }
+    CoTaskMemFree(chosen);
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return path;
+}
+
+} // namespace
+
+void SetScriptedAnswers(dialogs::ScriptedAnswers* answers) {
+    Scripted() = answers;
+}
+
+dialogs::Answer Ask(HWND owner, const dialogs::MessageQuestion& question) {
+    if (Scripted() != nullptr) {
+        return Scripted()->AnswerTo(question);
+    }
+    const bool yesNo = question.buttons == dialogs::MessageButtons::YesNo;
+    const std::wstring shown = WideLines(question.text);
+    MSGBOXPARAMSW box{};
+    box.cbSize = sizeof box;
+    box.hwndOwner = owner;
+    box.hInstance = GetModuleHandleW(nullptr);
+    box.lpszText = shown.c_str();
+    box.lpszCaption = L"Tippomat";
+    // Shown in front also when it comes from a hidden window, such as at start-up.
+    box.dwStyle = (yesNo ? MB_YESNO : MB_OK) | MB_SETFOREGROUND | MB_TOPMOST |
+                  IconOf(question.kind) | (question.helpContext != 0 ? MB_HELP : 0);
+    box.dwContextHelpId = static_cast<DWORD_PTR>(question.helpContext);
+    box.lpfnMsgBoxCallback = HelpRequested;
+    const int answer = MessageBoxIndirectW(&box);
+    return !yesNo            ? dialogs::Answer::Ok
+           : answer == IDYES ? dialogs::Answer::Yes
+                             : dialogs::Answer::No;
+}
+
+std::optional<std::string> AskPath(HWND owner, const dialogs::PathQuestion& question) {
+    if (Scripted() != nullptr) {
+        return Scripted()->AnswerTo(question);
+    }
+    if (question.kind == dialogs::PathKind::Folder) {
+        return AskFolder(owner, question);
+    }
+    const std::wstring filter = FilterOf(question.filter);
+    const std::wstring title = platform::Wide(question.title);
+    const std::wstring extension = platform::Wide(question.defaultExt);
+    const std::wstring start = platform::Wide(question.start);
+    wchar_t file[MAX_PATH] = {};
+    OPENFILENAMEW chooser{};
+    chooser.lStructSize = sizeof chooser;
+    chooser.hwndOwner = owner;
+    chooser.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
+    chooser.nFilterIndex = 1;
+    chooser.lpstrFile = file;
+    chooser.nMaxFile = MAX_PATH;
+    chooser.lpstrInitialDir = start.empty() ? nullptr : start.c_str();
+    chooser.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    chooser.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    chooser.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    const bool chosen = question.kind == dialogs::PathKind::SaveFile
+                            ? GetSaveFileNameW(&chooser) != FALSE
+                            : GetOpenFileNameW(&chooser) != FALSE;
+    return chosen ? std::optional<std::string>(platform::Narrow(file)) : std::nullopt;
+}
+
+std::optional<int> AskColor(HWND owner, int current) {
+    if (Scripted() != nullptr) {
+        return Scripted()->AnswerToColor(current);
+    }
+    static COLORREF customColors[16] = {};
+    CHOOSECOLORW chooser{};
+    chooser.lStructSize = sizeof chooser;
+    chooser.hwndOwner = owner;
+    chooser.rgbResult = ColorRefOf(current);
+    chooser.lpCustColors = customColors;
+    chooser.Flags = CC_RGBINIT | CC_ANYCOLOR;
+    if (!ChooseColorW(&chooser)) {
+        return std::nullopt;
+    }
+    return static_cast<int>(chooser.rgbResult & 0x00FFFFFFu);
+}
+
+void ShowMessage(HWND owner, core::MessageKind kind, const std::string& text, int helpContext) {
+    Ask(owner, {kind, text, dialogs::MessageButtons::Ok, helpContext});
+}
+
+} // namespace win32face

@@ -1,0 +1,291 @@
+// The kinds that offer a choice: drop-down list, radio group, read-only grid (a report list).
+#include "gui/win32/WindowBasics.h"
+#include "gui/win32/controls/Kinds.h"
+#include "platform/WinText.h"
+
+#include <commctrl.h>
+
+namespace win32face {
+
+namespace {
+
+// A choice only: no text of its own. Its list drops below it.
+class DropDownList : public Control {
+  public:
+    using Control::Control;
+    void Command(int, WORD code) override {
+        if (code == CBN_SELCHANGE) {
+            events_.Changed(Name());
+        }
+    }
+    void Place(const dialogs::Rect& place, UINT dpi, HFONT font) override {
+        Control::Place({place.left, place.top, place.width, place.height * 8}, dpi, font);
+    }
+
+  protected:
+    HWND Make() override {
+        const HWND box = Add(0, WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
+        FillWith(box);
+        return box;
+    }
+    std::string ShownText() const override {
+        const auto index = SendMessageW(Window(), CB_GETCURSEL, 0, 0);
+        if (index == CB_ERR) {
+            return {};
+        }
+        std::wstring text(
+            static_cast<size_t>(SendMessageW(Window(), CB_GETLBTEXTLEN, index, 0)) + 1, L'\0');
+        text.resize(static_cast<size_t>(
+            SendMessageW(Window(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
+        return platform::Narrow(text);
+    }
+    // The kept value has chosen the item that the text names.
+    void SetShownText(const std::string&) override {
+        SendMessageW(Window(), CB_SETCURSEL, static_cast<WPARAM>(value().Number()), 0);
+    }
+    double ShownNumber() const override {
+        return static_cast<double>(SendMessageW(Window(), CB_GETCURSEL, 0, 0));
+    }
+    void SetShownNumber(double number) override {
+        SendMessageW(Window(), CB_SETCURSEL, static_cast<WPARAM>(number), 0);
+    }
+    std::vector<std::string> ShownItems() const override {
+        std::vector<std::string> items;
+        const auto count = SendMessageW(Window(), CB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            std::wstring text(
+                static_cast<size_t>(SendMessageW(Window(), CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+            text.resize(static_cast<size_t>(
+                SendMessageW(Window(), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+            items.push_back(platform::Narrow(text));
+        }
+        return items;
+    }
+    void SetShownItems() override { FillWith(Window()); }
+
+  private:
+    void FillWith(HWND box) {
+        SendMessageW(box, CB_RESETCONTENT, 0, 0);
+        for (const std::string& item : value().Items()) {
+            SendMessageW(box, CB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(platform::Wide(item).c_str()));
+        }
+        SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(value().Number()), 0);
+    }
+};
+
+// A frame with its items as radio buttons (parts 1, 2, ...) in columns, filled column by
+// column; none chosen until the user or the logic chooses one.
+class RadioGroup : public Control {
+  public:
+    using Control::Control;
+    void Command(int part, WORD code) override {
+        if (part > 0 && code == BN_CLICKED) {
+            events_.Changed(Name());
+        }
+    }
+    void Place(const dialogs::Rect& place, UINT dpi, HFONT font) override {
+        Control::Place(place, dpi, font);
+        PlaceButtons(place, dpi, font);
+    }
+
+  protected:
+    HWND Make() override {
+        const HWND frame = Add(0, WC_BUTTONW, value().Text(), BS_GROUPBOX);
+        MakeButtons();
+        return frame;
+    }
+    double ShownNumber() const override {
+        for (size_t i = 0; i < buttons_.size(); ++i) {
+            if (SendMessageW(buttons_[i], BM_GETCHECK, 0, 0) == BST_CHECKED) {
+                return static_cast<double>(i);
+            }
+        }
+        return -1;
+    }
+    void SetShownNumber(double number) override {
+        for (size_t i = 0; i < buttons_.size(); ++i) {
+            SendMessageW(
+                buttons_[i], BM_SETCHECK,
+                static_cast<int>(i) == static_cast<int>(number) ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
+    }
+    std::vector<std::string> ShownItems() const override {
+        std::vector<std::string> items;
+        for (const HWND button : buttons_) {
+            items.push_back(TextOf(button));
+        }
+        return items;
+    }
+    void SetShownItems() override {
+        for (const HWND button : buttons_) {
+            DestroyWindow(button);
+        }
+        MakeButtons();
+        PlaceButtons(place_, Dpi(), font_);
+    }
+
+  private:
+    void MakeButtons() {
+        buttons_.clear();
+        const auto& items = value().Items();
+        for (size_t i = 0; i < items.size() && i + 1 < kIdsPerControl; ++i) {
+            buttons_.push_back(Add(0, WC_BUTTONW, items[i],
+                                   BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
+                                   static_cast<int>(i) + 1));
+        }
+        SetShownNumber(value().Number());
+    }
+    void PlaceButtons(const dialogs::Rect& place, UINT dpi, HFONT font) {
+        place_ = place;
+        font_ = font;
+        const int columns = std::max(Layout().columns, 1);
+        const int count = static_cast<int>(buttons_.size());
+        const int rows = std::max((count + columns - 1) / columns, 1);
+        const int width = (place.width - 16) / columns;
+        const int height = std::min((place.height - 24) / rows, 24);
+        for (int i = 0; i < count; ++i) {
+            PlaceWindow(buttons_[static_cast<size_t>(i)],
+                        {place.left + 8 + (i / rows) * width, place.top + 18 + (i % rows) * height,
+                         width, height},
+                        dpi, font);
+        }
+    }
+
+    std::vector<HWND> buttons_;
+    dialogs::Rect place_{0, 0, 0, 0};
+    HFONT font_ = nullptr;
+};
+
+// Row 0 gives the columns' headers; rows 1 ... are the lines, read only, chosen whole.
+class Grid : public Control {
+  public:
+    using Control::Control;
+    LRESULT Notify(const NMHDR& header) override {
+        if (header.code == NM_DBLCLK) {
+            events_.DoubleClicked(Name());
+        }
+        return 0;
+    }
+    void SetColumnWidths(const std::vector<int>& widths) override {
+        widths_ = widths;
+        if (Window() != nullptr) {
+            ApplyWidths();
+        }
+    }
+    void Place(const dialogs::Rect& place, UINT dpi, HFONT font) override {
+        Control::Place(place, dpi, font);
+        ApplyWidths();
+    }
+    int TextWidth(const std::string& text) const override {
+        if (Window() == nullptr) {
+            return Control::TextWidth(text);
+        }
+        const auto width = SendMessageW(Window(), LVM_GETSTRINGWIDTHW, 0,
+                                        reinterpret_cast<LPARAM>(platform::Wide(text).c_str()));
+        return MulDiv(static_cast<int>(width), USER_DEFAULT_SCREEN_DPI, static_cast<int>(Dpi()));
+    }
+
+  protected:
+    HWND Make() override {
+        const HWND list =
+            Add(WS_EX_CLIENTEDGE, WC_LISTVIEWW, "",
+                WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER);
+        SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+                     LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+        for (int column = 0; column < std::max(Layout().columns, 1); ++column) {
+            LVCOLUMNW description{};
+            description.mask = LVCF_WIDTH;
+            description.cx = 64;
+            SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
+        }
+        Fill(list);
+        return list;
+    }
+    double ShownNumber() const override {
+        const auto row =
+            SendMessageW(Window(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+        return row < 0 ? -1 : static_cast<double>(row + 1);
+    }
+    void SetShownNumber(double number) override {
+        LVITEMW state{};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(Window(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(&state));
+        if (number >= 1) {
+            state.state = LVIS_SELECTED | LVIS_FOCUSED;
+            SendMessageW(Window(), LVM_SETITEMSTATE, static_cast<WPARAM>(number) - 1,
+                         reinterpret_cast<LPARAM>(&state));
+        }
+    }
+    dialogs::Rows ShownRows() const override {
+        const int columns = std::max(Layout().columns, 1);
+        const auto count = SendMessageW(Window(), LVM_GETITEMCOUNT, 0, 0);
+        dialogs::Rows rows(static_cast<size_t>(count) + 1);
+        for (int column = 0; column < columns; ++column) {
+            wchar_t text[512] = {};
+            LVCOLUMNW description{};
+            description.mask = LVCF_TEXT;
+            description.pszText = text;
+            description.cchTextMax = 512;
+            SendMessageW(Window(), LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
+            rows[0].push_back(platform::Narrow(text));
+            for (LRESULT row = 0; row < count; ++row) {
+                LVITEMW cell{};
+                cell.iSubItem = column;
+                cell.pszText = text;
+                cell.cchTextMax = 512;
+                text[0] = L'\0';
+                SendMessageW(Window(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&cell));
+                rows[static_cast<size_t>(row) + 1].push_back(platform::Narrow(text));
+            }
+        }
+        return rows;
+    }
+    void SetShownRows() override { Fill(Window()); }
+
+  private:
+    void Fill(HWND list) {
+        SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+        const dialogs::Rows& rows = value().RowsOf();
+        const int columns = std::max(Layout().columns, 1);
+        for (size_t row = 0; row < rows.size(); ++row) {
+            for (int column = 0; column < columns; ++column) {
+                std::wstring text = column < static_cast<int>(rows[row].size())
+                                        ? platform::Wide(rows[row][static_cast<size_t>(column)])
+                                        : std::wstring();
+                if (row == 0) {
+                    LVCOLUMNW description{};
+                    description.mask = LVCF_TEXT;
+                    description.pszText = text.data();
+                    SendMessageW(list, LVM_SETCOLUMNW, column,
+                                 reinterpret_cast<LPARAM>(&description));
+                    continue;
+                }
+                LVITEMW cell{};
+                cell.mask = LVIF_TEXT;
+                cell.iItem = static_cast<int>(row) - 1;
+                cell.iSubItem = column;
+                cell.pszText = text.data();
+                SendMessageW(list, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, cell.iItem,
+                             reinterpret_cast<LPARAM>(&cell));
+            }
+        }
+        SetShownNumber(value().Number());
+    }
+    void ApplyWidths() {
+        for (size_t column = 0; column < widths_.size(); ++column) {
+            SendMessageW(Window(), LVM_SETCOLUMNWIDTH, column, Scale(widths_[column], Dpi()));
+        }
+    }
+
+    std::vector<int> widths_;
+};
+
+} // namespace
+
+const MakeFunction kMakeDropDownList = &Make<DropDownList>;
+const MakeFunction kMakeRadioGroup = &Make<RadioGroup>;
+const MakeFunction kMakeGrid = &Make<Grid>;
+
+} // namespace win32face

@@ -1,0 +1,118 @@
+// What every dialog shares: handlers for its buttons, form state over every kind of control,
+// the questions of colour buttons and path fields, and how a modal dialog closed.
+#include "logic/LogicFixture.h"
+#include "platform/Paths.h"
+#include "support/EveryKind.h"
+
+#include <algorithm>
+
+namespace {
+
+using dialogs::ControlKind;
+using testing_support::EveryKindDialog;
+using testing_support::NameOf;
+
+class DialogPatternTest : public testing_support::LogicFixture {
+  protected:
+    DialogPatternTest() { state_.location = location_; }
+
+    std::unique_ptr<EveryKindDialog> NewDialog() {
+        return std::make_unique<EveryKindDialog>(state_, views_);
+    }
+    testing_support::FakeDialogView& View() { return views_.View("EveryKind"); }
+
+    core::ProgramState state_;
+    testing_support::FakeViewFactory views_;
+};
+
+TEST_F(DialogPatternTest, EveryOfferedButtonHasAHandlerAndEveryHandlerAControl) {
+    auto start = NewStart();
+    for (const dialogs::DialogLogic* dialog : start->program.Dialogs()) {
+        const dialogs::DialogLayout& layout = dialog->Layout();
+        SCOPED_TRACE(layout.name);
+        const std::vector<std::string> handled = dialog->HandledControls();
+        for (const dialogs::ControlLayout& control : layout.controls) {
+            if (control.kind == ControlKind::Button && control.enabled) {
+                EXPECT_NE(std::find(handled.begin(), handled.end(), control.name), handled.end())
+                    << control.name;
+            }
+        }
+        for (const std::string& name : handled) {
+            EXPECT_NE(layout.Find(name), nullptr) << name;
+        }
+    }
+}
+
+TEST_F(DialogPatternTest, FormStateKeepsEveryKindThatHoldsAValue) {
+    auto dialog = NewDialog();
+    for (const ControlKind kind : {ControlKind::Edit, ControlKind::LabeledEdit,
+                                   ControlKind::ButtonEdit, ControlKind::PathEdit}) {
+        View().SetText(NameOf(kind), "Wert " + NameOf(kind));
+    }
+    View().SetText(NameOf(ControlKind::NumericEdit), "150.5"); // typed
+    View().SetNumber(NameOf(ControlKind::CheckBox), 1);
+    View().SetNumber(NameOf(ControlKind::DropDownList), 1);
+    View().SetNumber(NameOf(ControlKind::ColorButton), 255);
+    dialog->SaveFormState();
+    const std::string text = IniText();
+    EXPECT_NE(text.find("kind3=Wert kind3\r\nkind4=Wert kind4\r\nkind5=Wert kind5\r\n"
+                        "kind6=zwei\r\nkind6I=1\r\nkind7=-1\r\nkind9=150.5\r\nkind11=Wert kind11"),
+              std::string::npos)
+        << "radio group without choice is -1; the numeric edit's number replaces its text\n"
+        << text;
+    EXPECT_NE(text.find("kind2=1\r\n"), std::string::npos) << "the check box";
+    for (const ControlKind kept :
+         {ControlKind::Label, ControlKind::Button, ControlKind::GroupBox, ControlKind::ColorButton,
+          ControlKind::Grid, ControlKind::StatusBar}) {
+        EXPECT_EQ(text.find(NameOf(kept) + "="), std::string::npos) << NameOf(kept);
+    }
+
+    dialog = NewDialog();
+    ASSERT_TRUE(dialog->LoadFormState());
+    EXPECT_EQ(View().Text(NameOf(ControlKind::PathEdit)), "Wert kind11");
+    EXPECT_EQ(View().Text(NameOf(ControlKind::NumericEdit)), "151") << "shown without decimals";
+    EXPECT_EQ(View().Number(NameOf(ControlKind::NumericEdit)), 151);
+    EXPECT_EQ(View().Text(NameOf(ControlKind::DropDownList)), "zwei");
+    EXPECT_EQ(View().Number(NameOf(ControlKind::CheckBox)), 1);
+    EXPECT_EQ(View().Number(NameOf(ControlKind::RadioGroup)), -1);
+}
+
+TEST_F(DialogPatternTest, ColourButtonTakesOnlyAConfirmedColour) {
+    auto dialog = NewDialog();
+    const std::string button = NameOf(ControlKind::ColorButton);
+    View().SetNumber(button, 255);
+    View().colors = {std::nullopt, 0x00FF00};
+    View().user.Clicked(button);
+    EXPECT_EQ(View().Number(button), 255) << "cancelled";
+    View().user.Clicked(button);
+    EXPECT_EQ(View().Number(button), 0x00FF00);
+    EXPECT_EQ(View().colorQuestions, (std::vector<int>{255, 255})) << "preset to the colour";
+    EXPECT_EQ(dialog->clicked, (std::vector<std::string>{button, button}));
+}
+
+TEST_F(DialogPatternTest, PathFieldAsksInTheFolderOfItsPathAndCancelKeepsIt) {
+    auto dialog = NewDialog();
+    const std::string field = NameOf(ControlKind::PathEdit);
+    const std::string folder = platform::WithTrailingSeparator(folder_.Path());
+    View().SetText(field, folder + "alt.exe");
+    View().paths = {std::nullopt, folder + "neu.exe"};
+    View().user.Clicked(field);
+    EXPECT_EQ(View().Text(field), folder + "alt.exe");
+    View().user.Clicked(field);
+    EXPECT_EQ(View().Text(field), folder + "neu.exe");
+    ASSERT_EQ(View().pathQuestions.size(), 2u);
+    EXPECT_EQ(View().pathQuestions[0].kind, dialogs::PathKind::OpenFile);
+    EXPECT_EQ(View().pathQuestions[0].start, folder);
+}
+
+TEST_F(DialogPatternTest, ModalShowSaysHowTheDialogClosed) {
+    auto dialog = NewDialog();
+    View().whileModal = [&] { dialog->Close(dialogs::Closed::Cancel); };
+    EXPECT_EQ(dialog->ShowModal(), dialogs::Closed::Cancel);
+    View().whileModal = nullptr; // the user takes the close box
+    EXPECT_EQ(dialog->ShowModal(), dialogs::Closed::CloseBox);
+    EXPECT_EQ(dialog->closes, 2) << "every close runs the close handler";
+    EXPECT_FALSE(View().shown);
+}
+
+} // namespace
