@@ -2,29 +2,15 @@
 // it: drive letters on Windows, mount points on Linux.
 #include "config/LaunchTable.h"
 #include "platform/Drive.h"
+#include "unit/PlatformDrives.h"
 
 #include <gtest/gtest.h>
 
 using config::LaunchTable;
+using testing_support::On;
+using testing_support::OnDriveLetters;
 
 namespace {
-
-bool OnDriveLetters() {
-    return !platform::DriveText("C:\\").empty();
-}
-
-// A path on the drive of the letter in the running platform's form: C:\Tools\a.exe on Windows,
-// /mnt/c/Tools/a.exe on Linux.
-std::string On(char letter, std::string rest = "") {
-    if (OnDriveLetters()) {
-        for (char& c : rest) {
-            c = c == '/' ? '\\' : c;
-        }
-        return std::string{letter, ':'} + (rest.empty() ? "" : "\\" + rest);
-    }
-    const char lower = static_cast<char>(letter - 'A' + 'a');
-    return std::string("/mnt/") + lower + (rest.empty() ? "" : "/" + rest);
-}
 
 TEST(SwitchDrive, MovesPathsAndWorkingDirectoriesAndCountsPaths) {
     LaunchTable table;
