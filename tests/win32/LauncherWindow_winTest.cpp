@@ -177,7 +177,7 @@ core::Size ClientOf(HWND window) {
 TEST_F(LauncherWindowTest, AppearanceFramesApplyAtOnceAroundTheSizeOfTheSettings) {
     WriteIni("[EinstellungenHaupt]\r\nbreite=120\r\nhoehe=80\r\nStil=1\r\n");
     auto start = NewStart();
-    const HWND popup = start->windows.main.Handle();
+    const HWND popup = start->main.Handle();
     start->launcher().ApplyStyle(core::kStyleNormal);
     const LONG_PTR framed = GetWindowLongPtrW(popup, GWL_STYLE);
     EXPECT_NE(framed & WS_CAPTION, 0);
