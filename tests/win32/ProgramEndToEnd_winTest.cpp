@@ -214,4 +214,38 @@ TEST_F(ProgramEndToEndTest, StoredDriveModeHoldsFromTheStart) {
         << "started from its own drive";
 }
 
+TEST_F(ProgramEndToEndTest, AppearanceDialogFromTheMenuChangesThePopupAtOnce) {
+    std::unique_ptr<ChildProcess> process;
+    const HWND window = Start(process);
+    ASSERT_NE(window, nullptr);
+    // "Einstellungen", its submenu, over "Editieren" to "Aussehen".
+    PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONDOWN);
+    PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONUP);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    for (WORD key : {VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN}) {
+        PressKeys({key});
+    }
+    HWND dialog = nullptr;
+    ASSERT_TRUE(Eventually([&] {
+        dialog = FindWindowW(nullptr, L"Einstellung Popupfenster");
+        return dialog != nullptr && GetForegroundWindow() == dialog;
+    }));
+    // The edits in their order: "blinkfrequenz", "breite", "hoehe".
+    const HWND breite =
+        FindWindowExW(dialog, FindWindowExW(dialog, nullptr, L"Edit", nullptr), L"Edit", nullptr);
+    ASSERT_NE(breite, nullptr);
+    SendMessageW(breite, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"150"));
+    PressKeys({VK_RETURN});
+    ASSERT_TRUE(Eventually([&] { return !IsWindowVisible(dialog); }));
+    EXPECT_TRUE(Eventually([&] {
+        RECT client;
+        GetClientRect(window, &client);
+        return client.right == 150 && client.bottom == 100;
+    })) << "the popup takes the new size at once";
+    EXPECT_NE(ReadBytes(ini_).find("breite=150\r\n"), std::string::npos) << ReadBytes(ini_);
+    SendMessageW(window, WM_QUERYENDSESSION, 0, 0);
+    SendMessageW(window, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(process->Wait(10), 0);
+}
+
 } // namespace
