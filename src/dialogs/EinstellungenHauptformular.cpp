@@ -16,15 +16,6 @@ constexpr const char* kSizeHint = "Abmessungen|Höhe und Breite des beim Drücke
                                   "Hotkey erscheinende Fenster";
 constexpr const char* kColourHint = "Farben|Farben in denen das Fenster blinkt";
 
-ControlLayout Control(const char* name, ControlKind kind, int left, int top, int width, int height,
-                      const char* caption, int tabOrder, const char* hint) {
-    ControlLayout control{name, kind, left, top, width, height, caption};
-    control.helpContext = kHelpContext;
-    control.tabOrder = tabOrder;
-    control.hint = hint;
-    return control;
-}
-
 // A number with its labels left and right of it, all three with the same hint.
 struct NumberRow {
     int top;
@@ -39,14 +30,16 @@ struct NumberRow {
 };
 
 void AddNumber(DialogLayout& form, const NumberRow& row) {
-    form.controls.push_back(Control(row.leftLabel, ControlKind::Label, 16, row.top + 4, 104, 16,
-                                    row.caption, 0, row.hint));
-    ControlLayout edit = Control(row.name, ControlKind::NumericEdit, 124, row.top, 64, 24, "",
-                                 row.tabOrder, row.hint);
+    form.controls.push_back(PlacedControl(row.leftLabel, ControlKind::Label,
+                                          {16, row.top + 4, 104, 16}, row.caption, kHelpContext, 0,
+                                          row.hint));
+    ControlLayout edit = PlacedControl(row.name, ControlKind::NumericEdit, {124, row.top, 64, 24},
+                                       "", kHelpContext, row.tabOrder, row.hint);
     edit.text = row.design;
     form.controls.push_back(edit);
-    form.controls.push_back(Control(row.rightLabel, ControlKind::Label, 194, row.top + 4, 36, 16,
-                                    row.unit, 0, row.hint));
+    form.controls.push_back(PlacedControl(row.rightLabel, ControlKind::Label,
+                                          {194, row.top + 4, 36, 16}, row.unit, kHelpContext, 0,
+                                          row.hint));
 }
 
 DialogLayout MakeLayout() {
@@ -63,21 +56,23 @@ DialogLayout MakeLayout() {
                      kSizeHint});
     AddNumber(form,
               {88, "Label5", "Höhe Minifenster:", "hoehe", "100", "Label6", "Pixel", 2, kSizeHint});
-    form.controls.push_back(Control("farbe1", ControlKind::ColorButton, 16, 128, 205, 30,
-                                    "Farbe 1 Minifenster", 3, kColourHint));
-    form.controls.push_back(Control("farbe2", ControlKind::ColorButton, 16, 166, 205, 30,
-                                    "Farbe 2 Minifenster", 4, kColourHint));
-    ControlLayout style = Control("Stil", ControlKind::RadioGroup, 16, 206, 205, 66, "Stil", 5,
-                                  "Stil|Stil in der das Popupfenster gezeichnet wird");
+    form.controls.push_back(PlacedControl("farbe1", ControlKind::ColorButton, {16, 128, 205, 30},
+                                          "Farbe 1 Minifenster", kHelpContext, 3, kColourHint));
+    form.controls.push_back(PlacedControl("farbe2", ControlKind::ColorButton, {16, 166, 205, 30},
+                                          "Farbe 2 Minifenster", kHelpContext, 4, kColourHint));
+    ControlLayout style =
+        PlacedControl("Stil", ControlKind::RadioGroup, {16, 206, 205, 66}, "Stil", kHelpContext, 5,
+                      "Stil|Stil in der das Popupfenster gezeichnet wird");
     style.items = {"Normal", "ohne Rand", "Kreis"};
     style.columns = 2;
     form.controls.push_back(style);
-    ControlLayout ok =
-        Control("OKButton", ControlKind::Button, 16, 300, 98, 36, "&Ok", 6, "Ok|Dialog schließen");
+    ControlLayout ok = PlacedControl("OKButton", ControlKind::Button, {16, 300, 98, 36}, "&Ok",
+                                     kHelpContext, 6, "Ok|Dialog schließen");
     ok.isDefault = true;
     form.controls.push_back(ok);
-    form.controls.push_back(Control("HelpButton", ControlKind::Button, 123, 300, 98, 36, "&Hilfe",
-                                    7, "Hilfe|Hilfe zu diesem Dialog aufrufen"));
+    form.controls.push_back(PlacedControl("HelpButton", ControlKind::Button, {123, 300, 98, 36},
+                                          "&Hilfe", kHelpContext, 7,
+                                          "Hilfe|Hilfe zu diesem Dialog aufrufen"));
     return form;
 }
 

@@ -12,19 +12,10 @@ namespace {
 constexpr const char* kSection = "laufwerksform";
 constexpr int kHelpContext = 750;
 
-ControlLayout Control(const char* name, ControlKind kind, int left, int top, int width, int height,
-                      const char* caption, int tabOrder, const char* hint) {
-    ControlLayout control{name, kind, left, top, width, height, caption};
-    control.helpContext = kHelpContext;
-    control.tabOrder = tabOrder;
-    control.hint = hint;
-    return control;
-}
-
 ControlLayout Button(const char* name, int left, const char* caption, int tabOrder, Picture picture,
                      const char* hint) {
-    ControlLayout button =
-        Control(name, ControlKind::Button, left, 20, 105, 36, caption, tabOrder, hint);
+    ControlLayout button = PlacedControl(name, ControlKind::Button, {left, 20, 105, 36}, caption,
+                                         kHelpContext, tabOrder, hint);
     button.parent = "GroupBox1";
     button.picture = picture;
     return button;
@@ -33,27 +24,31 @@ ControlLayout Button(const char* name, int left, const char* caption, int tabOrd
 DialogLayout MakeLayout() {
     DialogLayout form{kSection, "Laufwerk auswählen", FrameKind::Dialog, 367, 317, kHelpContext,
                       {}};
-    ControlLayout source =
-        Control("sourcedrive", ControlKind::DropDownList, 16, 32, 335, 24, "", 0,
-                "QuellLaufwerk|Alle Einträge von Programmen und Ordnern auf diesem Laufwerk werden "
-                "ersetzt");
-    ControlLayout target =
-        Control("targetdrive", ControlKind::DropDownList, 16, 88, 335, 24, "", 1,
-                "Ersetzlaufwerk|Ersetzt den Laufwerkbuchstaben aller Einträge durch diesen");
+    ControlLayout source = PlacedControl(
+        "sourcedrive", ControlKind::DropDownList, {16, 32, 335, 24}, "", kHelpContext, 0,
+        "QuellLaufwerk|Alle Einträge von Programmen und Ordnern auf diesem Laufwerk werden "
+        "ersetzt");
+    ControlLayout target = PlacedControl(
+        "targetdrive", ControlKind::DropDownList, {16, 88, 335, 24}, "", kHelpContext, 1,
+        "Ersetzlaufwerk|Ersetzt den Laufwerkbuchstaben aller Einträge durch diesen");
     ControlLayout mode =
-        Control("laufwerkmode", ControlKind::RadioGroup, 16, 124, 335, 97, "Starte Programme ....",
-                3, "Startmos|Legt fest ob der Laufwerksbuchstabe beim Starten verändert wird");
+        PlacedControl("laufwerkmode", ControlKind::RadioGroup, {16, 124, 335, 97},
+                      "Starte Programme ....", kHelpContext, 3,
+                      "Startmos|Legt fest ob der Laufwerksbuchstabe beim Starten verändert wird");
     mode.items = {"Nur vom Anwendungslaufwerk aus", "vom angegebenen Laufwerk",
                   "Suche nach Laufwerk mit Programm"};
     ControlLayout ok = Button("okbut", 10, "OK", 0, Picture::Ok, "Ok|Schließt denDialog");
     ok.isDefault = true;
     form.controls = {
-        Control("Label1", ControlKind::Label, 16, 12, 335, 16, "Zu ersetzendes Laufwerk:", 0, ""),
+        PlacedControl("Label1", ControlKind::Label, {16, 12, 335, 16},
+                      "Zu ersetzendes Laufwerk:", kHelpContext, 0, ""),
         source,
-        Control("Label2", ControlKind::Label, 16, 68, 335, 16, "Wird ersetzt mit:", 0, ""),
+        PlacedControl("Label2", ControlKind::Label, {16, 68, 335, 16},
+                      "Wird ersetzt mit:", kHelpContext, 0, ""),
         target,
         mode,
-        Control("GroupBox1", ControlKind::GroupBox, 8, 233, 351, 72, "", 2, ""),
+        PlacedControl("GroupBox1", ControlKind::GroupBox, {8, 233, 351, 72}, "", kHelpContext, 2,
+                      ""),
         ok,
         Button("helpbut", 123, "Hilfe", 1, Picture::Help, "Hilfe|Hilfe zu diesem Dialog aufrufen"),
         Button("changedrivebut", 236, "Ersetze Laufwerke", 2, Picture::Drive,
