@@ -2,11 +2,22 @@
 
 namespace config {
 
+namespace {
+
+// The appearance dialog stores its numbers with a fraction ("150,7"): their integer part, so
+// that a setting survives a restart. Anything else that is no number gives the default.
+int ReadIntegerPart(const IniFile& ini, const char* key, int fallback) {
+    return IntegerPart(ini.ReadFloat(kAppearanceSection, key,
+                                     ini.ReadInteger(kAppearanceSection, key, fallback)));
+}
+
+} // namespace
+
 PopupAppearance ReadPopupAppearance(const IniFile& ini) {
     PopupAppearance look;
-    look.blinkfrequenz = ini.ReadInteger(kAppearanceSection, "blinkfrequenz", look.blinkfrequenz);
-    look.breite = ini.ReadInteger(kAppearanceSection, "breite", look.breite);
-    look.hoehe = ini.ReadInteger(kAppearanceSection, "hoehe", look.hoehe);
+    look.blinkfrequenz = ReadIntegerPart(ini, "blinkfrequenz", look.blinkfrequenz);
+    look.breite = ReadIntegerPart(ini, "breite", look.breite);
+    look.hoehe = ReadIntegerPart(ini, "hoehe", look.hoehe);
     look.farbe1 = ini.ReadInteger(kColorsSection, "Farbe1", look.farbe1);
     look.farbe2 = ini.ReadInteger(kColorsSection, "Farbe2", look.farbe2);
     look.stil = ini.ReadInteger(kAppearanceSection, "Stil", look.stil);

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace config {
 
@@ -256,6 +257,15 @@ bool ParseIniFloat(std::string_view text, char decimalSeparator, double& value) 
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     return !digits.empty() && error == std::errc() && end == digits.data() + digits.size() &&
            std::isfinite(value);
+}
+
+int IntegerPart(double value) {
+    if (!std::isfinite(value)) {
+        return 0;
+    }
+    return static_cast<int>(std::clamp(std::trunc(value),
+                                       static_cast<double>(std::numeric_limits<int>::min()),
+                                       static_cast<double>(std::numeric_limits<int>::max())));
 }
 
 } // namespace config

@@ -71,5 +71,7 @@ class IniFile {
 // General format, at most 15 significant digits, with the given decimal separator.
 std::string FormatIniFloat(double value, char decimalSeparator);
 bool ParseIniFloat(std::string_view text, char decimalSeparator, double& value);
+// The integer part of a number, cut toward zero and held within int (0 for no number).
+int IntegerPart(double value);
 
 } // namespace config

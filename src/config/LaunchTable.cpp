@@ -37,11 +37,6 @@ bool IsValidIndex(int index) {
     return index >= 0 && index < kSlotCount;
 }
 
-// Only a drive letter can stand in for another; other drive texts would cut paths apart.
-bool IsDriveLetter(std::string_view drive) {
-    return drive.size() == 2 && platform::WindowsDriveText(drive) == drive;
-}
-
 } // namespace
 
 int SlotOfCharacter(char32_t character) {
@@ -115,7 +110,8 @@ LaunchFile LaunchFileFor(bool portableMode, const std::string& iniPath,
         return {iniPath, {}};
     }
     const std::string drive = platform::DriveText(programPath);
-    return {platform::ChangeExtension(programPath, ".ini"), IsDriveLetter(drive) ? drive : ""};
+    return {platform::ChangeExtension(programPath, ".ini"),
+            platform::IsDriveLetter(drive) ? drive : ""};
 }
 
 void LoadLaunchTable(LaunchTable& table, const LaunchFile& file) {
@@ -129,13 +125,25 @@ void LoadLaunchTable(LaunchTable& table, const LaunchFile& file) {
         slot.Params = ini.ReadString(keys.section, "P" + keys.suffix, "");
         if (!file.launchDrive.empty()) {
             for (std::string* entry : {&slot.Path, &slot.WorkDir}) {
-                if (IsDriveLetter(platform::WindowsDriveText(*entry))) {
+                if (platform::IsDriveLetter(platform::WindowsDriveText(*entry))) {
                     ReplaceDrivePrefix(*entry, file.launchDrive);
                 }
             }
         }
     }
     table.BuildKeyListText();
+}
+
+int SwitchDrive(LaunchTable& table, const std::string& oldDrive, const std::string& newDrive) {
+    int count = 0;
+    for (int index = 0; index < kSlotCount; ++index) {
+        LaunchSlot& slot = table.Slot(index);
+        if (platform::SwitchDrivePrefix(slot.Path, oldDrive, newDrive)) {
+            ++count;
+        }
+        platform::SwitchDrivePrefix(slot.WorkDir, oldDrive, newDrive);
+    }
+    return count;
 }
 
 // A file that cannot be read throws before anything is written: its content would be lost.

@@ -61,6 +61,10 @@ void LoadLaunchTable(LaunchTable& table, const LaunchFile& file);
 // config::IniFileError when the file exists but cannot be read.
 bool SaveLaunchTable(const LaunchTable& table, const LaunchFile& file);
 
+// Moves every slot's path and working directory from the leading drive oldDrive to newDrive, in
+// memory; the number of slots whose path moved (working directories do not count).
+int SwitchDrive(LaunchTable& table, const std::string& oldDrive, const std::string& newDrive);
+
 // Replaces the first as many characters of path as drive has by drive.
 void ReplaceDrivePrefix(std::string& path, std::string_view drive);
 

@@ -20,21 +20,13 @@ bool Start(const std::string& file, const std::string& directory, const std::str
                               : platform::ShellOpen(file, params, directory);
 }
 
-bool IsSearchedDriveType(platform::DriveType type) {
-    return type == platform::DriveType::Fixed || type == platform::DriveType::Remote;
-}
-
 // Tries the path on every fixed and network drive from A to Z; the first start that works ends
 // the search.
 LaunchOutcome SearchDrives(const std::string& path, const std::string& directory,
                            const std::string& params, const LaunchSettings& settings) {
     const platform::ScopedCriticalErrorsOff noDriveDialogs;
     const size_t colon = path.find(':');
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        const std::string drive = std::string(1, letter) + ':';
-        if (!IsSearchedDriveType(platform::DriveTypeOf(drive))) {
-            continue;
-        }
+    for (const std::string& drive : platform::FixedAndNetworkDrives()) {
         const std::string candidate =
             colon == std::string::npos ? path : drive + path.substr(colon + 1);
         if (platform::FileExists(candidate) && Start(candidate, directory, params, settings)) {
@@ -58,12 +50,14 @@ LaunchOutcome LaunchPath(std::string path, std::string workDir, const std::strin
     if (!workDir.empty() && platform::DriveText(workDir).empty()) {
         workDir = own + workDir;
     }
-    if (settings.DriveMode == kDriveModeProgramDrive) {
+    // Run from a share, the program has no drive letter to put in: the share would replace
+    // the path's first characters and no binding would start.
+    if (settings.DriveMode == kDriveModeProgramDrive && platform::IsDriveLetter(own)) {
         config::ReplaceDrivePrefix(path, own);
     }
     if (platform::DirectoryExists(path) || platform::FileExists(path)) {
-        Start(path, workDir, params, settings);
-        return {true, path};
+        // A start that fails is no start: the popup stays up and tells nothing.
+        return {Start(path, workDir, params, settings), path};
     }
     if (settings.DriveMode == kDriveModeSearch) {
         return SearchDrives(path, workDir, params, settings);

@@ -28,8 +28,8 @@ struct LaunchOutcome {
     explicit operator bool() const { return started; }
 };
 
-// Starts or opens a binding's path; started once the path exists, whatever the start itself
-// then does. A blank path starts nothing.
+// Starts or opens a binding's path; started when the path exists and the start worked. A blank
+// path starts nothing.
 LaunchOutcome LaunchPath(std::string path, std::string workDir, const std::string& params,
                          const LaunchSettings& settings, const std::string& programPath);
 

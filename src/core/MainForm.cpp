@@ -95,15 +95,27 @@ void Tmain::Neues_Design(int blinkfrequenz, int color1, int color2, int breite, 
     bounds.width = breite;
     bounds.height = hoehe;
     view_.SetBounds(bounds);
-    view_.SetBlinkInterval(std::max(blinkfrequenz, 1));
+    blinkInterval_ = blinkfrequenz;
+    if (blinkInterval_ > 0) {
+        view_.SetBlinkInterval(blinkInterval_);
+    }
     Farbe1 = color1;
     Farbe2 = color2;
+    if (view_.IsPopupShown()) {
+        Blink();
+    }
     view_.SetLabelText(kLabelText);
     labelFitted_ = false;
     if (view_.IsPopupShown()) {
         FitLabel();
     } else {
         view_.WhenIdle([this] { FitLabel(); });
+    }
+}
+
+void Tmain::ApplyStyle(int style) {
+    if (style == kStyleNormal || style == kStyleBorderless) {
+        view_.SetBareFrame(style == kStyleNormal);
     }
 }
 
@@ -123,6 +135,17 @@ void Tmain::FitLabel() {
     }
     const Size label = view_.SetLabelFontSize(std::min(size, kLargestFontSize) - 1);
     view_.MoveLabel((client.width - label.width) / 2, (client.height - label.height) / 2);
+}
+
+// An interval of 0 or below means no blinking: the popup keeps its first colour instead of
+// flickering as fast as the timer can go.
+void Tmain::Blink() {
+    if (blinkInterval_ > 0) {
+        view_.SetBlinking(true);
+        return;
+    }
+    view_.SetBlinking(false);
+    view_.SetBackground(Farbe1);
 }
 
 void Tmain::Timertimer() {
@@ -189,7 +212,7 @@ void Tmain::ShowPopup(bool adminMode, const char* caption) {
     caption_ = caption;
     view_.SetCaption(caption_);
     view_.ShowPopup();
-    view_.SetBlinking(true);
+    Blink();
 }
 
 void Tmain::Hotkeyhotkey() {
@@ -268,7 +291,7 @@ void Tmain::TellBusyHotkeys() {
 void Tmain::BringToFront() {
     FitLabel();
     view_.BringToFront();
-    view_.SetBlinking(true);
+    Blink();
 }
 
 void Tmain::InstanceCheck1NewInstance(components::TInstanceCheck&, std::uint32_t,

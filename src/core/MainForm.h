@@ -64,6 +64,9 @@ class MainView {
     // kStyleNormal: dialog frame; kStyleCircle: cut to the ellipse of the current size; any
     // other value: no frame.
     virtual void SetFrameStyle(int style) = 0;
+    // The frames the appearance dialog applies: a dialog frame without border icons (so no
+    // close box), or no frame at all.
+    virtual void SetBareFrame(bool dialogFrame) = 0;
     virtual void SetBackground(int windowsColor) = 0;
     virtual void SetHint(const std::string& hint) = 0;
 
@@ -124,6 +127,10 @@ class Tmain {
     void SetHauptformular(Hauptformular* hauptformular);
 
     void Neues_Design(int blinkfrequenz, int color1, int color2, int breite, int hoehe);
+    // The frame style chosen in the appearance dialog, at once: "Normal" a dialog frame without
+    // border icons, "ohne Rand" none; "Kreis" and no choice leave the frame as it is, since the
+    // ellipse is cut only at start.
+    void ApplyStyle(int style);
     // Saves the window's bounds; also where the system ends the session before the destructor.
     void FormDestroy();
 
@@ -152,6 +159,7 @@ class Tmain {
     // first seen.
     void FitLabel();
     void BringToFront();
+    void Blink();
     void StartSlot(int index);
     void ShowPopup(bool adminMode, const char* caption);
     void InstanceCheck1NewInstance(components::TInstanceCheck& sender, std::uint32_t processId,
@@ -165,6 +173,7 @@ class Tmain {
     bool Leuchtend = false;
     int Farbe1 = config::PopupAppearance().farbe1;
     int Farbe2 = config::PopupAppearance().farbe2;
+    int blinkInterval_ = 200; // 0 or below: no blinking
     bool labelFitted_ = false;
     components::ShortcutValue toldBusy_[2] = {0, 0}; // hotkey, adminhotkey
     std::string caption_ = "Tippomat";

@@ -18,6 +18,7 @@ namespace dialogs {
 
 class DialogLogic : public DialogEvents {
   public:
+    virtual ~DialogLogic();
     DialogLogic(const DialogLogic&) = delete;
     DialogLogic& operator=(const DialogLogic&) = delete;
 
@@ -29,6 +30,7 @@ class DialogLogic : public DialogEvents {
     Closed ShowModal();
     // FormClose, then hidden; a modal show returns how.
     void Close(Closed how = Closed::Ok);
+    bool IsShown() const { return view_.IsShown(); }
 
     // The controls that have a handler, each once.
     std::vector<std::string> HandledControls() const;
@@ -43,7 +45,6 @@ class DialogLogic : public DialogEvents {
 
   protected:
     DialogLogic(core::ProgramState& state, ViewFactory& views, const DialogLayout& layout);
-    virtual ~DialogLogic();
 
     virtual void FormShow() {}
     virtual void FormClose() {}

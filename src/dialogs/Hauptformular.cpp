@@ -3,6 +3,8 @@
 #include "config/IniFile.h"
 #include "core/HauptformularControls.h"
 #include "dialogs/Adminformular.h"
+#include "dialogs/EinstellungenHauptformular.h"
+#include "dialogs/Laufwerksauswahl.h"
 
 namespace dialogs {
 
@@ -46,7 +48,8 @@ DialogLayout MakeLayout() {
     };
     // Their dialogs come with their own work; until then these buttons are off.
     for (ControlLayout& button : form.controls) {
-        button.enabled = button.name == kAdmibutton || button.name == kOkbut ||
+        button.enabled = button.name == kAdmibutton || button.name == kLaufwerkbut ||
+                         button.name == kAussehenbut || button.name == kOkbut ||
                          button.name == kClosebut || button.name == kHelpBut;
     }
     form.controls[6].isDefault = true;
@@ -85,6 +88,8 @@ THauptformular::THauptformular(core::ProgramState& state, core::Tmain& main, Vie
     OnClick(kClosebut, [this] { ClosebutClick(); });
     OnClick(kHelpBut, [this] { HrelpClick(); });
     OnClick(kAdmibutton, [this] { AdmibuttonClick(); });
+    OnClick(kLaufwerkbut, [this] { LaufwerkbutClick(); });
+    OnClick(kAussehenbut, [this] { AussehenbutClick(); });
     FormCreate();
 }
 
@@ -152,6 +157,14 @@ void THauptformular::AdmibuttonClick() {
     if (admin_ != nullptr) {
         admin_->Show();
     }
+}
+
+void THauptformular::LaufwerkbutClick() {
+    opened_.Open<Tlaufwerksform>(state_, views_);
+}
+
+void THauptformular::AussehenbutClick() {
+    opened_.Open<TEinstellungenHaupt>(state_, main_, views_);
 }
 
 bool THauptformular::Offers(const std::string& button) const {

@@ -4,6 +4,7 @@
 
 #include "core/MainForm.h"
 #include "dialogs/DialogLogic.h"
+#include "dialogs/OpenedDialogs.h"
 #include "dialogs/ShortcutField.h"
 
 namespace dialogs {
@@ -24,6 +25,8 @@ class THauptformular : public DialogLogic, public core::Hauptformular {
     void ClosebutClick();
     void HrelpClick();
     void AdmibuttonClick();
+    void LaufwerkbutClick();
+    void AussehenbutClick();
 
     void Show() override { DialogLogic::Show(); }
     bool Offers(const std::string& button) const override;
@@ -38,6 +41,7 @@ class THauptformular : public DialogLogic, public core::Hauptformular {
     core::Tmain& main_;
     ShortcutField kuerzel_;
     TAdmindata* admin_ = nullptr;
+    OpenedDialogs opened_; // the drive and appearance dialogs
 };
 
 } // namespace dialogs

@@ -100,4 +100,14 @@ std::vector<config::StoredControl> DialogLayout::StoredControls() const {
     return stored;
 }
 
+ControlLayout PlacedControl(const std::string& name, ControlKind kind, const Rect& place,
+                            const std::string& caption, int helpContext, int tabOrder,
+                            const std::string& hint) {
+    ControlLayout control{name, kind, place.left, place.top, place.width, place.height, caption};
+    control.helpContext = helpContext;
+    control.tabOrder = tabOrder;
+    control.hint = hint;
+    return control;
+}
+
 } // namespace dialogs

@@ -118,4 +118,9 @@ struct DialogLayout {
     std::vector<config::StoredControl> StoredControls() const;
 };
 
+// A control at its place with its caption, help context, tab order and hint.
+ControlLayout PlacedControl(const std::string& name, ControlKind kind, const Rect& place,
+                            const std::string& caption, int helpContext, int tabOrder,
+                            const std::string& hint);
+
 } // namespace dialogs

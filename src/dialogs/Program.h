@@ -6,6 +6,7 @@
 #include "core/MainForm.h"
 #include "dialogs/Adminformular.h"
 #include "dialogs/Hauptformular.h"
+#include "dialogs/Laufwerksauswahl.h"
 #include "dialogs/ViewFactory.h"
 
 #include <vector>
@@ -19,6 +20,8 @@ class Program {
           admindata(state, views), views_(views) {
         main.SetHauptformular(&hauptformular);
         hauptformular.SetAdminDialog(&admindata);
+        // After the hub, whose start puts a damaged file's backup back.
+        state.launch.DriveMode = StoredDriveMode(state.location.IniPath);
         views_.AttachLauncher(&main);
     }
     // The launcher hears nothing more; it saves its bounds while its window still exists.

@@ -29,4 +29,12 @@ DriveType DriveTypeOf(const std::string& drive) {
     }
 }
 
+std::vector<std::string> SwitchableDrives() {
+    return FixedAndNetworkDrives();
+}
+
+bool SwitchDrivePrefix(std::string& path, std::string_view from, std::string_view to) {
+    return SwitchDriveLetterPrefix(path, from, to);
+}
+
 } // namespace platform

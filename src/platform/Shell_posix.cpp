@@ -5,15 +5,34 @@
 #include "platform/ShellWords.h"
 
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace platform {
 
 namespace {
 
-// Programs start directly; folders and documents go to the desktop's opener.
+// What the system can run itself: an ELF file or a script naming its interpreter.
+bool HasProgramHeader(const std::string& file) {
+    const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0) {
+        return false;
+    }
+    char head[4] = {};
+    const ssize_t got = ::read(descriptor, head, sizeof head);
+    ::close(descriptor);
+    return (got == 4 && std::memcmp(head,
+                                    "\x7F"
+                                    "ELF",
+                                    4) == 0) ||
+           (got >= 2 && head[0] == '#' && head[1] == '!');
+}
+
+// Programs start directly; folders and documents go to the desktop's opener. Every file on a
+// FAT or NTFS stick carries the executable bit, so the bit alone makes no program.
 bool IsProgram(const std::string& file) {
-    return FileExists(file) && ::access(file.c_str(), X_OK) == 0;
+    return FileExists(file) && ::access(file.c_str(), X_OK) == 0 && HasProgramHeader(file);
 }
 
 // The launch rules found a relative path in the current folder: that file is started, never one

@@ -211,6 +211,28 @@ TEST_F(EndToEndTest, BeendenEndsTheProgramAndStoresItsBounds) {
               std::string::npos);
 }
 
+TEST_F(EndToEndTest, AppearanceDialogFromTheMenuResizesThePopupAtOnce) {
+    Start();
+    const std::string icon = Output("xdotool search --onlyvisible --class Tippomat | head -1");
+    Output("xdotool mousemove --window " + icon.substr(0, icon.size() - 1) + " 4 4 click 3");
+    ASSERT_TRUE(Eventually([] {
+        return !Output("xdotool search --onlyvisible --class Tippomat | sed -n 2p").empty();
+    })) << "no menu";
+    // "Einstellungen", its submenu, past the disabled "Editieren" to "Aussehen".
+    Keys("Up Up Right Down Return");
+    ASSERT_TRUE(Eventually([] { return VisibleWindowNamed("Einstellung Popupfenster"); }));
+    Keys("Tab ctrl+a 1 5 0 Tab ctrl+a 9 0 Return");
+    ASSERT_TRUE(Eventually([] { return !VisibleWindowNamed("Einstellung Popupfenster"); }));
+    const std::string ini =
+        testing_support::ReadBytes(folder_.Path(".config/Orvanta/Tippomat/Tippomat.ini"));
+    EXPECT_NE(ini.find("breite=150\r\nhoehe=90\r\n"), std::string::npos) << ini;
+    ShowPopup();
+    const std::string popup =
+        Output("xdotool search --onlyvisible --name 'Start als User' | head -1");
+    EXPECT_NE(Output("xdotool getwindowgeometry " + popup).find("Geometry: 150x90"),
+              std::string::npos);
+}
+
 TEST_F(EndToEndTest, HotkeyThatAnotherProgramHoldsIsToldAndTheOtherWorks) {
     const std::string ready = folder_.Path("holder.ready");
     ChildProcess holder(TIPPOMAT_GRAB_KEY, {ready});

@@ -25,6 +25,7 @@ class FakeMainView : public core::MainView {
     core::Size ClientSize() const override { return {bounds.width, bounds.height}; }
     void SetCaption(const std::string& value) override { caption = value; }
     void SetFrameStyle(int value) override { frameStyle = value; }
+    void SetBareFrame(bool dialogFrame) override { bareFrames.push_back(dialogFrame); }
     void SetBackground(int value) override { background = value; }
     void SetHint(const std::string& value) override { hint = value; }
     void SetLabelText(const std::string& value) override { labelText = value; }
@@ -71,6 +72,7 @@ class FakeMainView : public core::MainView {
     core::Size labelPosition{0, 0};
     bool blinking = false, popupShown = false, trayIconShown = false, ended = false;
     int broughtToFront = 0, menusOpened = 0;
+    std::vector<bool> bareFrames; // each frame the appearance dialog applied
     std::vector<std::string> notices;
     std::map<core::MenuItem, bool> menuEnabled;
     std::vector<dialogs::MessageQuestion> messages;

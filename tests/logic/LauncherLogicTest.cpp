@@ -1,6 +1,7 @@
 // The launcher window's behaviour: keys to slots, hiding, notices, the look, the menu.
 #include "components/InstanceCheck.h"
 #include "logic/LogicFixture.h"
+#include "platform/Locale.h"
 
 #include <functional>
 #include <utility>
@@ -143,6 +144,42 @@ TEST_F(LauncherLogicTest, StopsBlinkingWheneverThePopupHides) {
         EXPECT_FALSE(start->main.popupShown) << way;
         EXPECT_FALSE(start->main.blinking) << way << ": no work while hidden";
     }
+}
+
+// A strobe of up to 1000 colour changes a second is a hazard and work for nothing.
+TEST_F(LauncherLogicTest, IntervalOfZeroOrBelowKeepsTheFirstColour) {
+    WriteIni("[EinstellungenHaupt]\r\nblinkfrequenz=0\r\n[Farben]\r\nFarbe1=4660\r\n");
+    auto start = NewStart();
+    testing_support::FakeMainView& view = start->main;
+    start->launcher.Hotkeyhotkey();
+    EXPECT_FALSE(view.blinking);
+    EXPECT_EQ(view.background, 4660);
+    start->launcher.Neues_Design(-5, 0x111111, 0x222222, 70, 70);
+    EXPECT_FALSE(view.blinking);
+    EXPECT_EQ(view.background, 0x111111);
+    start->launcher.Neues_Design(300, 0x111111, 0x222222, 70, 70);
+    EXPECT_TRUE(view.blinking) << "a shown popup blinks again";
+    EXPECT_EQ(view.blinkInterval, 300);
+}
+
+// The appearance dialog stores its numbers with a fraction; the integer part holds at start.
+TEST_F(LauncherLogicTest, NumbersWithAFractionAreTakenByTheirIntegerPart) {
+    const std::string sep(1, platform::DecimalSeparator());
+    WriteIni("[EinstellungenHaupt]\r\nblinkfrequenz=150" + sep + "7\r\nbreite=99" + sep +
+             "9\r\nhoehe=abc\r\n");
+    auto start = NewStart();
+    EXPECT_EQ(start->main.blinkInterval, 150);
+    EXPECT_EQ(start->main.bounds.width, 99);
+    EXPECT_EQ(start->main.bounds.height, 70) << "no number: the default";
+}
+
+TEST_F(LauncherLogicTest, StoredDriveModeHoldsFromTheStart) {
+    auto start = NewStart();
+    EXPECT_EQ(start->state.launch.DriveMode, core::kDriveModeProgramDrive) << "none stored";
+    WriteIni("[laufwerksform]\r\nSektionVorhanden=1\r\nlaufwerkmode=2\r\n"
+             "[Check]\r\nWroteSuccesful=1\r\n");
+    Restart(start);
+    EXPECT_EQ(start->state.launch.DriveMode, core::kDriveModeSearch);
 }
 
 TEST_F(LauncherLogicTest, MouseAndMenu) {

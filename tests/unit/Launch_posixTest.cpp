@@ -101,6 +101,23 @@ TEST_F(PosixLaunchTest, FoldersAndDocumentsGoToTheOpener) {
     EXPECT_NE(mark.find("arg=" + folder_.Path("Ordner mit Blanks ü") + "/\n"), std::string::npos);
 }
 
+// Every file on a FAT or NTFS stick carries the executable bit.
+TEST_F(PosixLaunchTest, ExecutableDocumentGoesToTheOpener) {
+    const std::string document = folder_.Path("bericht.txt");
+    WriteBytes(document, "kein Programm\n");
+    ::chmod(document.c_str(), 0755);
+    ASSERT_TRUE(Launch(document, "", ""));
+    EXPECT_NE(WaitForContent(folder_.Path("opener.mark")).find("arg=" + document + "\n"),
+              std::string::npos);
+}
+
+TEST_F(PosixLaunchTest, FailedStartIsNoSuccess) {
+    const std::string script = folder_.Path("broken");
+    WriteBytes(script, "#!/no/such/interpreter\n");
+    ::chmod(script.c_str(), 0755);
+    EXPECT_FALSE(Launch(script, "", ""));
+}
+
 TEST_F(PosixLaunchTest, AdminModeGoesThroughPkexecWithDisplayAndDirectory) {
     testing_support::SetEnvironment("DISPLAY", ":42");
     ASSERT_TRUE(Launch(program_, folder_.Path("bin"), "-x 'y z'", true));

@@ -39,6 +39,9 @@ class WindowsLaunchTest : public ::testing::Test {
         SetClassCommand(L"tippomat.testfile\\shell\\open\\command", program + L" open \"%1\"");
         SetClassCommand(L"tippomat.testfile\\shell\\runas\\command", program + L" runas \"%1\"");
         SetClassCommand(L"Folder\\shell\\open\\command", program + L" folder \"%1\"");
+        // Wine opens folders through a DDE conversation with its explorer, which the mark
+        // program does not answer: the start would be told as failed.
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Folder\\shell\\open\\ddeexec");
     }
 
     core::LaunchOutcome Launch(const std::string& path, int driveMode,
@@ -67,6 +70,15 @@ TEST_F(WindowsLaunchTest, ParametersAndWorkingDirectoryArePassedUnchanged) {
     const std::string mark = Mark();
     EXPECT_NE(mark.find("cwd=" + folder + "\n"), std::string::npos) << mark;
     EXPECT_NE(mark.find(" " + params + "\n"), std::string::npos) << mark;
+}
+
+// Run from a share there is no drive letter to put in: mode 0 leaves the path's drive alone.
+TEST_F(WindowsLaunchTest, ModeZeroFromANetworkShareKeepsTheDrive) {
+    LaunchSettings settings;
+    settings.DriveMode = 0;
+    ASSERT_TRUE(
+        LaunchPath("M:\\app\\markprog.exe", "", "", settings, "\\\\server\\share\\Tippomat.exe"));
+    EXPECT_NE(Mark().find("self=M:\\app\\markprog.exe"), std::string::npos);
 }
 
 TEST_F(WindowsLaunchTest, OpenVerbForDocumentsAndFoldersRunasInAdminMode) {

@@ -155,10 +155,42 @@ TEST_F(LauncherWindowTest, NormalStyleHasAFixedDialogFrameAroundTheSizeOfTheSett
     EXPECT_NE(style & WS_CAPTION, 0);
     EXPECT_NE(style & WS_SYSMENU, 0);
     EXPECT_EQ(style & WS_THICKFRAME, 0) << "not resizable";
+    EXPECT_EQ(style & WS_MAXIMIZEBOX, 0) << "a maximised popup would cover the screen";
     RECT client;
     GetClientRect(popup, &client);
     EXPECT_EQ(client.right, 120);
     EXPECT_EQ(client.bottom, 80);
+}
+
+} // namespace
+
+namespace {
+
+core::Size ClientOf(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+// The appearance dialog's frames: a dialog frame without border icons, or none; either goes
+// around the size of the settings.
+TEST_F(LauncherWindowTest, AppearanceFramesApplyAtOnceAroundTheSizeOfTheSettings) {
+    WriteIni("[EinstellungenHaupt]\r\nbreite=120\r\nhoehe=80\r\nStil=1\r\n");
+    auto start = NewStart();
+    const HWND popup = start->main.Handle();
+    start->launcher().ApplyStyle(core::kStyleNormal);
+    const LONG_PTR framed = GetWindowLongPtrW(popup, GWL_STYLE);
+    EXPECT_NE(framed & WS_CAPTION, 0);
+    EXPECT_EQ(framed & WS_SYSMENU, 0) << "no close box";
+    start->launcher().Neues_Design(200, 255, 255, 150, 90);
+    EXPECT_EQ(ClientOf(popup).width, 150);
+    EXPECT_EQ(ClientOf(popup).height, 90);
+    start->launcher().ApplyStyle(core::kStyleBorderless);
+    EXPECT_EQ(GetWindowLongPtrW(popup, GWL_STYLE) & WS_CAPTION, 0);
+    RECT window;
+    GetWindowRect(popup, &window);
+    EXPECT_EQ(window.right - window.left, 150);
+    EXPECT_EQ(ClientOf(popup).height, 90);
 }
 
 } // namespace

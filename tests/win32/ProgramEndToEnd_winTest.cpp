@@ -213,4 +213,66 @@ TEST_F(ProgramEndToEndTest, EndOfSessionSavesTheBoundsBeforeItReturns) {
     EXPECT_EQ(process->Wait(10), 0);
 }
 
+// The drive mode chosen in the drive dialog holds from the start (M: and N: are fixed drives
+// that hold app\markprog.exe; Q: does not exist; the program runs from Z:).
+TEST_F(ProgramEndToEndTest, StoredDriveModeHoldsFromTheStart) {
+    const auto startWithMode = [&](int mode, const std::string& binding) {
+        testing_support::WriteBytes(ini_, "[Buchstaben]\r\nK=" + binding +
+                                              "\r\n[laufwerksform]\r\nSektionVorhanden=1\r\n"
+                                              "laufwerkmode=" +
+                                              std::to_string(mode) +
+                                              "\r\n[Check]\r\nWroteSuccesful=1\r\n");
+        std::unique_ptr<ChildProcess> process;
+        const HWND window = Start(process);
+        ASSERT_NE(window, nullptr);
+        ShowPopup(window);
+        PressKeys({'K'});
+        EXPECT_TRUE(Eventually([&] { return !IsWindowVisible(window); })) << mode;
+        SendMessageW(window, WM_QUERYENDSESSION, 0, 0);
+        SendMessageW(window, WM_ENDSESSION, TRUE, 0);
+        EXPECT_EQ(process->Wait(10), 0);
+    };
+    startWithMode(2, "Q:\\app\\markprog.exe");
+    EXPECT_NE(WaitForContent(mark_, "self=").find("self=M:\\app\\markprog.exe"), std::string::npos)
+        << "found by the drive search";
+    startWithMode(1, "N:\\app\\markprog.exe");
+    EXPECT_NE(WaitForContent(mark_, "self=N:").find("self=N:\\app\\markprog.exe"),
+              std::string::npos)
+        << "started from its own drive";
+}
+
+TEST_F(ProgramEndToEndTest, AppearanceDialogFromTheMenuChangesThePopupAtOnce) {
+    std::unique_ptr<ChildProcess> process;
+    const HWND window = Start(process);
+    ASSERT_NE(window, nullptr);
+    // "Einstellungen", its submenu, over "Editieren" to "Aussehen".
+    PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONDOWN);
+    PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONUP);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    for (WORD key : {VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN}) {
+        PressKeys({key});
+    }
+    HWND dialog = nullptr;
+    ASSERT_TRUE(Eventually([&] {
+        dialog = FindWindowW(nullptr, L"Einstellung Popupfenster");
+        return dialog != nullptr && GetForegroundWindow() == dialog;
+    }));
+    // The edits in their order: "blinkfrequenz", "breite", "hoehe".
+    const HWND breite =
+        FindWindowExW(dialog, FindWindowExW(dialog, nullptr, L"Edit", nullptr), L"Edit", nullptr);
+    ASSERT_NE(breite, nullptr);
+    SendMessageW(breite, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"150"));
+    PressKeys({VK_RETURN});
+    ASSERT_TRUE(Eventually([&] { return !IsWindowVisible(dialog); }));
+    EXPECT_TRUE(Eventually([&] {
+        RECT client;
+        GetClientRect(window, &client);
+        return client.right == 150 && client.bottom == 100;
+    })) << "the popup takes the new size at once";
+    EXPECT_NE(ReadBytes(ini_).find("breite=150\r\n"), std::string::npos) << ReadBytes(ini_);
+    SendMessageW(window, WM_QUERYENDSESSION, 0, 0);
+    SendMessageW(window, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(process->Wait(10), 0);
+}
+
 } // namespace

@@ -133,10 +133,21 @@ void MainWindow::SetCaption(const std::string& caption) {
 void MainWindow::SetFrameStyle(int style) {
     if (style == core::kStyleNormal) {
         setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                       Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
+                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                        Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
     } else if (style == core::kStyleCircle) {
         setMask(QRegion(0, 0, width(), height(), QRegion::Ellipse));
+    }
+}
+
+// New window flags hide a shown window: it comes back as it was.
+void MainWindow::SetBareFrame(bool dialogFrame) {
+    const bool shown = isVisible();
+    setWindowFlags(dialogFrame ? Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                     Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint
+                               : Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    if (shown) {
+        show();
     }
 }
 

@@ -35,6 +35,7 @@ class MainWindow : public QWidget, public core::MainView {
     core::Size ClientSize() const override;
     void SetCaption(const std::string& caption) override;
     void SetFrameStyle(int style) override;
+    void SetBareFrame(bool dialogFrame) override;
     void SetBackground(int windowsColor) override;
     void SetHint(const std::string& hint) override;
     void SetLabelText(const std::string& text) override;

@@ -89,8 +89,13 @@ std::optional<int> AskColor(QWidget* parent, int current) {
     if (Scripted() != nullptr) {
         return Scripted()->AnswerToColor(current);
     }
-    const QColor chosen = QColorDialog::getColor(ColorFromWindowsColor(current), parent);
-    return chosen.isValid() ? std::optional<int>(WindowsColorOf(chosen)) : std::nullopt;
+    const QColor preset = ColorFromWindowsColor(current);
+    const QColor chosen = QColorDialog::getColor(preset, parent);
+    if (!chosen.isValid()) {
+        return std::nullopt;
+    }
+    // The preset confirmed as it is: a system colour stays the system colour.
+    return chosen.rgb() == preset.rgb() ? current : WindowsColorOf(chosen);
 }
 
 void ShowMessage(QWidget* parent, const std::string& text, core::MessageKind kind,

@@ -16,11 +16,12 @@ namespace {
 constexpr int kHelpContext = 600;
 constexpr int kLabelHeight = -15;
 constexpr int kSmallestFont = -1; // one pixel: size 0 still draws
-// The popup: no frame and no taskbar button at first; the dialog frame of style 0.
+// The popup: no frame and no taskbar button at first; the dialog frame of style 0, which keeps
+// its size: maximised, it would be a full-screen, always-on-top blinking window.
 constexpr DWORD kPopupStyle = WS_POPUP;
 constexpr DWORD kPopupExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
-constexpr DWORD kDialogFrameStyle =
-    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr DWORD kDialogFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kBareDialogFrameStyle = WS_POPUP | WS_CAPTION; // no border icons
 constexpr DWORD kDialogFrameExStyle = WS_EX_TOPMOST | WS_EX_DLGMODALFRAME;
 
 } // namespace
@@ -199,9 +200,11 @@ config::WindowBounds MainWindow::Bounds() const {
     return {frame.right - frame.left, frame.bottom - frame.top, frame.left, frame.top};
 }
 
+// The size is the client area's: a frame goes around it.
 void MainWindow::SetBounds(const config::WindowBounds& bounds) {
-    SetWindowPos(window_, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT frame = FrameAround(bounds.width, bounds.height);
+    SetWindowPos(window_, nullptr, bounds.left, bounds.top, frame.right - frame.left,
+                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 core::Size MainWindow::ClientSize() const {
@@ -214,22 +217,41 @@ void MainWindow::SetCaption(const std::string& caption) {
     SetWindowTextW(window_, platform::Wide(caption).c_str());
 }
 
-// The dialog frame goes around the client area, which keeps the size its label was fitted to;
-// it has a taskbar button while shown, where its caption shows too.
+// A frame goes around the client area, which keeps the size its label was fitted to; the dialog
+// frame has a taskbar button while shown, where its caption shows too.
+void MainWindow::SetFrame(DWORD style, DWORD exStyle) {
+    const core::Size client = ClientSize();
+    const LONG_PTR visible = GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE;
+    SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>(style) | visible);
+    SetWindowLongPtrW(window_, GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
+    const RECT frame = FrameAround(client.width, client.height);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+RECT MainWindow::FrameAround(int width, int height) const {
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
+                             FALSE, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)),
+                             GetDpiForWindow(window_));
+    return frame;
+}
+
 void MainWindow::SetFrameStyle(int style) {
     if (style == core::kStyleNormal) {
-        const core::Size client = ClientSize();
-        RECT frame{0, 0, client.width, client.height};
-        AdjustWindowRectExForDpi(&frame, kDialogFrameStyle, FALSE, kDialogFrameExStyle,
-                                 GetDpiForWindow(window_));
-        SetWindowLongPtrW(window_, GWL_STYLE, kDialogFrameStyle);
-        SetWindowLongPtrW(window_, GWL_EXSTYLE, kDialogFrameExStyle);
-        SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        SetFrame(kDialogFrameStyle, kDialogFrameExStyle);
     } else if (style == core::kStyleCircle) {
         const config::WindowBounds bounds = Bounds();
         // The window owns the region from here on.
         SetWindowRgn(window_, CreateEllipticRgn(0, 0, bounds.width, bounds.height), TRUE);
+    }
+}
+
+void MainWindow::SetBareFrame(bool dialogFrame) {
+    if (dialogFrame) {
+        SetFrame(kBareDialogFrameStyle, kDialogFrameExStyle);
+    } else {
+        SetFrame(kPopupStyle, kPopupExStyle);
     }
 }
 

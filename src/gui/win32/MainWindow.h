@@ -43,6 +43,7 @@ class MainWindow : public core::MainView {
     core::Size ClientSize() const override;
     void SetCaption(const std::string& caption) override;
     void SetFrameStyle(int style) override;
+    void SetBareFrame(bool dialogFrame) override;
     void SetBackground(int windowsColor) override;
     void SetHint(const std::string& hint) override;
     void SetLabelText(const std::string& text) override;
@@ -66,6 +67,9 @@ class MainWindow : public core::MainView {
     template <class Window> friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
+    void SetFrame(DWORD style, DWORD exStyle);
+    // The window rectangle that holds a client area of that size in the current frame.
+    RECT FrameAround(int width, int height) const;
     core::Size SetLabelFont(int height);
     void MouseDown(core::MouseButton button, LPARAM where);
     void TrayEvent(UINT mouseMessage);

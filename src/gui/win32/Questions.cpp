@@ -138,6 +138,10 @@ std::optional<int> AskColor(HWND owner, int current) {
     if (!ChooseColorW(&chooser)) {
         return std::nullopt;
     }
+    // The preset confirmed as it is: a system colour stays the system colour.
+    if (chooser.rgbResult == ColorRefOf(current)) {
+        return current;
+    }
     return static_cast<int>(chooser.rgbResult & 0x00FFFFFFu);
 }
 

@@ -1,0 +1,122 @@
+#include "dialogs/Laufwerksauswahl.h"
+
+#include "config/IniFile.h"
+#include "config/LaunchTable.h"
+#include "core/Launch.h"
+#include "platform/Drive.h"
+
+namespace dialogs {
+
+namespace {
+
+constexpr const char* kSection = "laufwerksform";
+constexpr int kHelpContext = 750;
+
+ControlLayout Button(const char* name, int left, const char* caption, int tabOrder, Picture picture,
+                     const char* hint) {
+    ControlLayout button = PlacedControl(name, ControlKind::Button, {left, 20, 105, 36}, caption,
+                                         kHelpContext, tabOrder, hint);
+    button.parent = "GroupBox1";
+    button.picture = picture;
+    return button;
+}
+
+DialogLayout MakeLayout() {
+    DialogLayout form{kSection, "Laufwerk auswählen", FrameKind::Dialog, 367, 317, kHelpContext,
+                      {}};
+    ControlLayout source = PlacedControl(
+        "sourcedrive", ControlKind::DropDownList, {16, 32, 335, 24}, "", kHelpContext, 0,
+        "QuellLaufwerk|Alle Einträge von Programmen und Ordnern auf diesem Laufwerk werden "
+        "ersetzt");
+    ControlLayout target = PlacedControl(
+        "targetdrive", ControlKind::DropDownList, {16, 88, 335, 24}, "", kHelpContext, 1,
+        "Ersetzlaufwerk|Ersetzt den Laufwerkbuchstaben aller Einträge durch diesen");
+    ControlLayout mode =
+        PlacedControl("laufwerkmode", ControlKind::RadioGroup, {16, 124, 335, 97},
+                      "Starte Programme ....", kHelpContext, 3,
+                      "Startmos|Legt fest ob der Laufwerksbuchstabe beim Starten verändert wird");
+    mode.items = {"Nur vom Anwendungslaufwerk aus", "vom angegebenen Laufwerk",
+                  "Suche nach Laufwerk mit Programm"};
+    ControlLayout ok = Button("okbut", 10, "OK", 0, Picture::Ok, "Ok|Schließt denDialog");
+    ok.isDefault = true;
+    form.controls = {
+        PlacedControl("Label1", ControlKind::Label, {16, 12, 335, 16},
+                      "Zu ersetzendes Laufwerk:", kHelpContext, 0, ""),
+        source,
+        PlacedControl("Label2", ControlKind::Label, {16, 68, 335, 16},
+                      "Wird ersetzt mit:", kHelpContext, 0, ""),
+        target,
+        mode,
+        PlacedControl("GroupBox1", ControlKind::GroupBox, {8, 233, 351, 72}, "", kHelpContext, 2,
+                      ""),
+        ok,
+        Button("helpbut", 123, "Hilfe", 1, Picture::Help, "Hilfe|Hilfe zu diesem Dialog aufrufen"),
+        Button("changedrivebut", 236, "Ersetze Laufwerke", 2, Picture::Drive,
+               "Ausführen|Führt das Ersetzen des Quell- durch das Ziellaufwerk durch"),
+    };
+    return form;
+}
+
+} // namespace
+
+// An unreadable file is told by the hub, which reads it first.
+int StoredDriveMode(const std::string& iniPath) {
+    try {
+        const config::IniFile ini(iniPath);
+        if (!ini.ReadBool(kSection, "SektionVorhanden", false)) {
+            return core::kDriveModeProgramDrive;
+        }
+        return ini.ReadInteger(kSection, "laufwerkmode", core::kDriveModeProgramDrive);
+    } catch (const config::IniFileError&) {
+        return core::kDriveModeProgramDrive;
+    }
+}
+
+const DialogLayout& Tlaufwerksform::Form() {
+    static const DialogLayout layout = MakeLayout();
+    return layout;
+}
+
+Tlaufwerksform::Tlaufwerksform(core::ProgramState& state, ViewFactory& views, DriveList listDrives)
+    : DialogLogic(state, views, Form()) {
+    OnClick("changedrivebut", [this] { ChangedrivebutClick(); });
+    OnClick("okbut", [this] { OkbutClick(); });
+    OnClick("helpbut", [this] { HelpbutClick(); });
+    FormCreate(listDrives ? listDrives : DriveList(platform::SwitchableDrives));
+}
+
+// The lists always open at their first drive, whatever was stored for them.
+void Tlaufwerksform::FormCreate(const DriveList& listDrives) {
+    LoadFormState();
+    state_.launch.DriveMode = static_cast<int>(view_.Number("laufwerkmode"));
+    const std::vector<std::string> drives = listDrives();
+    for (const char* list : {"sourcedrive", "targetdrive"}) {
+        view_.SetItems(list, drives);
+        view_.SetNumber(list, drives.empty() ? -1 : 0);
+    }
+}
+
+// The table reaches the file with the next save of the bindings, as every change in memory does.
+void Tlaufwerksform::ChangedrivebutClick() {
+    const int count =
+        config::SwitchDrive(state_.table, view_.Text("sourcedrive"), view_.Text("targetdrive"));
+    state_.table.BuildKeyListText();
+    ShowMessage(core::MessageKind::Information,
+                "Es wurde das Laufwerk in " + std::to_string(count) + " Einträgen ersetzt.", 200);
+}
+
+void Tlaufwerksform::OkbutClick() {
+    state_.launch.DriveMode = static_cast<int>(view_.Number("laufwerkmode"));
+    Close();
+}
+
+void Tlaufwerksform::HelpbutClick() {
+    view_.ShowHelp(kHelpContext);
+}
+
+// The close box stores the choice too, but leaves the mode as it was.
+void Tlaufwerksform::FormClose() {
+    SaveFormState();
+}
+
+} // namespace dialogs

@@ -1,0 +1,33 @@
+// The dialogs made anew at each opening, modeless, which go when they are closed. A closed one
+// is freed at the next opening or with its owner, never from inside its own handlers, which
+// its face is still running.
+#pragma once
+
+#include "dialogs/DialogLogic.h"
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace dialogs {
+
+class OpenedDialogs {
+  public:
+    // A new dialog, shown; every call makes another one.
+    template <class Dialog, class... Arguments> Dialog& Open(Arguments&&... arguments) {
+        dialogs_.erase(std::remove_if(dialogs_.begin(), dialogs_.end(),
+                                      [](const auto& dialog) { return !dialog->IsShown(); }),
+                       dialogs_.end());
+        auto dialog = std::make_unique<Dialog>(std::forward<Arguments>(arguments)...);
+        Dialog& opened = *dialog;
+        dialogs_.push_back(std::move(dialog));
+        opened.Show();
+        return opened;
+    }
+
+  private:
+    std::vector<std::unique_ptr<DialogLogic>> dialogs_;
+};
+
+} // namespace dialogs
