@@ -207,6 +207,14 @@ void Tmain::Adminhotkeyhotkey() {
     ShowPopup(true, "Start als Admin... ");
 }
 
+void Tmain::ShowRequested(PopupRequest request) {
+    if (request == PopupRequest::User) {
+        Hotkeyhotkey();
+    } else if (request == PopupRequest::Admin) {
+        Adminhotkeyhotkey();
+    }
+}
+
 void Tmain::Verbergen() {
     ApplicationEvents1Minimize();
 }
@@ -278,9 +286,14 @@ void Tmain::BringToFront() {
     view_.SetBlinking(true);
 }
 
+// No copy runs beside this one; one started with --popup or --admin-popup brings the popup up
+// in that mode (its first word is the program's own name).
 void Tmain::InstanceCheck1NewInstance(components::TInstanceCheck&, std::uint32_t,
-                                      const std::vector<std::string>&, bool& allow) {
+                                      const std::vector<std::string>& params, bool& allow) {
     allow = false;
+    if (!params.empty()) {
+        ShowRequested(ReadStartOptions({params.begin() + 1, params.end()}).popup);
+    }
 }
 
 } // namespace core

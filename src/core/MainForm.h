@@ -7,6 +7,7 @@
 #include "config/FormStateFile.h"
 #include "core/MessageKind.h"
 #include "core/ProgramState.h"
+#include "core/StartOptions.h"
 
 #include <functional>
 #include <string>
@@ -131,6 +132,8 @@ class Tmain {
     void Timertimer();
     void Hotkeyhotkey();
     void Adminhotkeyhotkey();
+    // A start with --popup or --admin-popup: shown as by the hotkey of that mode.
+    void ShowRequested(PopupRequest request);
     void Verbergen();
     void Beenden1Click();
     void Einstellungen1Click();

@@ -7,11 +7,13 @@
 #include "gui/qt/FormDialog.h"
 #include "gui/qt/MainWindow.h"
 #include "gui/qt/PlatformEvents.h"
+#include "gui/qt/ToolkitOptions.h"
 #include "platform/DetachedProcess_posix.h"
+#include "platform/StandardError.h"
 
 namespace {
 
-int Run(int argc, char** argv) {
+int Run(int argc, char** argv, core::PopupRequest popup) {
     gui::Application application(argc, argv);
     // After the application: the hotkeys let go of their grabs on its X connection at the end.
     core::ProgramState state;
@@ -26,12 +28,15 @@ int Run(int argc, char** argv) {
     hubWindow.Attach(program.hub);
     adminWindow.Attach(program.admin);
     gui::EndOnTerminationSignals(application, [&program] { program.launcher.Beenden1Click(); });
+    program.launcher.ShowRequested(popup);
     return application.exec();
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    const core::StartOptions options = core::ReadStartOptions(gui::ProgramWords(argc, argv));
+    platform::TellOnStandardError(core::UnknownOptionsText(options));
     // A copy of this program file that already runs takes over; this one ends before any window.
     if (!components::OneInstanceStartup()) {
         return 0;
@@ -39,7 +44,7 @@ int main(int argc, char** argv) {
     components::InstallInstanceCheckHook();
     // Started programs are never waited for; none may stay behind as a zombie.
     platform::LeaveEndedChildrenToTheSystem();
-    const int result = Run(argc, argv);
+    const int result = Run(argc, argv, options.popup);
     components::OneInstanceShutdown();
     return result;
 }
