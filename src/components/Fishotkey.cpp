@@ -19,6 +19,10 @@ bool Tfishotkey::HeldElsewhere() const {
     return enabled_ && key_ != 0 && !Registered() && registration_->HeldElsewhere();
 }
 
+bool Tfishotkey::NotAvailable() const {
+    return enabled_ && key_ != 0 && !Registered() && registration_->NotAvailable();
+}
+
 void Tfishotkey::SetKey(ShortcutValue value) {
     if (value == key_) {
         return;

@@ -270,11 +270,14 @@ void Tmain::TellBusyHotkeys() {
         const components::Tfishotkey& hotkey = *hotkeys[i];
         if (hotkey.Registered()) {
             toldBusy_[i] = 0;
-        } else if (hotkey.HeldElsewhere() && toldBusy_[i] != hotkey.Key()) {
+        } else if ((hotkey.HeldElsewhere() || hotkey.NotAvailable()) &&
+                   toldBusy_[i] != hotkey.Key()) {
             toldBusy_[i] = hotkey.Key();
             view_.ShowNotice("Tippomat", "Der Shortcut " +
                                              components::ShortCutToText(hotkey.Key()) +
-                                             " ist von einem anderen Programm belegt.");
+                                             (hotkey.HeldElsewhere()
+                                                  ? " ist von einem anderen Programm belegt."
+                                                  : " ist auf dieser Tastatur nicht verfügbar."));
         }
     }
 }

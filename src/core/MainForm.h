@@ -139,8 +139,9 @@ class Tmain {
     void Einstellungen1Click();
     void MenuClick(MenuItem item);
     void ApplicationEvents1Minimize();
-    // A hotkey that another program holds is told once per shortcut, as a tray notice: the
-    // hub would show it as set while pressing it does nothing.
+    // A hotkey that another program holds, or that no key of the keyboard makes, is told once
+    // per shortcut, as a tray notice: the hub would show it as set while pressing it does
+    // nothing.
     void TellBusyHotkeys();
     void StartEntry(const std::string& path, const std::string& workDir, const std::string& params);
 

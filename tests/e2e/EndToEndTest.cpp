@@ -273,6 +273,18 @@ TEST_F(EndToEndTest, HotkeyThatAnotherProgramHoldsIsToldAndTheOtherWorks) {
     ShowPopup("alt+F11", "Start als Admin");
 }
 
+TEST_F(EndToEndTest, HotkeyWhoseKeyTheLayoutLacksIsTold) {
+    const std::string ini = folder_.Path(".config/Orvanta/Tippomat/Tippomat.ini");
+    testing_support::WriteBytes(ini,
+                                testing_support::ReadBytes(ini) +
+                                    "[Hauptformular]\r\nSektionVorhanden=1\r\nkuerzel=Alt+Ü\r\n");
+    Start();
+    EXPECT_TRUE(Eventually([] {
+        return VisibleWindowNamed(
+            "^Der Shortcut Alt\\+Ü ist auf dieser Tastatur nicht verfügbar\\.$");
+    })) << "the X server's layout (us) has no Ü key";
+}
+
 // The guard's socket in the runtime folder, if there is one.
 bool GuardSocketIn(const std::string& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
