@@ -7,6 +7,7 @@
 #include "gui/qt/FormDialog.h"
 #include "gui/qt/MainWindow.h"
 #include "gui/qt/PlatformEvents.h"
+#include "gui/qt/PortalShortcuts.h"
 #include "gui/qt/ToolkitOptions.h"
 #include "platform/DetachedProcess_posix.h"
 #include "platform/StandardError.h"
@@ -21,6 +22,8 @@ int Run(int argc, char** argv, core::PopupRequest popup) {
     // The hotkeys of the windows' creation need the window system's connection.
     gui::ConnectPlatformEvents(application);
     gui::MainWindow mainWindow;
+    // Where no key can be grabbed (Wayland), the desktop's portal carries the hotkeys.
+    const auto portal = gui::PortalShortcutsForSession(state, mainWindow);
     gui::FormDialog hubWindow(dialogs::THauptformular::Form());
     gui::FormDialog adminWindow(dialogs::TAdmindata::Form());
     dialogs::Program program(state, mainWindow, hubWindow, adminWindow);
