@@ -1,0 +1,110 @@
+// The real program as a Wayland client of a headless Weston: it starts there without an X
+// server, and a start with --popup shows the running copy's popup. What the program says to
+// the compositor is read from its Wayland protocol log (WAYLAND_DEBUG).
+#include "unit/ChildProcess.h"
+#include "unit/TestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <sys/stat.h>
+#include <thread>
+
+using testing_support::ChildProcess;
+using testing_support::TestFolder;
+
+namespace {
+
+constexpr const char* kWeston = "/usr/bin/weston";
+
+bool Eventually(const std::function<bool()>& condition) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+    return true;
+}
+
+class WaylandTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(kWeston)) {
+            GTEST_SKIP() << "no weston";
+        }
+        ::mkdir(folder_.Path("run").c_str(), 0700);
+        std::filesystem::create_directories(folder_.Path(".config"));
+        for (const char* name : {"DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS"}) {
+            saved_.emplace_back(name, std::getenv(name) != nullptr ? std::getenv(name) : "");
+            ::unsetenv(name);
+        }
+        for (const auto& [name, value] :
+             {std::pair<const char*, std::string>{"XDG_RUNTIME_DIR", folder_.Path("run")},
+              {"HOME", folder_.Path()},
+              {"XDG_CONFIG_HOME", folder_.Path(".config")},
+              {"XDG_SESSION_TYPE", "wayland"},
+              {"WAYLAND_DISPLAY", "tippomat-test"}}) {
+            saved_.emplace_back(name, std::getenv(name) != nullptr ? std::getenv(name) : "");
+            testing_support::SetEnvironment(name, value);
+        }
+        weston_ = std::make_unique<ChildProcess>(
+            kWeston, std::vector<std::string>{"--backend=headless-backend.so",
+                                              "--socket=tippomat-test", "--idle-time=0"});
+        ASSERT_TRUE(
+            Eventually([&] { return std::filesystem::exists(folder_.Path("run/tippomat-test")); }));
+    }
+
+    void TearDown() override {
+        program_.reset();
+        weston_.reset();
+        for (const auto& [name, value] : saved_) {
+            if (value.empty()) {
+                ::unsetenv(name.c_str());
+            } else {
+                testing_support::SetEnvironment(name, value);
+            }
+        }
+    }
+
+    // The program, its protocol log and its messages going to log_.
+    void Start() {
+        program_ = std::make_unique<ChildProcess>(
+            "/bin/sh", std::vector<std::string>{"-c", "WAYLAND_DEBUG=client exec '" +
+                                                          std::string(TIPPOMAT_PROGRAM) + "' 2>'" +
+                                                          log_ + "'"});
+        ASSERT_TRUE(Eventually([&] { return Log().find("xdg_wm_base") != std::string::npos; }))
+            << Log();
+    }
+
+    std::string Log() const { return testing_support::ReadBytes(log_); }
+
+    TestFolder folder_;
+    std::string log_ = folder_.Path("wayland.log");
+    std::unique_ptr<ChildProcess> weston_;
+    std::unique_ptr<ChildProcess> program_;
+    std::vector<std::pair<std::string, std::string>> saved_;
+};
+
+TEST_F(WaylandTest, StartsAsAWaylandClientWithoutAnError) {
+    Start();
+    EXPECT_EQ(program_->Wait(1), -1) << "it runs on\n" << Log();
+    EXPECT_EQ(Log().find("Could not"), std::string::npos) << Log();
+    EXPECT_EQ(Log().find("get_toplevel"), std::string::npos) << "only the tray at start-up";
+}
+
+TEST_F(WaylandTest, PopupOptionShowsThePopup) {
+    Start();
+    ChildProcess second(TIPPOMAT_PROGRAM, {"--popup"});
+    EXPECT_EQ(second.Wait(), 0);
+    EXPECT_TRUE(Eventually([&] {
+        return Log().find("set_title(\"Start als User... \")") != std::string::npos;
+    })) << Log();
+}
+
+} // namespace
