@@ -1,6 +1,7 @@
 // The real program as a Wayland client of a headless Weston: it starts there without an X
 // server, and a start with --popup shows the running copy's popup. What the program says to
 // the compositor is read from its Wayland protocol log (WAYLAND_DEBUG).
+#include "portal/PrivateSessionBus.h"
 #include "unit/ChildProcess.h"
 #include "unit/TestFolder.h"
 
@@ -62,6 +63,7 @@ class WaylandTest : public ::testing::Test {
 
     void TearDown() override {
         program_.reset();
+        services_.clear();
         weston_.reset();
         for (const auto& [name, value] : saved_) {
             if (value.empty()) {
@@ -84,8 +86,21 @@ class WaylandTest : public ::testing::Test {
 
     std::string Log() const { return testing_support::ReadBytes(log_); }
 
+    // A desktop service of tests/portal on a session bus of the test's own; it records to
+    // record.
+    void StartService(const std::string& script, const std::string& record) {
+        ASSERT_FALSE(sessionBus_.Address().empty()) << "no dbus-daemon";
+        testing_support::SetEnvironment("DBUS_SESSION_BUS_ADDRESS", sessionBus_.Address());
+        services_.push_back(std::make_unique<ChildProcess>(
+            std::string(TIPPOMAT_PORTALS) + "/" + script, std::vector<std::string>{record}));
+        ASSERT_TRUE(Eventually(
+            [&] { return testing_support::ReadBytes(record).find("ready") != std::string::npos; }));
+    }
+
     TestFolder folder_;
     std::string log_ = folder_.Path("wayland.log");
+    testing_support::PrivateSessionBus sessionBus_;
+    std::vector<std::unique_ptr<ChildProcess>> services_;
     std::unique_ptr<ChildProcess> weston_;
     std::unique_ptr<ChildProcess> program_;
     std::vector<std::pair<std::string, std::string>> saved_;
@@ -105,6 +120,25 @@ TEST_F(WaylandTest, PopupOptionShowsThePopup) {
     EXPECT_TRUE(Eventually([&] {
         return Log().find("set_title(\"Start als User... \")") != std::string::npos;
     })) << Log();
+}
+
+TEST_F(WaylandTest, TrayIconGoesToTheStatusNotifierHost) {
+    const std::string record = folder_.Path("tray.txt");
+    StartService("stand_in_tray_host.py", record);
+    Start();
+    EXPECT_TRUE(Eventually([&] {
+        return testing_support::ReadBytes(record).find("item ") != std::string::npos;
+    })) << Log();
+}
+
+TEST_F(WaylandTest, HotkeysAreThePortalsShortcuts) {
+    const std::string record = folder_.Path("portal.txt");
+    StartService("stand_in_portal.py", record);
+    Start();
+    EXPECT_TRUE(Eventually([&] {
+        return testing_support::ReadBytes(record).find(
+                   "BindShortcuts popup=ALT+F12 admin-popup=ALT+F11") != std::string::npos;
+    })) << testing_support::ReadBytes(record);
 }
 
 } // namespace

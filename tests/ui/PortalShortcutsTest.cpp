@@ -1,6 +1,7 @@
 // The hotkeys as the desktop portal's global shortcuts, on a private session bus: with a
 // stand-in portal that records the calls, and with no portal at all.
 #include "gui/qt/PortalShortcuts.h"
+#include "portal/PrivateSessionBus.h"
 #include "ui/UiFixture.h"
 #include "unit/ChildProcess.h"
 
@@ -8,8 +9,6 @@
 #include <QDBusConnection>
 
 #include <chrono>
-#include <csignal>
-#include <cstdio>
 #include <functional>
 #include <optional>
 
@@ -32,14 +31,8 @@ bool Eventually(const std::function<bool()>& condition) {
 class PortalShortcutsTest : public testing_support::UiFixture {
   protected:
     void SetUp() override {
-        FILE* daemon = ::popen("dbus-daemon --session --fork --print-address=1 --print-pid=1", "r");
-        ASSERT_NE(daemon, nullptr);
-        char address[512] = {};
-        int pid = 0;
-        ASSERT_EQ(std::fscanf(daemon, "%511s %d", address, &pid), 2) << "no dbus-daemon";
-        ::pclose(daemon);
-        daemon_ = pid;
-        address_ = address;
+        ASSERT_FALSE(sessionBus_.Address().empty()) << "no dbus-daemon";
+        address_ = QString::fromStdString(sessionBus_.Address());
         bus_.emplace(QDBusConnection::connectToBus(address_, "portal-test"));
         ASSERT_TRUE(bus_->isConnected());
     }
@@ -48,9 +41,6 @@ class PortalShortcutsTest : public testing_support::UiFixture {
         portal_.reset();
         bus_.reset();
         QDBusConnection::disconnectFromBus("portal-test");
-        if (daemon_ > 0) {
-            ::kill(daemon_, SIGTERM);
-        }
     }
 
     void StartPortal() {
@@ -95,7 +85,7 @@ class PortalShortcutsTest : public testing_support::UiFixture {
         ASSERT_EQ(std::system(command.c_str()), 0);
     }
 
-    int daemon_ = 0;
+    testing_support::PrivateSessionBus sessionBus_;
     QString address_;
     std::optional<QDBusConnection> bus_;
     std::string record_ = folder_.Path("portal.txt");
