@@ -6,21 +6,15 @@ Owns org.freedesktop.portal.Desktop, answers CreateSession and BindShortcuts thr
 objects as the portal does, and appends one line per call to RECORD ("ready" first). The test
 calls org.tippomat.StandIn.Activate(id, token) to have it emit Activated for the last session.
 """
-import sys
-
 import dbus
 import dbus.service
-from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
+
+from stand_in_bus import record, serve
 
 PORTAL = "org.freedesktop.portal.Desktop"
 PATH = "/org/freedesktop/portal/desktop"
 SHORTCUTS = "org.freedesktop.portal.GlobalShortcuts"
-
-
-def record(line):
-    with open(sys.argv[1], "a", encoding="utf-8") as out:
-        out.write(line + "\n")
 
 
 class Request(dbus.service.Object):
@@ -79,14 +73,5 @@ class Portal(dbus.service.Object):
                        {"activation_token": dbus.String(token)})
 
 
-def main():
-    DBusGMainLoop(set_as_default=True)
-    bus = dbus.SessionBus()
-    name = dbus.service.BusName(PORTAL, bus)
-    portal = Portal(bus)
-    record("ready")
-    GLib.MainLoop().run()
-
-
 if __name__ == "__main__":
-    main()
+    serve(PORTAL, Portal)

@@ -5,12 +5,10 @@ Usage: stand_in_tray_host.py RECORD
 Owns org.kde.StatusNotifierWatcher with a host registered, and appends "ready" and one
 "item <service>" line per registered tray icon to RECORD.
 """
-import sys
-
 import dbus
 import dbus.service
-from dbus.mainloop.glib import DBusGMainLoop
-from gi.repository import GLib
+
+from stand_in_bus import record, serve
 
 WATCHER = "org.kde.StatusNotifierWatcher"
 PATH = "/StatusNotifierWatcher"
@@ -25,11 +23,6 @@ INTROSPECTION = """<node><interface name="org.kde.StatusNotifierWatcher">
 <signal name="StatusNotifierItemRegistered"><arg type="s"/></signal>
 <signal name="StatusNotifierHostRegistered"/>
 </interface></node>"""
-
-
-def record(line):
-    with open(sys.argv[1], "a", encoding="utf-8") as out:
-        out.write(line + "\n")
 
 
 class Watcher(dbus.service.Object):
@@ -74,14 +67,5 @@ class Watcher(dbus.service.Object):
         pass
 
 
-def main():
-    DBusGMainLoop(set_as_default=True)
-    bus = dbus.SessionBus()
-    name = dbus.service.BusName(WATCHER, bus)
-    watcher = Watcher(bus)
-    record("ready")
-    GLib.MainLoop().run()
-
-
 if __name__ == "__main__":
-    main()
+    serve(WATCHER, Watcher)
