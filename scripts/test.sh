@@ -8,26 +8,16 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 "$top/scripts/install-deps.sh"
 
-cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
-cmake --build "$top/build" -j "$jobs"
-cmake -S "$top" -B "$top/build-win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DBUILD_TESTING=ON -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake"
-cmake --build "$top/build-win" -j "$jobs"
-# The Qt-free tests once more with AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz
-# targets (clang), each run for a short time.
-cmake -S "$top" -B "$top/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DBUILD_TESTING=ON -DTIPPOMAT_BUILD_UI=OFF -DTIPPOMAT_SANITIZE=ON
-cmake --build "$top/build-asan" -j "$jobs"
-cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++ -DTIPPOMAT_FUZZ=ON -DTIPPOMAT_BUILD_UI=OFF
-cmake --build "$top/build-fuzz" -j "$jobs"
+. "$top/scripts/trees.sh"
+build_native
+build_windows
+build_checked
 
 # One private X server for everything that needs a display (Wine's window calls too).
 . "$top/scripts/x-session.sh"
 start_x_session
 
-export WINEPREFIX="$top/build-win/wineprefix" WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
-[ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1 || true
+use_wine
 
 status=0
 (cd "$top/build" && ctest --output-on-failure --no-tests=error -j "$jobs") || status=1

@@ -2,20 +2,24 @@
 // XTEST (xdotool), a temporary home, and bindings to scripts that leave a mark.
 #include "unit/ChildProcess.h"
 #include "unit/TestFolder.h"
+#include "unit/Wait.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
+
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <sys/stat.h>
-#include <thread>
 
 using testing_support::ChildProcess;
+using testing_support::Eventually;
 using testing_support::TestFolder;
 using testing_support::WaitForContent;
 
@@ -42,16 +46,28 @@ bool VisibleWindowNamed(const std::string& name) {
     return !Output("xdotool search --onlyvisible --name '" + name + "' 2>/dev/null").empty();
 }
 
-// Waits for a window state; the program answers X events on its own time.
-bool Eventually(const std::function<bool()>& condition, int seconds = 10) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+constexpr std::uint32_t kF11 = 0xFFC8;
+constexpr std::uint32_t kF12 = 0xFFC9;
+
+// Whether some client holds the key with Alt: the program is ready once it holds its hotkeys.
+bool AltKeyTaken(std::uint32_t keysym) {
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection) != 0) {
+        xcb_disconnect(connection);
+        return false;
     }
-    return true;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_key_symbols_t* symbols = xcb_key_symbols_alloc(connection);
+    xcb_keycode_t* codes = xcb_key_symbols_get_keycode(symbols, keysym);
+    const xcb_keycode_t code = codes != nullptr ? codes[0] : 0;
+    std::free(codes);
+    xcb_key_symbols_free(symbols);
+    xcb_generic_error_t* error = xcb_request_check(
+        connection, xcb_grab_key_checked(connection, 1, root, XCB_MOD_MASK_1, code,
+                                         XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+    std::free(error);
+    xcb_disconnect(connection); // gives a grab it got back
+    return error != nullptr;
 }
 
 class EndToEndTest : public ::testing::Test {
@@ -101,29 +117,20 @@ class EndToEndTest : public ::testing::Test {
         ::chmod(path.c_str(), 0755);
     }
 
-    // Starts the program and waits for its tray icon.
+    // Starts the program and waits until it is ready: its tray icon and its two hotkeys.
     void Start(const std::vector<std::string>& arguments = {}) {
         program_ = std::make_unique<ChildProcess>(TIPPOMAT_PROGRAM, arguments);
         ASSERT_TRUE(Eventually([] {
             return !Output("xdotool search --onlyvisible --class Tippomat 2>/dev/null").empty();
         })) << "no tray icon";
+        ASSERT_TRUE(Eventually([] { return AltKeyTaken(kF12) && AltKeyTaken(kF11); }))
+            << "no hotkeys";
     }
 
-    // Presses the hotkey until the popup shows: the tray icon comes up a moment before the
-    // hotkeys are registered, so a press that came too early is repeated once.
     void ShowPopup(const std::string& hotkey = "alt+F12",
                    const std::string& caption = "Start als User") {
-        const auto shown = [&] { return VisibleWindowNamed(caption); };
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            Keys(hotkey);
-            if (Eventually(shown, 3)) {
-                break;
-            }
-        }
-        // A popup that was just told to hide may still be seen before the press shows it
-        // again: wait until it stays.
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        ASSERT_TRUE(Eventually(shown)) << hotkey;
+        Keys(hotkey);
+        ASSERT_TRUE(Eventually([&] { return VisibleWindowNamed(caption); })) << hotkey;
     }
 
     TestFolder folder_;
@@ -136,7 +143,6 @@ class EndToEndTest : public ::testing::Test {
 
 TEST_F(EndToEndTest, StartupShowsOnlyTheTrayIcon) {
     Start();
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_EQ(Output("xdotool search --onlyvisible --class Tippomat | wc -l"), "1\n");
     EXPECT_FALSE(VisibleWindowNamed("Start als"));
 }
@@ -172,11 +178,12 @@ TEST_F(EndToEndTest, UnboundKeyKeepsThePopupAndEscapeHidesIt) {
     Start();
     ShowPopup();
     Keys("q");
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    EXPECT_TRUE(VisibleWindowNamed("Start als User"));
+    Keys("F1"); // reaches the popup only if it is still shown and takes the keys
+    EXPECT_EQ(WaitForContent(mark_, "f1.sh").rfind("f1.sh", 0), 0u) << "q started nothing";
+    EXPECT_TRUE(Eventually([] { return !VisibleWindowNamed("Start als"); }));
+    ShowPopup();
     Keys("Escape");
     EXPECT_TRUE(Eventually([] { return !VisibleWindowNamed("Start als"); }));
-    EXPECT_TRUE(testing_support::ReadBytes(mark_).empty());
 }
 
 TEST_F(EndToEndTest, HotkeyPressedWhileThePopupIsShownIsNoKey) {
@@ -184,11 +191,10 @@ TEST_F(EndToEndTest, HotkeyPressedWhileThePopupIsShownIsNoKey) {
     ShowPopup();
     Keys("alt+F12");
     ShowPopup("alt+F11", "Start als Admin");
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    EXPECT_TRUE(VisibleWindowNamed("Start als Admin")) << "the hotkey shows, it starts nothing";
-    Keys("Escape");
-    EXPECT_TRUE(Eventually([] { return !VisibleWindowNamed("Start als"); }));
-    EXPECT_EQ(testing_support::ReadBytes(mark_), "") << "F11 and F12 are bound, yet must not run";
+    Keys("k"); // the popup still takes keys; whatever the hotkeys started came before
+    const std::string mark = WaitForContent(mark_, "pkexec");
+    EXPECT_EQ(mark.find("f11.sh cwd"), std::string::npos) << "F11 is bound, yet must not run";
+    EXPECT_EQ(mark.find("f12.sh cwd"), std::string::npos) << "F12 is bound, yet must not run";
 }
 
 TEST_F(EndToEndTest, AdminHotkeyStartsThroughTheElevationTool) {
@@ -263,7 +269,7 @@ TEST_F(EndToEndTest, BeendenEndsTheProgramAndStoresItsBounds) {
 
 TEST_F(EndToEndTest, HotkeyThatAnotherProgramHoldsIsToldAndTheOtherWorks) {
     ChildProcess holder(TIPPOMAT_GRAB_KEY, {});
-    std::this_thread::sleep_for(std::chrono::milliseconds(300)); // it grabs Alt+F12
+    ASSERT_TRUE(Eventually([] { return AltKeyTaken(kF12); })) << "the other program is not ready";
     Start();
     // The name is a pattern to xdotool, hence the backslashes.
     EXPECT_TRUE(Eventually([] {
@@ -278,7 +284,7 @@ TEST_F(EndToEndTest, HotkeyWhoseKeyTheLayoutLacksIsTold) {
     testing_support::WriteBytes(ini,
                                 testing_support::ReadBytes(ini) +
                                     "[Hauptformular]\r\nSektionVorhanden=1\r\nkuerzel=Alt+Ü\r\n");
-    Start();
+    program_ = std::make_unique<ChildProcess>(TIPPOMAT_PROGRAM, std::vector<std::string>{});
     EXPECT_TRUE(Eventually([] {
         return VisibleWindowNamed(
             "^Der Shortcut Alt\\+Ü ist auf dieser Tastatur nicht verfügbar\\.$");

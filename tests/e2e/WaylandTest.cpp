@@ -4,34 +4,22 @@
 #include "portal/PrivateSessionBus.h"
 #include "unit/ChildProcess.h"
 #include "unit/TestFolder.h"
+#include "unit/Wait.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <sys/stat.h>
-#include <thread>
 
 using testing_support::ChildProcess;
+using testing_support::Eventually;
 using testing_support::TestFolder;
 
 namespace {
 
 constexpr const char* kWeston = "/usr/bin/weston";
-
-bool Eventually(const std::function<bool()>& condition) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(25));
-    }
-    return true;
-}
 
 class WaylandTest : public ::testing::Test {
   protected:

@@ -1,6 +1,9 @@
 // The admin dialog: account and admin shortcut, stored state, failures of the file.
 #include "logic/LogicFixture.h"
 
+#include <functional>
+#include <utility>
+
 namespace {
 
 class AdminLogicTest : public testing_support::LogicFixture {};
@@ -9,7 +12,7 @@ TEST_F(AdminLogicTest, StoresAccountAndShortcut) {
     auto start = NewStart();
     start->hub.Click("admibutton");
     EXPECT_TRUE(start->adminView.shown);
-    EXPECT_FALSE(start->state.hotkey.Enabled() || start->state.adminhotkey.Enabled());
+    EXPECT_TRUE(NoHotkeyHeld()) << "keys must reach the field";
     start->adminView.texts["benutzername"] = "admin";
     start->adminView.texts["passwort"] = "geh3im!";
     start->admin.KeyDown("kuerzel", 0x74, {true, true, false});
@@ -17,7 +20,7 @@ TEST_F(AdminLogicTest, StoresAccountAndShortcut) {
     start->admin.Click("okbut");
     EXPECT_FALSE(start->adminView.shown);
     EXPECT_EQ(start->state.adminhotkey.Key(), 0x6074);
-    EXPECT_TRUE(HotkeysEnabled(*start));
+    EXPECT_TRUE(BothHotkeysHeld(*start));
     EXPECT_EQ(start->state.launch.AdminUserName, "admin");
     EXPECT_EQ(start->state.launch.AdminPassword, "geh3im!");
     EXPECT_NE(IniText().find("[Admindata]\r\nSektionVorhanden=1\r\nbenutzername=admin\r\n"
@@ -27,12 +30,28 @@ TEST_F(AdminLogicTest, StoresAccountAndShortcut) {
     EXPECT_EQ(start->adminView.helpTopics, std::vector<int>{700});
 }
 
+TEST_F(AdminLogicTest, EveryCloseRegistersBothHotkeysAgain) {
+    const std::pair<const char*, std::function<void(dialogs::TAdmindata&)>> closes[] = {
+        {"OK", [](dialogs::TAdmindata& admin) { admin.Click("okbut"); }},
+        {"the close box, Escape or Alt+F4", [](dialogs::TAdmindata& admin) { admin.FormClose(); }},
+    };
+    for (const auto& [way, close] : closes) {
+        auto start = NewStart();
+        start->launcher.MenuClick(core::MenuItem::Adminmodus1);
+        ASSERT_TRUE(NoHotkeyHeld()) << way;
+        close(start->admin);
+        EXPECT_TRUE(BothHotkeysHeld(*start)) << way;
+        EXPECT_TRUE(testing_support::fake_hotkeys::Press(0x807A)) << way;
+        EXPECT_EQ(start->main.caption, "Start als Admin... ") << way << ": the hotkey works again";
+    }
+}
+
 TEST_F(AdminLogicTest, ClosingItWhileTheHubIsOpenEnablesBothHotkeys) {
     auto start = NewStart();
     start->hub.Show();
     start->hub.AdmibuttonClick();
     start->admin.FormClose();
-    EXPECT_TRUE(HotkeysEnabled(*start));
+    EXPECT_TRUE(BothHotkeysHeld(*start));
     EXPECT_TRUE(start->hubView.shown);
 }
 
@@ -58,7 +77,7 @@ TEST_F(AdminLogicTest, UnreadableFileIsReportedAndTheProgramRunsOn) {
     start->admin.FormClose();
     ASSERT_EQ(start->adminView.messages.size(), 2u) << "the failed save is reported";
     EXPECT_EQ(start->adminView.messages[1].kind, core::MessageKind::Error);
-    EXPECT_TRUE(HotkeysEnabled(*start));
+    EXPECT_TRUE(BothHotkeysHeld(*start));
 }
 
 TEST_F(AdminLogicTest, UnmarkedFileIsReplacedByTheBackupAtStart) {

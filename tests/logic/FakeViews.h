@@ -41,7 +41,11 @@ class FakeMainView : public core::MainView {
     bool IsPopupShown() const override { return popupShown; }
     void ShowPopup() override { popupShown = true; }
     void HidePopup() override { popupShown = false; }
-    void BringToFront() override { ++broughtToFront; }
+    // Restoring the program shows the popup, in front.
+    void BringToFront() override {
+        ++broughtToFront;
+        popupShown = true;
+    }
     void ShowTrayIcon() override { trayIconShown = true; }
     void ShowNotice(const std::string&, const std::string& text) override {
         notices.push_back(text);

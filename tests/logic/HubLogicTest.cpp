@@ -4,6 +4,8 @@
 #include "platform/FileSystem.h"
 
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -18,8 +20,9 @@ TEST_F(HubLogicTest, FirstStartUsesDefaults) {
     EXPECT_FALSE(start->state.PortableMode);
     EXPECT_EQ(start->adminView.texts["kuerzel"], "ALT+F11");
     EXPECT_EQ(start->state.adminhotkey.Key(), 0x807A);
-    EXPECT_TRUE(HotkeysEnabled(*start));
-    EXPECT_TRUE(start->hubView.messages.empty() && start->adminView.messages.empty());
+    EXPECT_TRUE(BothHotkeysHeld(*start));
+    EXPECT_EQ(start->hubView.messages.size(), 0u) << "the hub tells nothing";
+    EXPECT_EQ(start->adminView.messages.size(), 0u) << "the admin dialog tells nothing";
     EXPECT_FALSE(platform::FileExists(location_.IniPath)) << "a start writes nothing";
 }
 
@@ -27,8 +30,7 @@ TEST_F(HubLogicTest, CapturesShortcutAndStoresItOnMinimise) {
     auto start = NewStart();
     start->hub.Show();
     EXPECT_TRUE(start->hubView.shown);
-    EXPECT_FALSE(start->state.hotkey.Enabled() || start->state.adminhotkey.Enabled())
-        << "keys must reach the field";
+    EXPECT_TRUE(NoHotkeyHeld()) << "keys must reach the field";
     start->hub.KeyDown("kuerzel", 'K', kCtrlAlt);
     EXPECT_EQ(start->hubView.texts["kuerzel"], "Strg+Alt+K");
     start->hub.KeyDown("kuerzel", 0x65, {});
@@ -41,7 +43,7 @@ TEST_F(HubLogicTest, CapturesShortcutAndStoresItOnMinimise) {
     EXPECT_EQ(start->hubView.texts["kuerzel"], "Strg+Alt+K");
     start->hub.OkbutClick();
     EXPECT_EQ(start->state.hotkey.Key(), 0xC04B);
-    EXPECT_TRUE(HotkeysEnabled(*start));
+    EXPECT_TRUE(BothHotkeysHeld(*start));
     EXPECT_FALSE(start->hubView.shown);
     EXPECT_FALSE(start->main.popupShown);
     EXPECT_EQ(IniText().rfind("[Hauptformular]\r\nSektionVorhanden=1\r\nkuerzel=Strg+Alt+K\r\n"
@@ -80,12 +82,22 @@ TEST_F(HubLogicTest, RefusesTheAdminShortcutAndKeepsTheText) {
     EXPECT_EQ(start->state.adminhotkey.Key(), 0);
 }
 
-TEST_F(HubLogicTest, EveryCloseSavesAndEnablesTheHotkeys) {
-    auto start = NewStart();
-    start->hub.Show();
-    start->hub.FormClose(); // the close box, Escape, Alt+F4
-    EXPECT_TRUE(HotkeysEnabled(*start));
-    EXPECT_NE(IniText().find("[Hauptformular]\r\nSektionVorhanden=1\r\n"), std::string::npos);
+TEST_F(HubLogicTest, EveryCloseSavesAndRegistersBothHotkeysAgain) {
+    const std::pair<const char*, std::function<void(dialogs::THauptformular&)>> closes[] = {
+        {"Minimieren", [](dialogs::THauptformular& hub) { hub.Click("okbut"); }},
+        {"the close box, Escape or Alt+F4", [](dialogs::THauptformular& hub) { hub.FormClose(); }},
+    };
+    for (const auto& [way, close] : closes) {
+        auto start = NewStart();
+        start->launcher.MenuClick(core::MenuItem::Einstellungsdialog1);
+        ASSERT_TRUE(NoHotkeyHeld()) << way;
+        close(start->hub);
+        EXPECT_TRUE(BothHotkeysHeld(*start)) << way;
+        EXPECT_TRUE(testing_support::fake_hotkeys::Press(0x807B)) << way;
+        EXPECT_TRUE(start->main.popupShown) << way << ": the hotkey works again";
+        EXPECT_NE(IniText().find("[Hauptformular]\r\nSektionVorhanden=1\r\n"), std::string::npos)
+            << way;
+    }
 }
 
 TEST_F(HubLogicTest, CloseButtonEndsTheProgramWithoutSaving) {
@@ -135,7 +147,7 @@ TEST_F(PortableHubTest, UnwritableFileAtTheCloseIsReportedAndTheBindingsAreSaved
               std::string::npos);
     EXPECT_NE(PortableText().find("[Buchstaben]"), std::string::npos)
         << "the bindings are saved all the same";
-    EXPECT_TRUE(HotkeysEnabled(*start));
+    EXPECT_TRUE(BothHotkeysHeld(*start));
 }
 
 TEST_F(PortableHubTest, UnreadableTableFileIsToldAsAReadErrorAndKeptAsItIs) {
@@ -151,7 +163,7 @@ TEST_F(PortableHubTest, UnreadableTableFileIsToldAsAReadErrorAndKeptAsItIs) {
               std::string::npos)
         << "not the message for an unwritable file";
     EXPECT_EQ(start->hubView.messages[0].helpContext, 200);
-    EXPECT_TRUE(HotkeysEnabled(*start));
+    EXPECT_TRUE(BothHotkeysHeld(*start));
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 // The launcher window's behaviour: keys to slots, hiding, notices, the look, the menu.
-#include "components/Fishotkey.h"
 #include "components/InstanceCheck.h"
 #include "logic/LogicFixture.h"
+
+#include <functional>
+#include <utility>
 
 using core::MenuItem;
 
@@ -18,17 +20,18 @@ TEST_F(LauncherLogicTest, KeysStartTheirSlotsAndHideThePopup) {
     core::Tmain& launcher = start->launcher;
     testing_support::FakeMainView& view = start->main;
 
-    const auto pressStarts = [&](auto press) {
+    const auto expectStarts = [&](const char* key, auto press) {
         launcher.Hotkeyhotkey();
-        EXPECT_TRUE(view.popupShown && view.blinking);
+        ASSERT_TRUE(view.popupShown) << key;
         const size_t before = view.notices.size();
         press();
-        return !view.popupShown && !view.blinking && view.notices.size() == before + 1;
+        EXPECT_EQ(view.notices.size(), before + 1) << key << " started nothing";
+        EXPECT_FALSE(view.popupShown) << key << " left the popup shown";
     };
-    EXPECT_TRUE(pressStarts([&] { launcher.Formkeypress(U'k'); }));
-    EXPECT_TRUE(pressStarts([&] { launcher.Formkeypress(U'K'); }));
-    EXPECT_TRUE(pressStarts([&] { launcher.Formkeypress(U'5'); }));
-    EXPECT_TRUE(pressStarts([&] { launcher.Formkeydown(0x7B); }));
+    expectStarts("k", [&] { launcher.Formkeypress(U'k'); });
+    expectStarts("K", [&] { launcher.Formkeypress(U'K'); });
+    expectStarts("5", [&] { launcher.Formkeypress(U'5'); });
+    expectStarts("F12", [&] { launcher.Formkeydown(0x7B); });
     EXPECT_EQ(view.notices.back(), "Gestartet: " + quiet);
     EXPECT_FALSE(start->state.launch.AdminMode);
     EXPECT_EQ(launcher.Caption(), "Start als User... ");
@@ -76,7 +79,7 @@ TEST_F(LauncherLogicTest, LookComesFromTheAppearanceSettings) {
     EXPECT_TRUE(view.trayIconShown);
 }
 
-TEST_F(LauncherLogicTest, FontFitsTheWindowAndBlinkingRunsOnlyWhileShown) {
+TEST_F(LauncherLogicTest, FontFitsTheWindowAndTheColoursAlternateWhileShown) {
     auto start = NewStart();
     core::Tmain& launcher = start->launcher;
     testing_support::FakeMainView& view = start->main;
@@ -96,15 +99,50 @@ TEST_F(LauncherLogicTest, FontFitsTheWindowAndBlinkingRunsOnlyWhileShown) {
 
     launcher.Timertimer();
     EXPECT_EQ(view.background, 0) << "nothing changes while hidden";
-    EXPECT_FALSE(view.blinking);
     launcher.Hotkeyhotkey();
-    EXPECT_TRUE(view.blinking);
     launcher.Timertimer();
     EXPECT_EQ(view.background, 0x123456);
     launcher.Timertimer();
     EXPECT_EQ(view.background, 0x654321);
-    launcher.Verbergen();
-    EXPECT_FALSE(view.blinking) << "no work while hidden";
+}
+
+TEST_F(LauncherLogicTest, BlinksWheneverThePopupIsShown) {
+    auto start = NewStart();
+    core::Tmain& launcher = start->launcher;
+    const std::pair<const char*, std::function<void()>> shows[] = {
+        {"the hotkey", [] { testing_support::fake_hotkeys::Press(0x807B); }},
+        {"the admin hotkey", [] { testing_support::fake_hotkeys::Press(0x807A); }},
+        {"Zeigen", [&] { launcher.MenuClick(MenuItem::Zeigen1); }},
+        {"a second start", [] { components::TInstanceCheck::HandOver(4242, "Tippomat"); }},
+    };
+    for (const auto& [way, show] : shows) {
+        EXPECT_FALSE(start->main.blinking) << "before " << way;
+        show();
+        EXPECT_TRUE(start->main.popupShown) << way;
+        EXPECT_TRUE(start->main.blinking) << way;
+        launcher.Formkeydown(0x1B);
+    }
+}
+
+TEST_F(LauncherLogicTest, StopsBlinkingWheneverThePopupHides) {
+    const std::string quiet = testing_support::QuietProgram(folder_);
+    auto start = NewStart();
+    start->state.table.SetSlot(10, quiet, "", ""); // K
+    core::Tmain& launcher = start->launcher;
+    const std::pair<const char*, std::function<void()>> hides[] = {
+        {"a started binding", [&] { launcher.Formkeypress(U'k'); }},
+        {"Escape", [&] { launcher.Formkeydown(0x1B); }},
+        {"Verbergen", [&] { launcher.MenuClick(MenuItem::Verbergen1); }},
+        {"a minimise", [&] { launcher.ApplicationEvents1Minimize(); }},
+        {"the settings dialog", [&] { launcher.MenuClick(MenuItem::Einstellungsdialog1); }},
+    };
+    for (const auto& [way, hide] : hides) {
+        launcher.Hotkeyhotkey();
+        ASSERT_TRUE(start->main.blinking) << "before " << way;
+        hide();
+        EXPECT_FALSE(start->main.popupShown) << way;
+        EXPECT_FALSE(start->main.blinking) << way << ": no work while hidden";
+    }
 }
 
 TEST_F(LauncherLogicTest, MouseAndMenu) {
@@ -179,16 +217,13 @@ TEST_F(LauncherLogicTest, SecondStartWithPopupOptionShowsThatMode) {
 }
 
 TEST_F(LauncherLogicTest, HotkeyThatAnotherProgramHoldsIsToldOnce) {
-    components::Tfishotkey elsewhere; // another program's Alt+F12
-    elsewhere.SetKey(0x807B);
-    if (!elsewhere.Registered()) {
-        GTEST_SKIP() << "this session has no global shortcuts";
-    }
+    testing_support::fake_hotkeys::HoldElsewhere(0x807B); // another program's Alt+F12
     auto start = NewStart();
     EXPECT_EQ(
         start->main.notices,
         std::vector<std::string>{"Der Shortcut Alt+F12 ist von einem anderen Programm belegt."});
-    EXPECT_TRUE(start->state.adminhotkey.Registered()) << "the admin hotkey works";
+    EXPECT_TRUE(testing_support::fake_hotkeys::Press(0x807A));
+    EXPECT_TRUE(start->main.popupShown) << "the admin hotkey works";
     start->hub.Show();
     start->hub.OkbutClick();
     EXPECT_EQ(start->main.notices.size(), 1u) << "told once per shortcut";

@@ -1,7 +1,9 @@
 // The three windows of a start over recording views, on a temporary configuration folder.
 #pragma once
 
+#include "components/ShortCut.h"
 #include "dialogs/Program.h"
+#include "fakes/FakeHotkeys.h"
 #include "logic/FakeViews.h"
 #include "unit/TestFolder.h"
 
@@ -17,6 +19,7 @@ std::string QuietProgram(const TestFolder& folder);
 class LogicFixture : public ::testing::Test {
   protected:
     LogicFixture() {
+        fake_hotkeys::Reset();
         location_.ProgramPath = folder_.Path("Tippomat");
         location_.ConfigFolder = folder_.Path();
         location_.IniPath = folder_.Path("Tippomat.ini");
@@ -50,8 +53,26 @@ class LogicFixture : public ::testing::Test {
         return bytes.rfind("\xEF\xBB\xBF", 0) == 0 ? bytes.substr(3) : bytes;
     }
     void WriteIni(const std::string& text) { WriteBytes(location_.IniPath, text); }
-    static bool HotkeysEnabled(const Start& start) {
-        return start.state.hotkey.Enabled() && start.state.adminhotkey.Enabled();
+    // Both hotkeys work: the window system holds the shortcut of each.
+    static ::testing::AssertionResult BothHotkeysHeld(const Start& start) {
+        for (const components::Tfishotkey* hotkey :
+             {&start.state.hotkey, &start.state.adminhotkey}) {
+            if (!fake_hotkeys::IsHeld(hotkey->Key())) {
+                return ::testing::AssertionFailure()
+                       << (hotkey == &start.state.hotkey ? "the hotkey " : "the admin hotkey ")
+                       << components::ShortCutToText(hotkey->Key()) << " is not registered";
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
+    // While a dialog that edits a shortcut is shown, every key combination reaches it.
+    static ::testing::AssertionResult NoHotkeyHeld() {
+        const std::vector<components::ShortcutValue> held = fake_hotkeys::Held();
+        if (held.empty()) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure()
+               << components::ShortCutToText(held.front()) << " is still registered";
     }
 
     TestFolder folder_;

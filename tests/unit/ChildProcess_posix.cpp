@@ -1,9 +1,9 @@
 #include "unit/ChildProcess.h"
 
-#include <chrono>
+#include "unit/Wait.h"
+
 #include <csignal>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace testing_support {
@@ -41,16 +41,19 @@ std::uint32_t ChildProcess::Id() const {
 }
 
 int ChildProcess::Wait(int seconds) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    int status = 0;
-    while (std::chrono::steady_clock::now() < end) {
-        if (::waitpid(impl_->pid, &status, WNOHANG) == impl_->pid) {
+    int code = -1;
+    Eventually(
+        [&] {
+            int status = 0;
+            if (::waitpid(impl_->pid, &status, WNOHANG) != impl_->pid) {
+                return false;
+            }
             impl_->ended = true;
-            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return -1;
+            code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            return true;
+        },
+        seconds);
+    return code;
 }
 
 } // namespace testing_support

@@ -4,6 +4,7 @@
 #include "platform/DetachedProcess_posix.h"
 #include "platform/FileSystem.h"
 #include "unit/TestFolder.h"
+#include "unit/Wait.h"
 
 #include <gtest/gtest.h>
 
@@ -86,10 +87,8 @@ TEST_F(PosixLaunchTest, StartedProgramOwesTheLauncherNothing) {
     const size_t pid = mark.find("pid=");
     ASSERT_NE(pid, std::string::npos) << mark;
     const std::string proc = "/proc/" + std::to_string(std::atoi(mark.c_str() + pid + 4));
-    for (int wait = 0; wait < 500 && platform::DirectoryExists(proc); ++wait) {
-        ::usleep(10000);
-    }
-    EXPECT_FALSE(platform::DirectoryExists(proc)) << mark;
+    EXPECT_TRUE(testing_support::Eventually([&] { return !platform::DirectoryExists(proc); }))
+        << mark;
 }
 
 TEST_F(PosixLaunchTest, FoldersAndDocumentsGoToTheOpener) {

@@ -1,5 +1,7 @@
 #include "unit/TestFolder.h"
 
+#include "unit/Wait.h"
+
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -48,17 +50,15 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 }
 
 std::string WaitForContent(const std::string& path, const std::string& needle, int seconds) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    for (;;) {
-        const std::string content = ReadBytes(path);
-        const bool done = !content.empty() && content.find(needle) != std::string::npos;
-        if (done || std::chrono::steady_clock::now() >= deadline) {
-            // A writer may still be appending its last lines.
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            return ReadBytes(path);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    Eventually(
+        [&] {
+            const std::string content = ReadBytes(path);
+            return !content.empty() && content.find(needle) != std::string::npos;
+        },
+        seconds);
+    // A writer may still be appending its last lines.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return ReadBytes(path);
 }
 
 void SetEnvironment(const std::string& name, const std::string& value) {

@@ -5,17 +5,15 @@
 #include "platform/WinText.h"
 #include "unit/ChildProcess.h"
 #include "unit/TestFolder.h"
+#include "unit/Wait.h"
 #include "win32/KeyInput_win.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <functional>
-#include <thread>
-
 #include <windows.h>
 
 using testing_support::ChildProcess;
+using testing_support::Eventually;
 using testing_support::PressKeys;
 using testing_support::ReadBytes;
 using testing_support::TestFolder;
@@ -25,17 +23,6 @@ namespace {
 
 constexpr const wchar_t* kShellFolders =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-
-bool Eventually(const std::function<bool()>& condition, int seconds = 15) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
 
 // The user's application-data folder points elsewhere while it lives, as the shell reads it.
 class AppDataFolder {
@@ -96,6 +83,42 @@ bool ShortcutTaken(UINT modifiers, UINT key) {
     return true;
 }
 
+bool HasClass(HWND window, const wchar_t* className) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return lstrcmpW(name, className) == 0;
+}
+
+// Whether a top-level window passes the test.
+bool AnyWindow(bool (*test)(HWND)) {
+    struct Search {
+        bool (*test)(HWND);
+        bool found;
+    } search{test, false};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(data);
+            search.found = search.test(window);
+            return !search.found;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Wine's own window for a tray icon becomes a child window when the tray host takes it, and
+// taking it moves the foreground to Wine's shell: a popup shown before then ends up behind it.
+// The icon's tooltip is a top-level window owned by the icon.
+bool TrayIconDocked(HWND window) {
+    const HWND icon = GetWindow(window, GW_OWNER);
+    return HasClass(window, L"tooltips_class32") && icon != nullptr &&
+           HasClass(icon, L"__winex11_tray_icon") && (GetWindowLongW(icon, GWL_STYLE) & WS_CHILD);
+}
+
+// Every open menu is a window of this class.
+bool MenuShown(HWND window) {
+    return HasClass(window, L"#32768") && IsWindowVisible(window);
+}
+
 class ProgramEndToEndTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -116,21 +139,23 @@ class ProgramEndToEndTest : public ::testing::Test {
                       "\r\nV1=" + workDir_ + "\r\nP1=eins \"zwei drei\"\r\n");
     }
 
-    // Starts the program and waits until it has its window and its hotkey.
+    // Starts the program and waits until it is ready: its window, its hotkey and its tray icon.
     HWND Start(std::unique_ptr<ChildProcess>& process) {
         process = std::make_unique<ChildProcess>(program_, std::vector<std::string>{});
         HWND window = nullptr;
-        EXPECT_TRUE(Eventually([&] {
-            window = MainWindowOf(process->Id());
-            return window != nullptr && ShortcutTaken(MOD_ALT, VK_F12);
-        }));
+        EXPECT_TRUE(Eventually([&] { return (window = MainWindowOf(process->Id())) != nullptr; }))
+            << "no window";
+        EXPECT_TRUE(Eventually([] { return ShortcutTaken(MOD_ALT, VK_F12); })) << "no hotkey";
+        EXPECT_TRUE(Eventually([] { return AnyWindow(TrayIconDocked); })) << "no tray icon";
         return window;
     }
 
+    // The hotkey brings the popup up in front, where the next key goes.
     void ShowPopup(HWND window) {
         PressKeys({VK_MENU, VK_F12});
-        ASSERT_TRUE(Eventually([&] { return IsWindowVisible(window) != FALSE; }));
-        ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == window; }));
+        ASSERT_TRUE(Eventually([&] { return IsWindowVisible(window) != FALSE; })) << "not shown";
+        ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == window; }))
+            << "shown, but not in front";
     }
 
     TestFolder folder_;
@@ -148,14 +173,14 @@ TEST_F(ProgramEndToEndTest, HotkeyAndKeyStartTheBindingSecondStartEndsMenuEndsAn
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(IsWindowVisible(window)) << "a start shows only the tray icon";
 
-    ShowPopup(window);
+    ASSERT_NO_FATAL_FAILURE(ShowPopup(window));
     PressKeys({'K'});
     std::string mark = WaitForContent(mark_, "cmd=");
     EXPECT_NE(mark.find("cwd=" + workDir_ + "\n"), std::string::npos) << mark;
     EXPECT_NE(mark.find(" -a \"b c\"  d\n"), std::string::npos) << mark;
     EXPECT_TRUE(Eventually([&] { return !IsWindowVisible(window); })) << "hidden after a start";
 
-    ShowPopup(window);
+    ASSERT_NO_FATAL_FAILURE(ShowPopup(window));
     PressKeys({VK_F1});
     mark = WaitForContent(mark_, "zwei drei");
     EXPECT_NE(mark.find(" eins \"zwei drei\"\n"), std::string::npos) << mark;
@@ -167,7 +192,9 @@ TEST_F(ProgramEndToEndTest, HotkeyAndKeyStartTheBindingSecondStartEndsMenuEndsAn
     // The tray menu opened by the right button; its last entry is "Beenden".
     PostMessageW(window, wingui::MainWindow::kTrayMessage, 0, WM_RBUTTONDOWN);
     PostMessageW(window, wingui::MainWindow::kTrayMessage, 0, WM_RBUTTONUP);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ASSERT_TRUE(Eventually([] { return AnyWindow(MenuShown); })) << "no menu";
+    ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == window; }))
+        << "the menu's keys go elsewhere";
     PressKeys({VK_UP});
     PressKeys({VK_RETURN});
     EXPECT_EQ(first->Wait(10), 0);
