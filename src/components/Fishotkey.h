@@ -24,6 +24,8 @@ class Tfishotkey {
     bool Registered() const;
     // Enabled with a key, yet the window system refused it because another program holds it.
     bool HeldElsewhere() const;
+    // Enabled with a key that no key of the keyboard makes as it is mapped now.
+    bool NotAvailable() const;
 
     // A new key moves the registration to it; the same key does nothing.
     void SetKey(ShortcutValue value);

@@ -26,6 +26,9 @@ class HotkeyRegistration {
     // The window system refused the shortcut because another program holds it; not so for a
     // key the keyboard cannot type, nor where the session has no global shortcuts at all.
     bool HeldElsewhere() const;
+    // The window system has global shortcuts, yet no key of the keyboard as it is mapped now
+    // makes this one.
+    bool NotAvailable() const;
 
     struct Impl;
 

@@ -89,4 +89,9 @@ bool HotkeyRegistration::HeldElsewhere() const {
     return impl_->heldElsewhere;
 }
 
+// Every virtual key is one the system registers.
+bool HotkeyRegistration::NotAvailable() const {
+    return false;
+}
+
 } // namespace components

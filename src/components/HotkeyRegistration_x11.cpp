@@ -25,11 +25,12 @@ struct GrabbedKey {
 
 struct HotkeyRegistration::Impl {
     std::function<void()> onPress;
-    std::uint32_t keysym = 0;
-    unsigned modifiers = 0; // kModAlt | kModControl | kModShift
-    bool active = false;    // every grab granted; a mapping change may take that away
-    bool refused = false;   // a grab was refused: another client holds the key
-    bool down = false;      // held: auto-repeat presses raise nothing
+    std::vector<std::uint32_t> keysyms; // any of them makes the key
+    unsigned modifiers = 0;             // kModAlt | kModControl | kModShift
+    bool active = false;                // every grab granted; a mapping change may take that away
+    bool refused = false;               // a grab was refused: another client holds the key
+    bool unavailable = false;           // no key of the keyboard makes it
+    bool down = false;                  // held: auto-repeat presses raise nothing
     std::vector<xcb_keycode_t> keycodes;
     std::uint16_t mask = 0; // the X modifier mask of modifiers
     // Released with exactly these masks: a mapping change may have moved the lock modifiers.
@@ -70,21 +71,23 @@ xcb_key_symbols_t* Symbols(Session& session) {
     return session.symbols;
 }
 
-std::vector<xcb_keycode_t> KeycodesOf(Session& session, std::uint32_t keysym) {
+std::vector<xcb_keycode_t> KeycodesOf(Session& session, const std::vector<std::uint32_t>& keysyms) {
     std::vector<xcb_keycode_t> result;
-    xcb_keycode_t* codes = xcb_key_symbols_get_keycode(Symbols(session), keysym);
-    for (xcb_keycode_t* code = codes; code != nullptr && *code != XCB_NO_SYMBOL; ++code) {
-        if (std::find(result.begin(), result.end(), *code) == result.end()) {
-            result.push_back(*code);
+    for (std::uint32_t keysym : keysyms) {
+        xcb_keycode_t* codes = xcb_key_symbols_get_keycode(Symbols(session), keysym);
+        for (xcb_keycode_t* code = codes; code != nullptr && *code != XCB_NO_SYMBOL; ++code) {
+            if (std::find(result.begin(), result.end(), *code) == result.end()) {
+                result.push_back(*code);
+            }
         }
+        std::free(codes);
     }
-    std::free(codes);
     return result;
 }
 
 // The modifier bit that a key with this keysym sets, from the modifier map; 0 when none.
 std::uint16_t ModifierMaskOf(Session& session, std::uint32_t keysym) {
-    const std::vector<xcb_keycode_t> wanted = KeycodesOf(session, keysym);
+    const std::vector<xcb_keycode_t> wanted = KeycodesOf(session, {keysym});
     xcb_get_modifier_mapping_reply_t* reply = xcb_get_modifier_mapping_reply(
         session.connection, xcb_get_modifier_mapping(session.connection), nullptr);
     if (reply == nullptr) {
@@ -141,12 +144,13 @@ void Ungrab(Session& session, HotkeyRegistration::Impl& hotkey) {
 // Grabs every keycode of the key with every lock combination; all or nothing.
 bool Grab(Session& session, HotkeyRegistration::Impl& hotkey) {
     session.altMask = AltMask(session);
-    hotkey.keycodes = KeycodesOf(session, hotkey.keysym);
+    hotkey.keycodes = KeycodesOf(session, hotkey.keysyms);
     hotkey.mask = ((hotkey.modifiers & kModShift) ? XCB_MOD_MASK_SHIFT : 0) |
                   ((hotkey.modifiers & kModControl) ? XCB_MOD_MASK_CONTROL : 0) |
                   ((hotkey.modifiers & kModAlt) ? session.altMask : 0);
     hotkey.refused = false;
-    if (hotkey.keycodes.empty()) {
+    hotkey.unavailable = hotkey.keycodes.empty();
+    if (hotkey.unavailable) {
         return false;
     }
     std::vector<std::pair<GrabbedKey, xcb_void_cookie_t>> requests;
@@ -176,7 +180,7 @@ bool Grab(Session& session, HotkeyRegistration::Impl& hotkey) {
 
 // After a keyboard mapping change the keycodes and lock modifiers may differ: release, recompute,
 // grab again. A hotkey whose grab now fails is no longer registered (and is tried again at the
-// next change).
+// next change); one whose key the old layout lacked may now be there.
 void RegrabAll(Session& session) {
     for (HotkeyRegistration::Impl* hotkey : session.registrations) {
         Ungrab(session, *hotkey);
@@ -292,16 +296,20 @@ HotkeyRegistration::~HotkeyRegistration() {
 bool HotkeyRegistration::Register(std::uint8_t virtualKey, unsigned modifiers) {
     Session& session = TheSession();
     Unregister();
-    impl_->keysym = VirtualKeyToKeysym(virtualKey);
+    impl_->keysyms = VirtualKeyToKeysyms(virtualKey);
     impl_->modifiers = modifiers;
     impl_->down = false;
     impl_->refused = false;
-    if (session.connection == nullptr || impl_->keysym == 0 || !Grab(session, *impl_)) {
+    impl_->unavailable = impl_->keysyms.empty() && session.connection != nullptr;
+    if (session.connection == nullptr || impl_->keysyms.empty()) {
         return false;
     }
-    impl_->active = true;
-    session.registrations.push_back(impl_.get());
-    return true;
+    impl_->active = Grab(session, *impl_);
+    // A key that this layout lacks stays registered for the next mapping change.
+    if (impl_->active || impl_->unavailable) {
+        session.registrations.push_back(impl_.get());
+    }
+    return impl_->active;
 }
 
 void HotkeyRegistration::Unregister() {
@@ -322,6 +330,10 @@ bool HotkeyRegistration::Registered() const {
 
 bool HotkeyRegistration::HeldElsewhere() const {
     return impl_->refused;
+}
+
+bool HotkeyRegistration::NotAvailable() const {
+    return impl_->unavailable;
 }
 
 } // namespace components

@@ -21,6 +21,9 @@ namespace {
 
 // How long a new copy waits for the running one, connecting included.
 constexpr auto kClientTime = std::chrono::seconds(10);
+// A copy allowed to run beside another serves at the next free place; a new copy asks each
+// place in turn, so it finds whichever copy runs.
+constexpr int kGuardPlaces = 8;
 
 struct Guard {
     std::string socketPath;
@@ -59,7 +62,8 @@ std::string RuntimeFolder() {
 }
 
 // The guard name holds a whole path, which a socket file name cannot: it is hashed (FNV-1a).
-std::string SocketPath() {
+// Place 0 is the plain name; the places of copies beside it carry their number.
+std::string SocketPath(int place) {
     const std::string folder = RuntimeFolder();
     if (folder.empty()) {
         return {};
@@ -68,10 +72,14 @@ std::string SocketPath() {
     for (unsigned char c : GuardWindowClassName()) {
         hash = (hash ^ c) * 1099511628211ull;
     }
-    char name[40];
+    char name[48];
     std::snprintf(name, sizeof name, "/OneInstUtilWnd-%016llx",
                   static_cast<unsigned long long>(hash));
-    return folder + name;
+    std::string path = folder + name;
+    if (place > 0) {
+        path += "-" + std::to_string(place);
+    }
+    return path;
 }
 
 // The words of this process's command line, joined as one line.
@@ -92,7 +100,11 @@ enum class Listening { Serving, HeldByAnotherCopy, Failed };
 
 // Takes the socket path for this copy. The lock beside it is held by every copy that serves
 // there, so a socket found without the lock held was left by a copy that crashed.
-Listening Listen(Guard& guard) {
+Listening Listen(Guard& guard, int place) {
+    guard.socketPath = SocketPath(place);
+    if (guard.socketPath.empty()) {
+        return Listening::Failed;
+    }
     const std::string lockPath = guard.socketPath + ".lock";
     guard.lock = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (guard.lock < 0) {
@@ -119,6 +131,17 @@ Listening Listen(Guard& guard) {
     return guard.server->Descriptor() >= 0 ? Listening::Serving : Listening::Failed;
 }
 
+// A copy that the running one lets run serves at the first place no other copy holds.
+Listening ListenBeside(Guard& guard) {
+    for (int place = 0; place < kGuardPlaces; ++place) {
+        const Listening listening = Listen(guard, place);
+        if (listening != Listening::HeldByAnotherCopy) {
+            return listening;
+        }
+    }
+    return Listening::Failed;
+}
+
 // Only the socket this copy bound goes, never one that has replaced it.
 void RemoveOwnSocket(const Guard& guard) {
     struct stat info {};
@@ -136,7 +159,10 @@ std::string GuardWindowClassName() {
 
 std::uint32_t NotifyFirstInstance() {
     const Deadline deadline = std::chrono::steady_clock::now() + kClientTime;
-    const int fd = ConnectBefore(SocketPath(), deadline);
+    int fd = -1;
+    for (int place = 0; place < kGuardPlaces && fd < 0; ++place) {
+        fd = ConnectBefore(SocketPath(place), deadline);
+    }
     if (fd < 0) {
         return 0;
     }
@@ -158,14 +184,12 @@ std::uint32_t NotifyFirstInstance() {
 bool OneInstanceStartup() {
     const auto deadline = std::chrono::steady_clock::now() + kClientTime;
     Guard& guard = TheGuard();
-    guard.socketPath = SocketPath();
     for (;;) {
         const std::uint32_t answer = NotifyFirstInstance();
         if (answer == kReplyStop) {
             return false;
         }
-        const Listening listening =
-            answer == kReplyGoOn || guard.socketPath.empty() ? Listening::Failed : Listen(guard);
+        const Listening listening = answer == kReplyGoOn ? ListenBeside(guard) : Listen(guard, 0);
         if (listening == Listening::HeldByAnotherCopy &&
             std::chrono::steady_clock::now() < deadline) {
             ::usleep(20000);

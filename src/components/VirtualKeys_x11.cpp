@@ -37,11 +37,31 @@ constexpr KeyPair kNamedKeys[] = {
     {0x6F, 0xFFAF}, // KP_Divide
     {0x90, 0xFF7F}, // Num_Lock
     {0x91, 0xFF14}, // Scroll_Lock
+    {0x10, 0xFFE1}, // Shift_L
+    {0x10, 0xFFE2}, // Shift_R
+    {0x11, 0xFFE3}, // Control_L
+    {0x11, 0xFFE4}, // Control_R
+    {0x12, 0xFFE9}, // Alt_L
+    {0x5B, 0xFFEB}, // Super_L
+    {0x5C, 0xFFEC}, // Super_R
+    {0xBA, 0x00FC}, // udiaeresis
+    {0xBB, 0x002B}, // plus
+    {0xBC, 0x002C}, // comma
+    {0xBD, 0x002D}, // minus
+    {0xBE, 0x002E}, // period
+    {0xBF, 0x0023}, // numbersign
+    {0xC0, 0x00F6}, // odiaeresis
+    {0xDB, 0x00DF}, // ssharp
+    {0xDC, 0xFE52}, // dead_circumflex
+    {0xDC, 0x005E}, // asciicircum
+    {0xDD, 0xFE51}, // dead_acute
+    {0xDD, 0x00B4}, // acute
+    {0xDE, 0x00E4}, // adiaeresis
+    {0xE2, 0x003C}, // less
 };
 
-} // namespace
-
-std::uint32_t VirtualKeyToKeysym(std::uint8_t virtualKey) {
+// Letters, digits, keypad digits and function keys follow a rule; the rest is in the table.
+std::uint32_t RuledKeysym(std::uint8_t virtualKey) {
     if (virtualKey >= 'A' && virtualKey <= 'Z') {
         return virtualKey + 0x20u;
     }
@@ -54,17 +74,32 @@ std::uint32_t VirtualKeyToKeysym(std::uint8_t virtualKey) {
     if (virtualKey >= 0x70 && virtualKey <= 0x87) {
         return 0xFFBEu + (virtualKey - 0x70u); // F1 ... F24
     }
-    for (const KeyPair& pair : kNamedKeys) {
-        if (pair.virtualKey == virtualKey) {
-            return pair.keysym;
-        }
-    }
     return 0;
 }
 
+} // namespace
+
+std::vector<std::uint32_t> VirtualKeyToKeysyms(std::uint8_t virtualKey) {
+    if (const std::uint32_t keysym = RuledKeysym(virtualKey)) {
+        return {keysym};
+    }
+    std::vector<std::uint32_t> keysyms;
+    for (const KeyPair& pair : kNamedKeys) {
+        if (pair.virtualKey == virtualKey) {
+            keysyms.push_back(pair.keysym);
+        }
+    }
+    return keysyms;
+}
+
 std::uint8_t KeysymToVirtualKey(std::uint32_t keysym) {
+    for (const KeyPair& pair : kNamedKeys) {
+        if (pair.keysym == keysym) {
+            return pair.virtualKey;
+        }
+    }
     for (unsigned key = 1; key <= 0xFF; ++key) {
-        if (VirtualKeyToKeysym(static_cast<std::uint8_t>(key)) == keysym) {
+        if (RuledKeysym(static_cast<std::uint8_t>(key)) == keysym) {
             return static_cast<std::uint8_t>(key);
         }
     }

@@ -223,6 +223,14 @@ void Tmain::Adminhotkeyhotkey() {
     ShowPopup(true, "Start als Admin... ");
 }
 
+void Tmain::ShowRequested(PopupRequest request) {
+    if (request == PopupRequest::User) {
+        Hotkeyhotkey();
+    } else if (request == PopupRequest::Admin) {
+        Adminhotkeyhotkey();
+    }
+}
+
 void Tmain::Verbergen() {
     ApplicationEvents1Minimize();
 }
@@ -278,11 +286,14 @@ void Tmain::TellBusyHotkeys() {
         const components::Tfishotkey& hotkey = *hotkeys[i];
         if (hotkey.Registered()) {
             toldBusy_[i] = 0;
-        } else if (hotkey.HeldElsewhere() && toldBusy_[i] != hotkey.Key()) {
+        } else if ((hotkey.HeldElsewhere() || hotkey.NotAvailable()) &&
+                   toldBusy_[i] != hotkey.Key()) {
             toldBusy_[i] = hotkey.Key();
             view_.ShowNotice("Tippomat", "Der Shortcut " +
                                              components::ShortCutToText(hotkey.Key()) +
-                                             " ist von einem anderen Programm belegt.");
+                                             (hotkey.HeldElsewhere()
+                                                  ? " ist von einem anderen Programm belegt."
+                                                  : " ist auf dieser Tastatur nicht verfügbar."));
         }
     }
 }
@@ -294,9 +305,14 @@ void Tmain::BringToFront() {
     Blink();
 }
 
+// No copy runs beside this one; one started with --popup or --admin-popup brings the popup up
+// in that mode (its first word is the program's own name).
 void Tmain::InstanceCheck1NewInstance(components::TInstanceCheck&, std::uint32_t,
-                                      const std::vector<std::string>&, bool& allow) {
+                                      const std::vector<std::string>& params, bool& allow) {
     allow = false;
+    if (!params.empty()) {
+        ShowRequested(ReadStartOptions({params.begin() + 1, params.end()}).popup);
+    }
 }
 
 } // namespace core

@@ -8,6 +8,7 @@
 #include "config/FormStateFile.h"
 #include "core/MessageKind.h"
 #include "core/ProgramState.h"
+#include "core/StartOptions.h"
 
 #include <functional>
 #include <string>
@@ -141,13 +142,16 @@ class Tmain {
     void Timertimer();
     void Hotkeyhotkey();
     void Adminhotkeyhotkey();
+    // A start with --popup or --admin-popup: shown as by the hotkey of that mode.
+    void ShowRequested(PopupRequest request);
     void Verbergen();
     void Beenden1Click();
     void Einstellungen1Click();
     void MenuClick(MenuItem item);
     void ApplicationEvents1Minimize();
-    // A hotkey that another program holds is told once per shortcut, as a tray notice: the
-    // hub would show it as set while pressing it does nothing.
+    // A hotkey that another program holds, or that no key of the keyboard makes, is told once
+    // per shortcut, as a tray notice: the hub would show it as set while pressing it does
+    // nothing.
     void TellBusyHotkeys();
     void StartEntry(const std::string& path, const std::string& workDir, const std::string& params);
 

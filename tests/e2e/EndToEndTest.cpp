@@ -90,8 +90,8 @@ class EndToEndTest : public ::testing::Test {
     }
 
     // Starts the program and waits for its tray icon.
-    void Start() {
-        program_ = std::make_unique<ChildProcess>(TIPPOMAT_PROGRAM, std::vector<std::string>{});
+    void Start(const std::vector<std::string>& arguments = {}) {
+        program_ = std::make_unique<ChildProcess>(TIPPOMAT_PROGRAM, arguments);
         ASSERT_TRUE(Eventually([] {
             return !Output("xdotool search --onlyvisible --class Tippomat 2>/dev/null").empty();
         })) << "no tray icon";
@@ -197,6 +197,39 @@ TEST_F(EndToEndTest, SecondStartEndsAndBringsTheFirstToFront) {
         << "the second copy made no window";
 }
 
+TEST_F(EndToEndTest, PopupOptionShowsTheRunningCopysPopupForTheNextKey) {
+    Start();
+    ChildProcess second(TIPPOMAT_PROGRAM, {"--popup"});
+    EXPECT_EQ(second.Wait(), 0);
+    ASSERT_TRUE(Eventually([] { return VisibleWindowNamed("Start als User"); }));
+    Keys("k");
+    EXPECT_NE(WaitForContent(mark_, "k.sh").find("k.sh cwd="), std::string::npos);
+}
+
+TEST_F(EndToEndTest, AdminPopupOptionShowsTheAdminPopup) {
+    Start();
+    ChildProcess second(TIPPOMAT_PROGRAM, {"--admin-popup"});
+    EXPECT_EQ(second.Wait(), 0);
+    EXPECT_TRUE(Eventually([] { return VisibleWindowNamed("Start als Admin"); }));
+}
+
+TEST_F(EndToEndTest, PopupOptionOfTheFirstCopyShowsThePopupOnceItIsUp) {
+    Start({"--popup"});
+    ASSERT_TRUE(Eventually([] { return VisibleWindowNamed("Start als User"); }));
+    Keys("k");
+    EXPECT_NE(WaitForContent(mark_, "k.sh").find("k.sh cwd="), std::string::npos);
+}
+
+TEST_F(EndToEndTest, UnknownOptionIsToldOnStandardErrorAndTouchesNoFile) {
+    Start();
+    const std::string ini = folder_.Path(".config/Orvanta/Tippomat/Tippomat.ini");
+    const std::string before = testing_support::ReadBytes(ini);
+    EXPECT_EQ(Output(std::string(TIPPOMAT_PROGRAM) + " --unbekannt 2>&1 >/dev/null; echo $?"),
+              "Tippomat: unbekannte Option --unbekannt (bekannt sind --popup und --admin-popup)\n"
+              "0\n");
+    EXPECT_EQ(testing_support::ReadBytes(ini), before);
+}
+
 TEST_F(EndToEndTest, BeendenEndsTheProgramAndStoresItsBounds) {
     Start();
     const std::string icon = Output("xdotool search --onlyvisible --class Tippomat | head -1");
@@ -244,6 +277,18 @@ TEST_F(EndToEndTest, HotkeyThatAnotherProgramHoldsIsToldAndTheOtherWorks) {
             "^Der Shortcut Alt\\+F12 ist von einem anderen Programm belegt\\.$");
     }));
     ShowPopup("alt+F11", "Start als Admin");
+}
+
+TEST_F(EndToEndTest, HotkeyWhoseKeyTheLayoutLacksIsTold) {
+    const std::string ini = folder_.Path(".config/Orvanta/Tippomat/Tippomat.ini");
+    testing_support::WriteBytes(ini,
+                                testing_support::ReadBytes(ini) +
+                                    "[Hauptformular]\r\nSektionVorhanden=1\r\nkuerzel=Alt+Ü\r\n");
+    program_ = std::make_unique<ChildProcess>(TIPPOMAT_PROGRAM, std::vector<std::string>{});
+    EXPECT_TRUE(Eventually([] {
+        return VisibleWindowNamed(
+            "^Der Shortcut Alt\\+Ü ist auf dieser Tastatur nicht verfügbar\\.$");
+    })) << "the X server's layout (us) has no Ü key";
 }
 
 // The guard's socket in the runtime folder, if there is one.

@@ -152,4 +152,9 @@ bool HotkeyRegistration::HeldElsewhere() const {
     return impl_->heldElsewhere;
 }
 
+// Every key of the fake keyboard exists.
+bool HotkeyRegistration::NotAvailable() const {
+    return false;
+}
+
 } // namespace components

@@ -235,8 +235,20 @@ TEST_F(LauncherLogicTest, EndingStoresTheBoundsAndNothingElse) {
 TEST_F(LauncherLogicTest, SecondStartBringsThisCopyToTheFront) {
     auto start = NewStart();
     start->launcher.Adminhotkeyhotkey();
-    EXPECT_FALSE(components::TInstanceCheck::HandOver(4242, "Tippomat --popup"));
+    EXPECT_FALSE(components::TInstanceCheck::HandOver(4242, "Tippomat Kopie --unbekannt"));
     EXPECT_EQ(start->main.broughtToFront, 1);
+    EXPECT_TRUE(start->state.launch.AdminMode);
+    EXPECT_EQ(start->main.caption, "Start als Admin... ");
+}
+
+TEST_F(LauncherLogicTest, SecondStartWithPopupOptionShowsThatMode) {
+    auto start = NewStart();
+    start->launcher.Adminhotkeyhotkey();
+    EXPECT_FALSE(components::TInstanceCheck::HandOver(4242, "\"/opt/my tools/Tippomat\" --popup"));
+    EXPECT_FALSE(start->state.launch.AdminMode);
+    EXPECT_EQ(start->main.caption, "Start als User... ");
+    EXPECT_EQ(start->main.broughtToFront, 1) << "in front, with the keyboard";
+    EXPECT_FALSE(components::TInstanceCheck::HandOver(4243, "Tippomat \"--admin-popup\""));
     EXPECT_TRUE(start->state.launch.AdminMode);
     EXPECT_EQ(start->main.caption, "Start als Admin... ");
 }

@@ -57,6 +57,18 @@ TEST_F(GuardProcessTest, AllowedCopyRunsAndNothingComesToFront) {
     EXPECT_EQ(seen.find("front"), std::string::npos);
 }
 
+TEST_F(GuardProcessTest, AllowedCopyGuardsOnceTheFirstHasGone) {
+    auto first = StartFirst("1");
+    const std::string beside = folder_.Path("beside.txt");
+    ChildProcess second(kHelper, {beside, "0", "30"});
+    ASSERT_NE(WaitForContent(beside, "ready").find("ready"), std::string::npos);
+    first.reset();
+    ChildProcess third(kHelper, {folder_.Path("third.txt"), "0", "30"});
+    EXPECT_EQ(third.Wait(), 0) << "the copy that ran beside refused it";
+    EXPECT_NE(WaitForContent(beside, "pid=").find("pid=" + std::to_string(third.Id())),
+              std::string::npos);
+}
+
 TEST_F(GuardProcessTest, CrashedCopyDoesNotBlockTheNext) {
     ChildProcess crashed(kHelper, {folder_.Path("crashed.txt"), "crash", "0"});
     EXPECT_EQ(crashed.Wait(), 5);

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 using components::Tfishotkey;
 
@@ -134,6 +135,7 @@ TEST_F(X11HotkeyTest, GrabHeldByAnotherClientFailsSilently) {
     hotkey.SetKey(0x8087); // Alt+F24
     EXPECT_FALSE(hotkey.Registered());
     EXPECT_FALSE(hotkey.HeldElsewhere());
+    EXPECT_TRUE(hotkey.NotAvailable());
     xcb_disconnect(other);
 }
 
@@ -261,6 +263,69 @@ TEST_F(X11HotkeyTest, KeyboardMappingChangeGrabsAgain) {
     xcb_change_keyboard_mapping(connection_, 1, spare, 1, &none);
     xcb_flush(connection_);
     Pump();
+}
+
+// The keys a shortcut field takes on a German keyboard, with that layout on the X server.
+class GermanLayoutTest : public X11HotkeyTest {
+  protected:
+    void SetUp() override {
+        X11HotkeyTest::SetUp();
+        if (!SetLayout("de")) {
+            GTEST_SKIP() << "setxkbmap cannot set a German layout here";
+        }
+    }
+    void TearDown() override {
+        SetLayout("us");
+        X11HotkeyTest::TearDown();
+    }
+
+    bool SetLayout(const char* layout) {
+        const bool set = std::system((std::string("setxkbmap ") + layout).c_str()) == 0;
+        Pump(); // the hotkeys see the mapping change
+        xcb_key_symbols_free(symbols_);
+        symbols_ = xcb_key_symbols_alloc(connection_);
+        return set;
+    }
+
+    // Set as the hub sets it, the shortcut is grabbed and its press raises the hotkey.
+    void ExpectPressRaises(components::ShortcutValue value,
+                           std::initializer_list<std::uint32_t> keysyms) {
+        Tfishotkey hotkey;
+        int presses = 0;
+        hotkey.Onhotkey = [&] { ++presses; };
+        hotkey.SetKey(value);
+        ASSERT_TRUE(hotkey.Registered());
+        Press(keysyms);
+        Pump();
+        EXPECT_EQ(presses, 1);
+    }
+};
+
+constexpr std::uint32_t kUdiaeresis = 0x00FC;
+
+TEST_F(GermanLayoutTest, AltUdiaeresis) {
+    EXPECT_EQ(components::x11::VirtualKeyOfKeycode(Code(kUdiaeresis)), 0xBA) << "as captured";
+    ExpectPressRaises(0x80BA, {kAltL, kUdiaeresis});
+}
+
+TEST_F(GermanLayoutTest, AltNumberSign) {
+    ExpectPressRaises(0x80BF, {kAltL, '#'});
+}
+
+TEST_F(GermanLayoutTest, CtrlAltLeftWindows) {
+    ExpectPressRaises(0xC05B, {kControlL, kAltL, 0xFFEB}); // Super_L
+}
+
+TEST_F(GermanLayoutTest, KeyMissingFromTheLayoutIsNotAvailableUntilItIsThere) {
+    SetLayout("us");
+    Tfishotkey hotkey;
+    hotkey.SetKey(0x80BA); // Alt+Ü
+    EXPECT_FALSE(hotkey.Registered());
+    EXPECT_TRUE(hotkey.NotAvailable());
+    EXPECT_FALSE(hotkey.HeldElsewhere());
+    SetLayout("de");
+    EXPECT_TRUE(hotkey.Registered()) << "grabbed at the mapping change";
+    EXPECT_FALSE(hotkey.NotAvailable());
 }
 
 // A shortcut field takes the key as it stands on the keyboard: Shift+5 types "%" on most

@@ -203,6 +203,26 @@ TEST_F(ProgramEndToEndTest, HotkeyAndKeyStartTheBindingSecondStartEndsMenuEndsAn
     EXPECT_NE(ini.find("Width="), std::string::npos) << ini;
 }
 
+TEST_F(ProgramEndToEndTest, PopupOptionsShowTheRunningCopysPopupInTheirMode) {
+    std::unique_ptr<ChildProcess> first;
+    const HWND window = Start(first);
+    ASSERT_NE(window, nullptr);
+    ChildProcess admin(program_, {"--admin-popup"});
+    EXPECT_EQ(admin.Wait(10), 0);
+    EXPECT_TRUE(Eventually([&] { return IsWindowVisible(window) != FALSE; }));
+    wchar_t caption[64] = {};
+    GetWindowTextW(window, caption, 64);
+    EXPECT_EQ(platform::Narrow(caption), "Start als Admin... ");
+
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(Eventually([&] { return !IsWindowVisible(window); }));
+    ChildProcess user(program_, {"--popup"});
+    EXPECT_EQ(user.Wait(10), 0);
+    ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == window; })) << "with the keyboard";
+    PressKeys({'K'});
+    EXPECT_NE(WaitForContent(mark_, "cmd=").find("cwd=" + workDir_ + "\n"), std::string::npos);
+}
+
 TEST_F(ProgramEndToEndTest, EndOfSessionSavesTheBoundsBeforeItReturns) {
     std::unique_ptr<ChildProcess> process;
     const HWND window = Start(process);

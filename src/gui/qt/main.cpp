@@ -6,11 +6,14 @@
 #include "gui/qt/Application.h"
 #include "gui/qt/Faces.h"
 #include "gui/qt/PlatformEvents.h"
+#include "gui/qt/PortalShortcuts.h"
+#include "gui/qt/ToolkitOptions.h"
 #include "platform/DetachedProcess_posix.h"
+#include "platform/StandardError.h"
 
 namespace {
 
-int Run(int argc, char** argv) {
+int Run(int argc, char** argv, core::PopupRequest popup) {
     qtface::Application application(argc, argv);
     // After the application: the hotkeys let go of their grabs on its X connection at the end.
     core::ProgramState state;
@@ -18,14 +21,19 @@ int Run(int argc, char** argv) {
     // The hotkeys of the windows' creation need the window system's connection.
     qtface::ConnectPlatformEvents(application);
     qtface::Faces faces;
+    // Where no key can be grabbed (Wayland), the desktop's portal carries the hotkeys.
+    const auto portal = qtface::PortalShortcutsForSession(state, faces.main);
     dialogs::Program program(state, faces);
     qtface::EndOnTerminationSignals(application, [&program] { program.main.Beenden1Click(); });
+    program.main.ShowRequested(popup);
     return application.exec();
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    const core::StartOptions options = core::ReadStartOptions(qtface::ProgramWords(argc, argv));
+    platform::TellOnStandardError(core::UnknownOptionsText(options));
     // A copy of this program file that already runs takes over; this one ends before any window.
     if (!components::OneInstanceStartup()) {
         return 0;
@@ -33,7 +41,7 @@ int main(int argc, char** argv) {
     components::InstallInstanceCheckHook();
     // Started programs are never waited for; none may stay behind as a zombie.
     platform::LeaveEndedChildrenToTheSystem();
-    const int result = Run(argc, argv);
+    const int result = Run(argc, argv, options.popup);
     components::OneInstanceShutdown();
     return result;
 }

@@ -2,31 +2,44 @@
 // the Win32 face, the message loop.
 #include "components/InstanceCheck.h"
 #include "components/OneInstance.h"
+#include "components/SplitCommandLine.h"
 #include "dialogs/Program.h"
 #include "gui/win32/Faces.h"
 #include "gui/win32/MessageLoop.h"
+#include "platform/StandardError.h"
+#include "platform/WinText.h"
 
 #include <windows.h>
 
 namespace {
 
-int Run() {
+// The words after the program's name, split as the running copy splits a hand-over.
+core::StartOptions ReadOwnOptions() {
+    const std::vector<std::string> words =
+        components::SplitCommandLine(platform::Narrow(GetCommandLineW()));
+    return core::ReadStartOptions({words.begin() + (words.empty() ? 0 : 1), words.end()});
+}
+
+int Run(core::PopupRequest popup) {
     core::ProgramState state;
     state.location = core::ResolveConfigLocation();
     win32face::Faces faces;
     dialogs::Program program(state, faces);
+    program.main.ShowRequested(popup);
     return win32face::RunMessageLoop();
 }
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    const core::StartOptions options = ReadOwnOptions();
+    platform::TellOnStandardError(core::UnknownOptionsText(options));
     // A copy of this program file that already runs takes over; this one ends before any window.
     if (!components::OneInstanceStartup()) {
         return 0;
     }
     components::InstallInstanceCheckHook();
-    const int result = Run();
+    const int result = Run(options.popup);
     components::OneInstanceShutdown();
     return result;
 }
