@@ -68,6 +68,9 @@ class DialogView : public config::FormControls {
     // The chooser starts at current; its custom colours stay for the run. Nothing when cancelled.
     virtual std::optional<int> AskColor(int current) = 0;
     virtual void ShowHelp(int helpContext) = 0;
+    // Lets the face handle what is pending (painting, moving the window) while a handler works
+    // on, as a transfer does.
+    virtual void ProcessPendingEvents() = 0;
 
     virtual ~DialogView() = default;
 };

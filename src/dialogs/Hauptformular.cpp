@@ -5,6 +5,7 @@
 #include "dialogs/Adminformular.h"
 #include "dialogs/EinstellungenHauptformular.h"
 #include "dialogs/Laufwerksauswahl.h"
+#include "integration/Installer.h"
 
 namespace dialogs {
 
@@ -50,7 +51,8 @@ DialogLayout MakeLayout() {
     for (ControlLayout& button : form.controls) {
         button.enabled = button.name == kAdmibutton || button.name == kLaufwerkbut ||
                          button.name == kAussehenbut || button.name == kOkbut ||
-                         button.name == kClosebut || button.name == kHelpBut;
+                         button.name == kClosebut || button.name == kHelpBut ||
+                         button.name == kInstallbutton || button.name == kInfobut;
     }
     form.controls[6].isDefault = true;
 
@@ -90,6 +92,8 @@ THauptformular::THauptformular(core::ProgramState& state, core::Tmain& main, Vie
     OnClick(kAdmibutton, [this] { AdmibuttonClick(); });
     OnClick(kLaufwerkbut, [this] { LaufwerkbutClick(); });
     OnClick(kAussehenbut, [this] { AussehenbutClick(); });
+    OnClick(kInfobut, [this] { InfobutClick(); });
+    OnClick(kInstallbutton, [this] { InstallbuttonClick(); });
     FormCreate();
 }
 
@@ -165,6 +169,23 @@ void THauptformular::LaufwerkbutClick() {
 
 void THauptformular::AussehenbutClick() {
     opened_.Open<TEinstellungenHaupt>(state_, main_, views_);
+}
+
+// Made per opening and gone when it closes.
+void THauptformular::InfobutClick() {
+    Tinfodialog info(state_, views_, infoSystem);
+    info.Zipname = "Tippomat.zip";
+    info.ShowModal();
+}
+
+void THauptformular::InstallbuttonClick() {
+    try {
+        integration::InstallAutostart("Tippomat", state_.location.ProgramPath);
+        ShowMessage(core::MessageKind::Information, "Verknüpfung im Autostartmenü angelegt!", 1100);
+    } catch (const integration::InstallerError&) {
+        ShowMessage(core::MessageKind::Error,
+                    "Das Setzen der Verknüpfung ins Autostartmenü scheiterte!", 1100);
+    }
 }
 
 bool THauptformular::Offers(const std::string& button) const {

@@ -4,6 +4,7 @@
 
 #include "core/MainForm.h"
 #include "dialogs/DialogLogic.h"
+#include "dialogs/Info.h"
 #include "dialogs/OpenedDialogs.h"
 #include "dialogs/ShortcutField.h"
 
@@ -27,6 +28,11 @@ class THauptformular : public DialogLogic, public core::Hauptformular {
     void AdmibuttonClick();
     void LaufwerkbutClick();
     void AussehenbutClick();
+    void InfobutClick();
+    void InstallbuttonClick();
+
+    // What the info dialog takes from the system; a test puts its own.
+    InfoSystem infoSystem;
 
     void Show() override { DialogLogic::Show(); }
     bool Offers(const std::string& button) const override;

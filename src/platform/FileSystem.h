@@ -16,9 +16,17 @@ bool CreateDirectories(const std::string& path);
 enum class ReadStatus { Ok, Missing, Failed };
 ReadStatus ReadWholeFile(const std::string& path, std::string& bytes);
 
+// Who may read a file written by ReplaceFileContent (on Linux; Windows files keep the folder's
+// rights).
+enum class FileAccess {
+    Private, // the user alone (0600)
+    Shared,  // everyone may read (0644)
+};
+
 // Writes a temporary file beside path and puts it in place in one step, so that an interrupted
-// write never leaves a damaged or empty file. New files are readable by the user alone.
-bool ReplaceFileContent(const std::string& path, std::string_view bytes);
+// write never leaves a damaged or empty file.
+bool ReplaceFileContent(const std::string& path, std::string_view bytes,
+                        FileAccess access = FileAccess::Private);
 
 // Replaces to in one step, as ReplaceFileContent does.
 bool CopyFileOver(const std::string& from, const std::string& to);

@@ -152,7 +152,7 @@ ReadStatus ReadWholeFile(const std::string& path, std::string& bytes) {
     }
 }
 
-bool ReplaceFileContent(const std::string& path, std::string_view bytes) {
+bool ReplaceFileContent(const std::string& path, std::string_view bytes, FileAccess access) {
     const std::string target = FinalTarget(path);
     if (IsProtected(target)) {
         return false;
@@ -162,7 +162,8 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes) {
     if (file.get() < 0) {
         return false;
     }
-    const bool written = WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0 && file.Close();
+    const bool written = (access == FileAccess::Private || ::fchmod(file.get(), 0644) == 0) &&
+                         WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0 && file.Close();
     if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;

@@ -161,7 +161,7 @@ ReadStatus ReadWholeFile(const std::string& path, std::string& bytes) {
     }
 }
 
-bool ReplaceFileContent(const std::string& path, std::string_view bytes) {
+bool ReplaceFileContent(const std::string& path, std::string_view bytes, FileAccess) {
     const std::wstring target = FinalTarget(Wide(path));
     const DWORD old = GetFileAttributesW(target.c_str());
     // A file the user made read-only is not replaced behind their back.

@@ -24,4 +24,8 @@ char ThousandsSeparator() {
     return SingleByte(LOCALE_STHOUSAND, '\0');
 }
 
+int UserPrimaryLanguage() {
+    return GetUserDefaultLangID() & 0x3FF;
+}
+
 } // namespace platform

@@ -108,6 +108,15 @@ class EndToEndTest : public ::testing::Test {
         })) << hotkey;
     }
 
+    // The right button on the tray icon, until its menu shows.
+    void OpenTrayMenu() {
+        const std::string icon = Output("xdotool search --onlyvisible --class Tippomat | head -1");
+        Output("xdotool mousemove --window " + icon.substr(0, icon.size() - 1) + " 4 4 click 3");
+        ASSERT_TRUE(Eventually([] {
+            return !Output("xdotool search --onlyvisible --class Tippomat | sed -n 2p").empty();
+        })) << "no menu";
+    }
+
     TestFolder folder_;
     std::string mark_ = folder_.Path("mark.txt");
     std::unique_ptr<ChildProcess> program_;
@@ -232,11 +241,7 @@ TEST_F(EndToEndTest, UnknownOptionIsToldOnStandardErrorAndTouchesNoFile) {
 
 TEST_F(EndToEndTest, BeendenEndsTheProgramAndStoresItsBounds) {
     Start();
-    const std::string icon = Output("xdotool search --onlyvisible --class Tippomat | head -1");
-    Output("xdotool mousemove --window " + icon.substr(0, icon.size() - 1) + " 4 4 click 3");
-    ASSERT_TRUE(Eventually([] {
-        return !Output("xdotool search --onlyvisible --class Tippomat | sed -n 2p").empty();
-    })) << "no menu";
+    OpenTrayMenu();
     Keys("Up Return");
     EXPECT_EQ(program_->Wait(10), 0);
     EXPECT_NE(testing_support::ReadBytes(folder_.Path(".config/Orvanta/Tippomat/Tippomat.ini"))
@@ -246,11 +251,7 @@ TEST_F(EndToEndTest, BeendenEndsTheProgramAndStoresItsBounds) {
 
 TEST_F(EndToEndTest, AppearanceDialogFromTheMenuResizesThePopupAtOnce) {
     Start();
-    const std::string icon = Output("xdotool search --onlyvisible --class Tippomat | head -1");
-    Output("xdotool mousemove --window " + icon.substr(0, icon.size() - 1) + " 4 4 click 3");
-    ASSERT_TRUE(Eventually([] {
-        return !Output("xdotool search --onlyvisible --class Tippomat | sed -n 2p").empty();
-    })) << "no menu";
+    OpenTrayMenu();
     // "Einstellungen", its submenu, past the disabled "Editieren" to "Aussehen".
     Keys("Up Up Right Down Return");
     ASSERT_TRUE(Eventually([] { return VisibleWindowNamed("Einstellung Popupfenster"); }));
@@ -264,6 +265,36 @@ TEST_F(EndToEndTest, AppearanceDialogFromTheMenuResizesThePopupAtOnce) {
         Output("xdotool search --onlyvisible --name 'Start als User' | head -1");
     EXPECT_NE(Output("xdotool getwindowgeometry " + popup).find("Geometry: 150x90"),
               std::string::npos);
+}
+
+TEST_F(EndToEndTest, InstallierenFromTheTrayMenuWritesAValidAutostartEntryAndTellsIt) {
+    Start();
+    // "Einstellungen", its submenu, past the disabled "Editieren" and past "Aussehen" to
+    // "Installieren".
+    OpenTrayMenu();
+    Keys("Up Up Right Down Down Return");
+    const std::string entry = folder_.Path(".config/autostart/Tippomat.desktop");
+    ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(entry); })) << "no entry";
+    EXPECT_NE(testing_support::ReadBytes(entry).find("\nExec=" TIPPOMAT_PROGRAM "\n"),
+              std::string::npos);
+    EXPECT_EQ(Output("desktop-file-validate '" + entry + "' 2>&1 | grep -c error:"), "0\n");
+    // The message box beside the tray icon, closed with Enter.
+    ASSERT_TRUE(Eventually([] {
+        return Output("xdotool search --onlyvisible --class Tippomat | wc -l") == "2\n";
+    })) << "no message";
+    Keys("Return");
+    EXPECT_TRUE(Eventually(
+        [] { return Output("xdotool search --onlyvisible --class Tippomat | wc -l") == "1\n"; }));
+}
+
+TEST_F(EndToEndTest, InformationFromTheTrayMenuShowsTheInfoDialogUntilOk) {
+    Start();
+    // "Einstellungen", its submenu, from its last entry "Hilfe" up to "Information".
+    OpenTrayMenu();
+    Keys("Up Up Right Up Up Return");
+    ASSERT_TRUE(Eventually([] { return VisibleWindowNamed("Info "); })) << "no info dialog";
+    Keys("Return");
+    EXPECT_TRUE(Eventually([] { return !VisibleWindowNamed("Info "); }));
 }
 
 TEST_F(EndToEndTest, HotkeyThatAnotherProgramHoldsIsToldAndTheOtherWorks) {

@@ -25,6 +25,9 @@ std::unique_ptr<dialogs::DialogView>
 FakeViewFactory::NewDialogView(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events) {
     auto view = std::make_unique<FakeDialogView>(layout, events);
     dialogs_[layout.name] = view.get();
+    if (viewMade) {
+        viewMade(*view);
+    }
     return view;
 }
 

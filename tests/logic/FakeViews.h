@@ -115,12 +115,14 @@ class FakeDialogView : public dialogs::NamedControls<FakeControl>, public dialog
     }
     std::optional<int> AskColor(int current) override { return AnswerToColor(current); }
     void ShowHelp(int helpContext) override { helpTopics.push_back(helpContext); }
+    void ProcessPendingEvents() override { ++eventsProcessed; }
 
     // The user's doings, as a face tells them.
     dialogs::DialogEvents& user;
 
     bool shown = false;
     int focused = 0;
+    int eventsProcessed = 0;
     dialogs::Closed closed = dialogs::Closed::CloseBox;
     std::function<void()> whileModal;
     std::vector<int> helpTopics;
@@ -137,6 +139,9 @@ class FakeViewFactory : public dialogs::ViewFactory {
     FakeDialogView& View(const std::string& dialog) const { return *dialogs_.at(dialog); }
 
     FakeMainView main;
+    // Called with each new dialog view, before its dialog is shown: a dialog that lives only
+    // while it is shown modal is driven from here.
+    std::function<void(FakeDialogView&)> viewMade;
 
   private:
     std::map<std::string, FakeDialogView*> dialogs_;

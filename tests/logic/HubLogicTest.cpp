@@ -1,4 +1,5 @@
 // The settings hub: stored state, shortcut capture, the refusal and the portable switch.
+#include "logic/AutostartFolder.h"
 #include "logic/LogicFixture.h"
 
 #include "platform/FileSystem.h"
@@ -164,6 +165,42 @@ TEST_F(PortableHubTest, UnreadableTableFileIsToldAsAReadErrorAndKeptAsItIs) {
         << "not the message for an unwritable file";
     EXPECT_EQ(start->hubView.messages[0].helpContext, 200);
     EXPECT_TRUE(BothHotkeysHeld(*start));
+}
+
+TEST_F(HubLogicTest, InstallFromTheTrayMenuPlacesTheAutostartEntryAndTellsIt) {
+    testing_support::AutostartFolder autostart(folder_);
+    auto start = NewStart();
+    EXPECT_TRUE(start->main.menuEnabled[core::MenuItem::Installieren1]);
+    start->launcher.MenuClick(core::MenuItem::Installieren1);
+    EXPECT_TRUE(platform::FileExists(autostart.EntryFor(location_.ProgramPath)));
+    ASSERT_EQ(start->hubView.messages.size(), 1u);
+    EXPECT_EQ(start->hubView.messages[0].kind, core::MessageKind::Information);
+    EXPECT_EQ(start->hubView.messages[0].text, "Verknüpfung im Autostartmenü angelegt!");
+    EXPECT_EQ(start->hubView.messages[0].helpContext, 1100);
+
+    autostart.Break();
+    start->hub.InstallbuttonClick();
+    ASSERT_EQ(start->hubView.messages.size(), 2u);
+    EXPECT_EQ(start->hubView.messages[1].kind, core::MessageKind::Error);
+    EXPECT_EQ(start->hubView.messages[1].text,
+              "Das Setzen der Verknüpfung ins Autostartmenü scheiterte!");
+}
+
+TEST_F(HubLogicTest, InformationOpensTheInfoDialogModalForTheUpdateArchive) {
+    auto start = NewStart();
+    EXPECT_TRUE(start->main.menuEnabled[core::MenuItem::Information1]);
+    start->hub.infoSystem.open = [](const std::string&) { return true; };
+    std::vector<std::string> seen;
+    start->views.viewMade = [&](testing_support::FakeDialogView& view) {
+        view.whileModal = [&] {
+            seen.push_back(view.Text("homepagelabel"));
+            view.user.Clicked("okbut");
+            seen.push_back(view.shown ? "shown" : "closed");
+        };
+    };
+    start->launcher.MenuClick(core::MenuItem::Information1);
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"Homepage: " + start->hub.infoSystem.homepage, "closed"}));
 }
 
 } // namespace

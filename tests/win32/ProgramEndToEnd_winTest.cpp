@@ -1,7 +1,10 @@
 // Tippomat.exe as a user meets it, under Wine: a start with its own application-data folder and
 // bindings to a program that leaves a mark; the hotkey and a key start it; a second start ends
-// at once; the tray menu's "Beenden" and the end of the session end it with its bounds saved.
+// at once; the tray menu's "Beenden" and the end of the session end it with its bounds saved;
+// "Installieren" places a link in the Startup folder and tells it.
 #include "gui/win32/MainWindow.h"
+#include "gui/win32/PopupMenu.h"
+#include "helpers/ShellFolders_win.h"
 #include "platform/WinText.h"
 #include "unit/ChildProcess.h"
 #include "unit/TestFolder.h"
@@ -51,12 +54,15 @@ class AppDataFolder {
     std::wstring old_;
 };
 
-// The launcher window of a process, once it exists.
-HWND MainWindowOf(std::uint32_t process) {
+// A shown window of that class of a process, or (shownOnly false) any; nullptr while there is
+// none.
+HWND WindowOf(std::uint32_t process, const wchar_t* className, bool shownOnly) {
     struct Search {
         DWORD process;
+        const wchar_t* className;
+        bool shownOnly;
         HWND found;
-    } search{process, nullptr};
+    } search{process, className, shownOnly, nullptr};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto& search = *reinterpret_cast<Search*>(data);
@@ -64,7 +70,8 @@ HWND MainWindowOf(std::uint32_t process) {
             GetWindowThreadProcessId(window, &owner);
             wchar_t name[64] = {};
             GetClassNameW(window, name, 64);
-            if (owner == search.process && lstrcmpW(name, win32face::MainWindow::kClassName) == 0) {
+            if (owner == search.process && lstrcmpW(name, search.className) == 0 &&
+                (!search.shownOnly || IsWindowVisible(window))) {
                 search.found = window;
                 return FALSE;
             }
@@ -72,6 +79,11 @@ HWND MainWindowOf(std::uint32_t process) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+// The launcher window of a process, once it exists.
+HWND MainWindowOf(std::uint32_t process) {
+    return WindowOf(process, win32face::MainWindow::kClassName, false);
 }
 
 // Whether some program holds the shortcut: the program is ready once its hotkey is.
@@ -158,6 +170,15 @@ class ProgramEndToEndTest : public ::testing::Test {
             << "shown, but not in front";
     }
 
+    // The tray menu opened by the right button, in front, where the next keys go.
+    void OpenTrayMenu(HWND window) {
+        PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONDOWN);
+        PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONUP);
+        ASSERT_TRUE(Eventually([] { return AnyWindow(MenuShown); })) << "no menu";
+        ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == window; }))
+            << "the menu's keys go elsewhere";
+    }
+
     TestFolder folder_;
     AppDataFolder appData_{folder_.Path("App Daten")};
     std::string program_ = folder_.Path("Programme\\Tippomat.exe");
@@ -189,12 +210,8 @@ TEST_F(ProgramEndToEndTest, HotkeyAndKeyStartTheBindingSecondStartEndsMenuEndsAn
     EXPECT_EQ(second.Wait(3), 0) << "a second copy hands over and ends";
     EXPECT_EQ(first->Wait(0), -1) << "the first copy runs on";
 
-    // The tray menu opened by the right button; its last entry is "Beenden".
-    PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONDOWN);
-    PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONUP);
-    ASSERT_TRUE(Eventually([] { return AnyWindow(MenuShown); })) << "no menu";
-    ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == window; }))
-        << "the menu's keys go elsewhere";
+    // Its last entry is "Beenden".
+    ASSERT_NO_FATAL_FAILURE(OpenTrayMenu(window));
     PressKeys({VK_UP});
     PressKeys({VK_RETURN});
     EXPECT_EQ(first->Wait(10), 0);
@@ -266,9 +283,7 @@ TEST_F(ProgramEndToEndTest, AppearanceDialogFromTheMenuChangesThePopupAtOnce) {
     const HWND window = Start(process);
     ASSERT_NE(window, nullptr);
     // "Einstellungen", its submenu, over "Editieren" to "Aussehen".
-    PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONDOWN);
-    PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONUP);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ASSERT_NO_FATAL_FAILURE(OpenTrayMenu(window));
     for (WORD key : {VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN}) {
         PressKeys({key});
     }
@@ -292,6 +307,84 @@ TEST_F(ProgramEndToEndTest, AppearanceDialogFromTheMenuChangesThePopupAtOnce) {
     EXPECT_NE(ReadBytes(ini_).find("breite=150\r\n"), std::string::npos) << ReadBytes(ini_);
     SendMessageW(window, WM_QUERYENDSESSION, 0, 0);
     SendMessageW(window, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(process->Wait(10), 0);
+}
+
+// The message box the process shows, once it shows one.
+HWND MessageBoxOf(std::uint32_t process) {
+    return WindowOf(process, L"#32770", true);
+}
+
+TEST_F(ProgramEndToEndTest, InstallierenFromTheTrayMenuPlacesAReadableLinkAndTellsIt) {
+    const std::string startup = folder_.Path("Autostart");
+    CreateDirectoryW(platform::Wide(startup).c_str(), nullptr);
+    testing_support::ShellFolder startupFolder(L"Startup", startup);
+    std::unique_ptr<ChildProcess> process;
+    const HWND window = Start(process);
+    ASSERT_NE(window, nullptr);
+
+    PostMessageW(window, WM_COMMAND, win32face::PopupMenu::CommandId(core::MenuItem::Installieren1),
+                 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(Eventually([&] { return (box = MessageBoxOf(process->Id())) != nullptr; }));
+    wchar_t text[256] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 256);
+    EXPECT_EQ(platform::Narrow(text), "Verknüpfung im Autostartmenü angelegt!");
+    const testing_support::LinkFields link =
+        testing_support::ReadShellLink(startup + "\\Tippomat.lnk");
+    EXPECT_TRUE(platform::SameText(link.target, program_)) << link.target;
+    EXPECT_EQ(link.description, "Tippomat");
+    EXPECT_EQ(link.workingDirectory, folder_.Path("Programme\\"));
+
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    PostMessageW(window, WM_COMMAND, win32face::PopupMenu::CommandId(core::MenuItem::Beenden1), 0);
+    EXPECT_EQ(process->Wait(10), 0);
+}
+
+// The text of the first child window of window whose text begins with prefix.
+std::string ChildTextStartingWith(HWND window, const std::wstring& prefix) {
+    struct Search {
+        const std::wstring& prefix;
+        std::wstring found;
+    } search{prefix, {}};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(data);
+            wchar_t text[256] = {};
+            GetWindowTextW(child, text, 256);
+            if (std::wstring(text).rfind(search.prefix, 0) == 0) {
+                search.found = text;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return platform::Narrow(search.found);
+}
+
+TEST_F(ProgramEndToEndTest, InformationShowsTheVersionFromTheResourceWithTheWordSize) {
+    std::unique_ptr<ChildProcess> process;
+    const HWND window = Start(process);
+    ASSERT_NE(window, nullptr);
+    PostMessageW(window, WM_COMMAND, win32face::PopupMenu::CommandId(core::MenuItem::Information1),
+                 0);
+    HWND info = nullptr;
+    ASSERT_TRUE(Eventually([&] {
+        info = FindWindowW(nullptr, L"Info über Tippomat");
+        if (info == nullptr) {
+            info = FindWindowW(nullptr, L"Info about Tippomat");
+        }
+        return info != nullptr && IsWindowVisible(info);
+    }));
+    const std::string version = TIPPOMAT_FILE_VERSION; // major.minor.release.build
+    const size_t lastDot = version.rfind('.');
+    EXPECT_EQ(ChildTextStartingWith(info, L"Version : "),
+              "Version : " + version.substr(0, lastDot) + " Build: " + version.substr(lastDot + 1) +
+                  " (64 Bit)");
+    PostMessageW(info, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Eventually([&] { return !IsWindowVisible(info); }));
+    PostMessageW(window, WM_COMMAND, win32face::PopupMenu::CommandId(core::MenuItem::Beenden1), 0);
     EXPECT_EQ(process->Wait(10), 0);
 }
 

@@ -1,12 +1,13 @@
 #!/bin/sh
-# Maps drive letters for the launch tests in the Wine prefix: L: a CD-ROM drive, M: and N: fixed
-# drives, each holding app/markprog.exe; then restarts the Wine server so that it reads them.
+# Maps drive letters for the launch and shortcut tests in the Wine prefix: L: a CD-ROM drive,
+# D:, M: and N: fixed drives, each holding app/markprog.exe; then restarts the Wine server so
+# that it reads them.
 # Usage: map-drives.sh FOLDER MARKPROGRAM
 set -eu
 root=$1
 program=$2
 prefix=${WINEPREFIX:?WINEPREFIX must name the test prefix}
-for letter in l m n; do
+for letter in d l m n; do
   mkdir -p "$root/$letter/app"
   cp "$program" "$root/$letter/app/markprog.exe"
   ln -sfn "$root/$letter" "$prefix/dosdevices/$letter:"

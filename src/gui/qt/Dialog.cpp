@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QResizeEvent>
 #include <QWidget>
@@ -160,6 +161,10 @@ std::optional<int> Dialog::AskColor(int current) {
 
 void Dialog::ShowHelp(int helpContext) {
     ShowHelpTopic(helpContext);
+}
+
+void Dialog::ProcessPendingEvents() {
+    QCoreApplication::processEvents();
 }
 
 } // namespace qtface

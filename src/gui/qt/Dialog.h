@@ -35,6 +35,7 @@ class Dialog : public dialogs::NamedControls<Control> {
     std::optional<std::string> AskPath(const dialogs::PathQuestion& question) override;
     std::optional<int> AskColor(int current) override;
     void ShowHelp(int helpContext) override;
+    void ProcessPendingEvents() override;
 
   private:
     friend class DialogWidget;

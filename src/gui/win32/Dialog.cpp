@@ -356,4 +356,16 @@ void Dialog::ShowHelp(int helpContext) {
     ShowHelpTopic(window_, helpContext);
 }
 
+void Dialog::ProcessPendingEvents() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // The loop that waits for it sees it again.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        DispatchOne(message);
+    }
+}
+
 } // namespace win32face

@@ -40,6 +40,7 @@ class Dialog : public dialogs::NamedControls<win32face::Control> {
     std::optional<std::string> AskPath(const dialogs::PathQuestion& question) override;
     std::optional<int> AskColor(int current) override;
     void ShowHelp(int helpContext) override;
+    void ProcessPendingEvents() override;
 
   private:
     using ControlPointer = std::unique_ptr<win32face::Control>;

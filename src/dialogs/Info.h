@@ -1,0 +1,72 @@
+// The info dialog: the program's version, date and home page, the way to the home page and to
+// a mail to the author, and the online update: the version file on the server against the
+// running version, then the archive downloaded, saved where the user chooses and opened.
+// Made per opening, shown modal.
+#pragma once
+
+#include "dialogs/DialogLogic.h"
+#include "dialogs/InfoTexts.h"
+#include "integration/Http.h"
+#include "integration/Version.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace dialogs {
+
+// What the dialog takes from the system and the build; a test puts its own.
+struct InfoSystem {
+    InfoSystem();
+
+    std::optional<integration::FileVersion> version; // the running program's
+    int primaryLanguage;                             // the user's, as Windows numbers it
+    std::string downloadFolder, homepage, mailAddress;
+    integration::HttpOptions http;
+    // Opens a document or an address with the desktop's handler; false when none could.
+    std::function<bool(const std::string&)> open;
+};
+
+class Tinfodialog : public DialogLogic {
+  public:
+    // Runs FormCreate.
+    Tinfodialog(core::ProgramState& state, ViewFactory& views, InfoSystem system);
+
+    // The German or the English layout.
+    static const DialogLayout& Form(int userLanguage);
+
+    void Okbutclick();
+    void Homepagebutclick();
+    void Emailbutclick();
+    void Getnewversionclick();
+    void HttpWork(std::int64_t AWorkCount);
+    // Not while a transfer runs: the dialog stays painted and movable then, but not closable.
+    void CloseRequested() override;
+
+    std::string Zipname;
+
+  protected:
+    void FormShow() override;
+
+  private:
+    void FormCreate();
+    // The server's number; nothing when the version file cannot be fetched or read.
+    std::optional<double> ServerVersion(integration::HttpClient& http, const std::string& url);
+    // The archive, or nothing when it could not be fetched.
+    std::optional<std::string> Download(integration::HttpClient& http, const std::string& url);
+    void Tell(const char* text);
+    // The buttons are off while a transfer runs, so that no click starts another.
+    void SetTransferring(bool transferring);
+    std::string Shown(double version) const;
+
+    InfoSystem system_;
+    const InfoTexts& texts_;
+    bool transferring_ = false;
+    std::int64_t Filelen = 0;
+    std::string Version;
+    std::string Homepage;
+    std::string Mailadresse;
+};
+
+} // namespace dialogs

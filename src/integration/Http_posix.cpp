@@ -1,0 +1,112 @@
+#include "integration/Http.h"
+
+#include <curl/curl.h>
+
+#include <chrono>
+
+namespace integration {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Transfer {
+    const HttpOptions& options;
+    const HttpProgress* progress;
+    std::string body;
+    bool tooLong = false;
+    curl_off_t lastReceived = -1;
+    Clock::time_point lastData = Clock::now();
+};
+
+size_t Receive(char* data, size_t size, size_t count, void* context) {
+    auto& transfer = *static_cast<Transfer*>(context);
+    const size_t bytes = size * count;
+    if (static_cast<std::int64_t>(transfer.body.size() + bytes) > transfer.options.maxBodyBytes) {
+        transfer.tooLong = true;
+        return 0; // ends the transfer as failed
+    }
+    transfer.body.append(data, bytes);
+    return bytes;
+}
+
+// Called for every piece that arrives and about once a second while none does. libcurl's own
+// low-speed check averages over several seconds, so a stall is timed here.
+int Progress(void* context, curl_off_t, curl_off_t received, curl_off_t, curl_off_t) {
+    auto& transfer = *static_cast<Transfer*>(context);
+    const Clock::time_point now = Clock::now();
+    if (received != transfer.lastReceived) {
+        transfer.lastReceived = received;
+        transfer.lastData = now;
+        if (transfer.progress != nullptr && *transfer.progress) {
+            (*transfer.progress)(received);
+        }
+    }
+    return now - transfer.lastData >= std::chrono::seconds(transfer.options.stallSeconds) ? 1 : 0;
+}
+
+class CurlClient : public HttpClient {
+  public:
+    explicit CurlClient(const HttpOptions& options) : options_(options) {}
+
+    HttpResponse Head(const std::string& url) override { return Run(url, true, nullptr); }
+    HttpResponse Get(const std::string& url, const HttpProgress& progress) override {
+        return Run(url, false, &progress);
+    }
+
+  private:
+    HttpResponse Run(const std::string& url, bool head, const HttpProgress* progress) {
+        HttpResponse response;
+        CURL* curl = curl_easy_init();
+        if (curl == nullptr) {
+            return response;
+        }
+        Transfer transfer{options_, progress, {}};
+        curl_slist* headers =
+            curl_slist_append(nullptr, (std::string("Accept: ") + kHttpAccept).c_str());
+        curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+        curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+        curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+        curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+        curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
+        curl_easy_setopt(curl, CURLOPT_NOBODY, head ? 1L : 0L);
+        curl_easy_setopt(curl, CURLOPT_USERAGENT, kHttpUserAgent);
+        curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
+        curl_easy_setopt(curl, CURLOPT_COOKIEFILE, ""); // cookies kept for the transfer
+        curl_easy_setopt(curl, CURLOPT_NOPROXY, "*");
+        curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(options_.stallSeconds));
+        curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE,
+                         static_cast<curl_off_t>(options_.maxBodyBytes));
+        curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Receive);
+        curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, Progress);
+        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
+        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+
+        const CURLcode result = curl_easy_perform(curl);
+        long status = 0;
+        curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+        curl_off_t length = -1;
+        curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+        curl_slist_free_all(headers);
+        curl_easy_cleanup(curl);
+
+        response.status = static_cast<int>(status);
+        response.contentLength = length;
+        response.body = std::move(transfer.body);
+        response.ok = result == CURLE_OK && !transfer.tooLong && status >= 200 && status < 300 &&
+                      (length < 0 || length <= options_.maxBodyBytes);
+        return response;
+    }
+
+    HttpOptions options_;
+};
+
+} // namespace
+
+std::unique_ptr<HttpClient> NewHttpClient(const HttpOptions& options) {
+    return std::make_unique<CurlClient>(options);
+}
+
+} // namespace integration
