@@ -5,6 +5,7 @@
 #include "dialogs/Adminformular.h"
 #include "dialogs/EinstellungenHauptformular.h"
 #include "dialogs/Laufwerksauswahl.h"
+#include "dialogs/Programmliste.h"
 
 namespace dialogs {
 
@@ -49,8 +50,9 @@ DialogLayout MakeLayout() {
     // Their dialogs come with their own work; until then these buttons are off.
     for (ControlLayout& button : form.controls) {
         button.enabled = button.name == kAdmibutton || button.name == kLaufwerkbut ||
-                         button.name == kAussehenbut || button.name == kOkbut ||
-                         button.name == kClosebut || button.name == kHelpBut;
+                         button.name == kAussehenbut || button.name == kEditbutton ||
+                         button.name == kOkbut || button.name == kClosebut ||
+                         button.name == kHelpBut;
     }
     form.controls[6].isDefault = true;
 
@@ -90,6 +92,7 @@ THauptformular::THauptformular(core::ProgramState& state, core::Tmain& main, Vie
     OnClick(kAdmibutton, [this] { AdmibuttonClick(); });
     OnClick(kLaufwerkbut, [this] { LaufwerkbutClick(); });
     OnClick(kAussehenbut, [this] { AussehenbutClick(); });
+    OnClick(kEditbutton, [this] { EditbuttonClick(); });
     FormCreate();
 }
 
@@ -165,6 +168,10 @@ void THauptformular::LaufwerkbutClick() {
 
 void THauptformular::AussehenbutClick() {
     opened_.Open<TEinstellungenHaupt>(state_, main_, views_);
+}
+
+void THauptformular::EditbuttonClick() {
+    opened_.Open<Tprogrammliste>(state_, views_);
 }
 
 bool THauptformular::Offers(const std::string& button) const {

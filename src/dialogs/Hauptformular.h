@@ -27,6 +27,7 @@ class THauptformular : public DialogLogic, public core::Hauptformular {
     void AdmibuttonClick();
     void LaufwerkbutClick();
     void AussehenbutClick();
+    void EditbuttonClick();
 
     void Show() override { DialogLogic::Show(); }
     bool Offers(const std::string& button) const override;
@@ -41,7 +42,7 @@ class THauptformular : public DialogLogic, public core::Hauptformular {
     core::Tmain& main_;
     ShortcutField kuerzel_;
     TAdmindata* admin_ = nullptr;
-    OpenedDialogs opened_; // the drive and appearance dialogs
+    OpenedDialogs opened_; // the list editors, drive and appearance dialogs
 };
 
 } // namespace dialogs

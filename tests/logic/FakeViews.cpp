@@ -24,6 +24,10 @@ void FakeDialogView::HideForm(dialogs::Closed how) {
 std::unique_ptr<dialogs::DialogView>
 FakeViewFactory::NewDialogView(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events) {
     auto view = std::make_unique<FakeDialogView>(layout, events);
+    const auto script = whileModal.find(layout.name);
+    if (script != whileModal.end()) {
+        view->whileModal = [doing = script->second, shown = view.get()] { doing(*shown); };
+    }
     dialogs_[layout.name] = view.get();
     return view;
 }

@@ -64,8 +64,9 @@ void Dialog::Create() {
     const DWORD style = StyleOf(layout_.frame);
     window_ = CreateWindowExW(ExStyleOf(layout_.frame), MAKEINTATOM(WindowClass()),
                               platform::Wide(layout_.caption).c_str(), style, CW_USEDEFAULT,
-                              CW_USEDEFAULT, layout_.clientWidth, layout_.clientHeight, nullptr,
-                              nullptr, GetModuleHandleW(nullptr), this);
+                              CW_USEDEFAULT, layout_.clientWidth, layout_.clientHeight,
+                              owner_ != nullptr ? owner_->Window() : nullptr, nullptr,
+                              GetModuleHandleW(nullptr), this);
     // Made in tab order, which is the order Tab walks.
     for (const dialogs::ControlLayout* layout : layout_.TabOrder()) {
         const auto index = static_cast<int>(layout - layout_.controls.data());
@@ -77,13 +78,18 @@ void Dialog::Create() {
     }
     const UINT dpi = GetDpiForWindow(window_);
     const SIZE frame = FrameSize(dpi);
-    // Centred on its screen.
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - frame.cx) / 2,
-                 work.top + (work.bottom - work.top - frame.cy) / 2, frame.cx, frame.cy,
+    // Centred over its owner, or on its screen.
+    RECT around{};
+    if (owner_ != nullptr) {
+        GetWindowRect(owner_->Window(), &around);
+    } else {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        around = monitor.rcWork;
+    }
+    SetWindowPos(window_, nullptr, around.left + (around.right - around.left - frame.cx) / 2,
+                 around.top + (around.bottom - around.top - frame.cy) / 2, frame.cx, frame.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     Place(dpi);
 }
@@ -334,6 +340,10 @@ void Dialog::HideForm(dialogs::Closed how) {
     if (window_ != nullptr) {
         ShowWindow(window_, SW_HIDE);
     }
+}
+
+void Dialog::SetOwner(dialogs::DialogView& owner) {
+    owner_ = dynamic_cast<Dialog*>(&owner);
 }
 
 HWND Dialog::Parent() const {

@@ -35,6 +35,7 @@ class Dialog : public dialogs::NamedControls<win32face::Control> {
     void FocusForm() override;
     dialogs::Closed ShowModal() override;
     void HideForm(dialogs::Closed how) override;
+    void SetOwner(dialogs::DialogView& owner) override;
 
     dialogs::Answer Ask(const dialogs::MessageQuestion& question) override;
     std::optional<std::string> AskPath(const dialogs::PathQuestion& question) override;
@@ -61,6 +62,7 @@ class Dialog : public dialogs::NamedControls<win32face::Control> {
 
     const dialogs::DialogLayout& layout_;
     dialogs::DialogEvents& events_;
+    Dialog* owner_ = nullptr;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
     bool modal_ = false;
