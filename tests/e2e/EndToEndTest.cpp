@@ -251,8 +251,8 @@ TEST_F(EndToEndTest, AppearanceDialogFromTheMenuResizesThePopupAtOnce) {
     ASSERT_TRUE(Eventually([] {
         return !Output("xdotool search --onlyvisible --class Tippomat | sed -n 2p").empty();
     })) << "no menu";
-    // "Einstellungen", its submenu, past the disabled "Editieren" to "Aussehen".
-    Keys("Up Up Right Down Return");
+    // "Einstellungen", its submenu, over "Editieren" to "Aussehen".
+    Keys("Up Up Right Down Down Return");
     ASSERT_TRUE(Eventually([] { return VisibleWindowNamed("Einstellung Popupfenster"); }));
     Keys("Tab ctrl+a 1 5 0 Tab ctrl+a 9 0 Return");
     ASSERT_TRUE(Eventually([] { return !VisibleWindowNamed("Einstellung Popupfenster"); }));

@@ -115,15 +115,17 @@ class RadioGroup : public Control {
 };
 
 // Row 0 is the header; column 0 is drawn as a header too. Cells are read only and a click
-// chooses a whole row.
+// chooses a whole row. Widths set before the table exists are kept for it.
 class Grid : public Control {
   public:
     using Control::Control;
     void SetColumnWidths(const std::vector<int>& widths) override {
-        for (size_t column = 0; table_ != nullptr && column < widths.size(); ++column) {
-            table_->setColumnWidth(static_cast<int>(column), widths[column]);
+        widths_ = widths;
+        if (table_ != nullptr) {
+            ShowWidths();
         }
     }
+    // In the font the cells are drawn in.
     int TextWidth(const std::string& text) const override {
         return table_ != nullptr ? table_->fontMetrics().horizontalAdvance(FromUtf8(text))
                                  : Control::TextWidth(text);
@@ -140,6 +142,7 @@ class Grid : public Control {
                          [this] { events_.DoubleClicked(Name()); });
         SetShownRows();
         SetShownNumber(value().Number());
+        ShowWidths();
         return table_;
     }
     double ShownNumber() const override {
@@ -190,7 +193,14 @@ class Grid : public Control {
     }
 
   private:
+    void ShowWidths() {
+        for (size_t column = 0; column < widths_.size(); ++column) {
+            table_->setColumnWidth(static_cast<int>(column), widths_[column]);
+        }
+    }
+
     QTableWidget* table_ = nullptr;
+    std::vector<int> widths_;
 };
 
 } // namespace
