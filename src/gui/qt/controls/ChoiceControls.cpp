@@ -137,6 +137,7 @@ class Grid : public Control {
         table_->setSelectionBehavior(QAbstractItemView::SelectRows);
         table_->setSelectionMode(QAbstractItemView::SingleSelection);
         table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table_->setTabKeyNavigation(false); // Tab goes on to the next control
         table_->verticalHeader()->hide();
         QObject::connect(table_, &QTableWidget::cellDoubleClicked, table_,
                          [this] { events_.DoubleClicked(Name()); });
