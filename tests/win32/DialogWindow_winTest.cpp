@@ -81,9 +81,10 @@ TEST_F(DialogWindowTest, HubAndAdminShowTheirControlsAtTheirPlaces) {
 TEST_F(DialogWindowTest, TabWalksTheEnabledControlsInTabOrder) {
     auto start = NewStart();
     start->program.hauptformular.Show();
-    EXPECT_EQ(TabWalk(start->hub, dialogs::THauptformular::Form()),
-              (std::vector<std::string>{"admibutton", "laufwerkbut", "aussehenbut", "okbut",
-                                        "Closebut", "HelpBut", "PortableModus", "kuerzel"}));
+    EXPECT_EQ(
+        TabWalk(start->hub, dialogs::THauptformular::Form()),
+        (std::vector<std::string>{"admibutton", "laufwerkbut", "editbutton", "aussehenbut", "okbut",
+                                  "Closebut", "HelpBut", "PortableModus", "kuerzel"}));
     start->program.hauptformular.Close();
     start->program.admindata.Show();
     EXPECT_EQ(
