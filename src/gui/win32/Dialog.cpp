@@ -9,6 +9,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 namespace win32face {
 
 namespace {
@@ -139,6 +141,21 @@ LRESULT Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CLOSE:
         events_.CloseRequested();
+        return 0;
+    case WM_ACTIVATE:
+        // As a dialog does: the keyboard goes back to the control that had it, else to the
+        // first one, never to the frame, where Tab would lead nowhere.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (IsChild(window_, GetFocus())) {
+                focus_ = GetFocus();
+            }
+            break;
+        }
+        if (HIWORD(wParam) == 0) {
+            SetFocus(IsWindow(focus_) && IsChild(window_, focus_)
+                         ? focus_
+                         : GetNextDlgTabItem(window_, nullptr, FALSE));
+        }
         return 0;
     case WM_SIZE:
         if (layout_.frame == dialogs::FrameKind::Sizable && !controls_.empty() &&
@@ -303,7 +320,7 @@ void Dialog::FocusForm() {
 // The program's other windows take no input until it closes; a quit ends the wait and goes on
 // to the program's loop.
 dialogs::Closed Dialog::ShowModal() {
-    std::vector<HWND> disabled;
+    disabled_.clear();
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND window, LPARAM list) -> BOOL {
@@ -312,8 +329,8 @@ dialogs::Closed Dialog::ShowModal() {
             }
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&disabled));
-    for (const HWND window : disabled) {
+        reinterpret_cast<LPARAM>(&disabled_));
+    for (const HWND window : disabled_) {
         EnableWindow(window, FALSE);
     }
     closed_ = dialogs::Closed::CloseBox;
@@ -328,17 +345,24 @@ dialogs::Closed Dialog::ShowModal() {
         DispatchOne(message);
     }
     modal_ = false;
-    for (const HWND window : disabled) {
-        EnableWindow(window, TRUE);
-    }
+    EnableOthers();
     return closed_;
 }
 
+// The others take input again before it hides, so that the window under it becomes the active
+// one instead of another program's.
 void Dialog::HideForm(dialogs::Closed how) {
     closed_ = how;
     modal_ = false;
+    EnableOthers();
     if (window_ != nullptr) {
         ShowWindow(window_, SW_HIDE);
+    }
+}
+
+void Dialog::EnableOthers() {
+    for (const HWND window : std::exchange(disabled_, {})) {
+        EnableWindow(window, TRUE);
     }
 }
 

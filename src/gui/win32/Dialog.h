@@ -59,6 +59,7 @@ class Dialog : public dialogs::NamedControls<win32face::Control> {
     void Escape();
     win32face::Control* Owner(HWND window) const;
     HWND Parent() const; // for the questions: the window while it is shown
+    void EnableOthers(); // the windows a modal show took the input from
 
     const dialogs::DialogLayout& layout_;
     dialogs::DialogEvents& events_;
@@ -66,6 +67,8 @@ class Dialog : public dialogs::NamedControls<win32face::Control> {
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
     bool modal_ = false;
+    std::vector<HWND> disabled_;
+    HWND focus_ = nullptr; // the control that had the keyboard when it was last active
     dialogs::Closed closed_ = dialogs::Closed::CloseBox;
 };
 
