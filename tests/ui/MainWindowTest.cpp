@@ -96,9 +96,9 @@ TEST_F(MainWindowTest, MenuFollowsTheLogic) {
     for (QAction* action : actions[2]->menu()->actions()) {
         settings << action->text() + (action->isEnabled() ? "" : " (aus)");
     }
-    EXPECT_EQ(settings, (QStringList{"Einstellungsdialog", "", "Editieren", "Aussehen",
-                                     "Installieren (aus)", "Laufwerk wechseln", "Adminmodus",
-                                     "Information (aus)", "Hilfe"}));
+    EXPECT_EQ(settings,
+              (QStringList{"Einstellungsdialog", "", "Editieren", "Aussehen", "Installieren (aus)",
+                           "Laufwerk wechseln", "Adminmodus", "Information (aus)", "Hilfe"}));
     actions[2]->menu()->actions()[6]->trigger();
     EXPECT_TRUE(start.admin.Window()->isVisible());
 
