@@ -78,7 +78,7 @@ std::optional<std::string> AskPath(QWidget* parent, const dialogs::PathQuestion&
                         QString::fromStdString(question.start));
     chooser.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
     const QtFilter filter(question.filter);
-    if (!filter.choices.isEmpty()) {
+    if (question.kind != dialogs::PathKind::Folder && !filter.choices.isEmpty()) {
         chooser.setNameFilters(filter.choices);
         auto* programs = new ProgramFilter(&chooser);
         chooser.setProxyModel(programs);
