@@ -31,6 +31,8 @@ class DialogLogic : public DialogEvents {
     // FormClose, then hidden; a modal show returns how.
     void Close(Closed how = Closed::Ok);
     bool IsShown() const { return view_.IsShown(); }
+    // Its window stands above owner's and comes up centred over it.
+    void SetOwner(DialogLogic& owner) { view_.SetOwner(owner.view_); }
 
     // The controls that have a handler, each once.
     std::vector<std::string> HandledControls() const;

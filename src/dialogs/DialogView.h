@@ -61,6 +61,8 @@ class DialogView : public config::FormControls {
     // Shown modal; returns once the dialog is hidden, with how it was closed.
     virtual Closed ShowModal() = 0;
     virtual void HideForm(Closed how) = 0;
+    // Stands above owner's window and comes up centred over it.
+    virtual void SetOwner(DialogView& owner) = 0;
 
     virtual Answer Ask(const MessageQuestion& question) = 0;
     // The chosen path; nothing when the user cancelled.

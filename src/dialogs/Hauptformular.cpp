@@ -5,6 +5,7 @@
 #include "dialogs/Adminformular.h"
 #include "dialogs/EinstellungenHauptformular.h"
 #include "dialogs/Laufwerksauswahl.h"
+#include "dialogs/Programmliste.h"
 #include "integration/Installer.h"
 
 namespace dialogs {
@@ -50,9 +51,10 @@ DialogLayout MakeLayout() {
     // Their dialogs come with their own work; until then these buttons are off.
     for (ControlLayout& button : form.controls) {
         button.enabled = button.name == kAdmibutton || button.name == kLaufwerkbut ||
-                         button.name == kAussehenbut || button.name == kOkbut ||
-                         button.name == kClosebut || button.name == kHelpBut ||
-                         button.name == kInstallbutton || button.name == kInfobut;
+                         button.name == kAussehenbut || button.name == kEditbutton ||
+                         button.name == kOkbut || button.name == kClosebut ||
+                         button.name == kHelpBut || button.name == kInstallbutton ||
+                         button.name == kInfobut;
     }
     form.controls[6].isDefault = true;
 
@@ -92,6 +94,7 @@ THauptformular::THauptformular(core::ProgramState& state, core::Tmain& main, Vie
     OnClick(kAdmibutton, [this] { AdmibuttonClick(); });
     OnClick(kLaufwerkbut, [this] { LaufwerkbutClick(); });
     OnClick(kAussehenbut, [this] { AussehenbutClick(); });
+    OnClick(kEditbutton, [this] { EditbuttonClick(); });
     OnClick(kInfobut, [this] { InfobutClick(); });
     OnClick(kInstallbutton, [this] { InstallbuttonClick(); });
     FormCreate();
@@ -169,6 +172,10 @@ void THauptformular::LaufwerkbutClick() {
 
 void THauptformular::AussehenbutClick() {
     opened_.Open<TEinstellungenHaupt>(state_, main_, views_);
+}
+
+void THauptformular::EditbuttonClick() {
+    opened_.Open<Tprogrammliste>(state_, views_);
 }
 
 // Made per opening and gone when it closes.

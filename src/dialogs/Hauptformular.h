@@ -28,6 +28,7 @@ class THauptformular : public DialogLogic, public core::Hauptformular {
     void AdmibuttonClick();
     void LaufwerkbutClick();
     void AussehenbutClick();
+    void EditbuttonClick();
     void InfobutClick();
     void InstallbuttonClick();
 
@@ -47,7 +48,7 @@ class THauptformular : public DialogLogic, public core::Hauptformular {
     core::Tmain& main_;
     ShortcutField kuerzel_;
     TAdmindata* admin_ = nullptr;
-    OpenedDialogs opened_; // the drive and appearance dialogs
+    OpenedDialogs opened_; // the list editors, drive and appearance dialogs
 };
 
 } // namespace dialogs

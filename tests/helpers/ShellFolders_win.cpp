@@ -19,25 +19,27 @@ const wchar_t* const kMapGroups =
 
 RegistryValue::RegistryValue(const wchar_t* key, const wchar_t* name, const std::string& value)
     : key_(key), name_(name) {
+    // The user's shell folders are mostly REG_EXPAND_SZ ("%USERPROFILE%\\..."): kept as they are.
     wchar_t old[MAX_PATH] = {};
     DWORD size = sizeof old;
-    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, old, &size) ==
-        ERROR_SUCCESS) {
+    if (RegGetValueW(HKEY_CURRENT_USER, key, name,
+                     RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, &type_, old,
+                     &size) == ERROR_SUCCESS) {
         old_ = old;
     }
-    Set(platform::Wide(value));
+    Set(platform::Wide(value), REG_SZ);
 }
 
 RegistryValue::~RegistryValue() {
     if (old_) {
-        Set(*old_);
+        Set(*old_, type_);
     } else {
         RegDeleteKeyValueW(HKEY_CURRENT_USER, key_, name_);
     }
 }
 
-void RegistryValue::Set(const std::wstring& value) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, key_, name_, REG_SZ, value.c_str(),
+void RegistryValue::Set(const std::wstring& value, DWORD type) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, key_, name_, type, value.c_str(),
                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 

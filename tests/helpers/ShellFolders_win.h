@@ -20,10 +20,11 @@ class RegistryValue {
     RegistryValue& operator=(const RegistryValue&) = delete;
 
   private:
-    void Set(const std::wstring& value);
+    void Set(const std::wstring& value, unsigned long type);
     const wchar_t* key_;
     const wchar_t* name_;
     std::optional<std::wstring> old_;
+    unsigned long type_ = 0;
 };
 
 // The shell writes its own folders (from "User Shell Folders") into "Shell Folders" as it

@@ -24,10 +24,11 @@ void FakeDialogView::HideForm(dialogs::Closed how) {
 std::unique_ptr<dialogs::DialogView>
 FakeViewFactory::NewDialogView(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events) {
     auto view = std::make_unique<FakeDialogView>(layout, events);
-    dialogs_[layout.name] = view.get();
-    if (viewMade) {
-        viewMade(*view);
+    const auto script = whileModal.find(layout.name);
+    if (script != whileModal.end()) {
+        view->whileModal = [doing = script->second, shown = view.get()] { doing(*shown); };
     }
+    dialogs_[layout.name] = view.get();
     return view;
 }
 

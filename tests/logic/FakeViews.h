@@ -106,6 +106,7 @@ class FakeDialogView : public dialogs::NamedControls<FakeControl>, public dialog
     // close box.
     dialogs::Closed ShowModal() override;
     void HideForm(dialogs::Closed how) override;
+    void SetOwner(dialogs::DialogView& view) override { owner = &view; }
 
     dialogs::Answer Ask(const dialogs::MessageQuestion& question) override {
         return AnswerTo(question);
@@ -126,6 +127,7 @@ class FakeDialogView : public dialogs::NamedControls<FakeControl>, public dialog
     dialogs::Closed closed = dialogs::Closed::CloseBox;
     std::function<void()> whileModal;
     std::vector<int> helpTopics;
+    const dialogs::DialogView* owner = nullptr;
 };
 
 // The views of a start: the launcher's, and every dialog's by its layout's name (the last one
@@ -139,9 +141,8 @@ class FakeViewFactory : public dialogs::ViewFactory {
     FakeDialogView& View(const std::string& dialog) const { return *dialogs_.at(dialog); }
 
     FakeMainView main;
-    // Called with each new dialog view, before its dialog is shown: a dialog that lives only
-    // while it is shown modal is driven from here.
-    std::function<void(FakeDialogView&)> viewMade;
+    // The user's doings in a modal dialog made later, by its layout's name.
+    std::map<std::string, std::function<void(FakeDialogView&)>> whileModal;
 
   private:
     std::map<std::string, FakeDialogView*> dialogs_;

@@ -191,12 +191,10 @@ TEST_F(HubLogicTest, InformationOpensTheInfoDialogModalForTheUpdateArchive) {
     EXPECT_TRUE(start->main.menuEnabled[core::MenuItem::Information1]);
     start->hub.infoSystem.open = [](const std::string&) { return true; };
     std::vector<std::string> seen;
-    start->views.viewMade = [&](testing_support::FakeDialogView& view) {
-        view.whileModal = [&] {
-            seen.push_back(view.Text("homepagelabel"));
-            view.user.Clicked("okbut");
-            seen.push_back(view.shown ? "shown" : "closed");
-        };
+    start->views.whileModal["infodialog"] = [&](testing_support::FakeDialogView& view) {
+        seen.push_back(view.Text("homepagelabel"));
+        view.user.Clicked("okbut");
+        seen.push_back(view.shown ? "shown" : "closed");
     };
     start->launcher.MenuClick(core::MenuItem::Information1);
     EXPECT_EQ(seen,

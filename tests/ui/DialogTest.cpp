@@ -32,7 +32,7 @@ TEST_F(DialogTest, HubIsBuiltFromItsLayout) {
     EXPECT_EQ(okbut->geometry(), QRect(16, 123, 107, 36));
     EXPECT_TRUE(okbut->isDefault());
     EXPECT_TRUE(okbut->toolTip().contains("Trayleiste"));
-    EXPECT_FALSE(hub.findChild<QPushButton*>("editbutton")->isEnabled());
+    EXPECT_TRUE(hub.findChild<QPushButton*>("editbutton")->isEnabled());
     EXPECT_TRUE(Field(hub, "kuerzel")->isReadOnly());
     EXPECT_EQ(Field(hub, "kuerzel")->text(), "Alt+F12");
     EXPECT_EQ(hub.findChild<QCheckBox*>("PortableModus")->text(), "Portable Modus");

@@ -18,4 +18,30 @@ void PressKeys(std::initializer_list<WORD> chord) {
     SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT));
 }
 
+void TypeText(const std::wstring& text) {
+    std::vector<INPUT> strokes;
+    for (const wchar_t c : text) {
+        for (const DWORD flags :
+             {DWORD{KEYEVENTF_UNICODE}, DWORD{KEYEVENTF_UNICODE | KEYEVENTF_KEYUP}}) {
+            INPUT stroke{};
+            stroke.type = INPUT_KEYBOARD;
+            stroke.ki.wScan = c;
+            stroke.ki.dwFlags = flags;
+            strokes.push_back(stroke);
+        }
+    }
+    SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT));
+}
+
+void ClickOn(HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, clicks, sizeof(INPUT));
+}
+
 } // namespace testing_support

@@ -24,7 +24,7 @@ Qt::WindowFlags FlagsOf(dialogs::FrameKind frame) {
 // The window itself: the frame, the controls' widgets at their places, Escape and the close box.
 class DialogWidget : public QDialog {
   public:
-    explicit DialogWidget(Dialog& owner);
+    DialogWidget(Dialog& owner, QWidget* parent);
 
   protected:
     void closeEvent(QCloseEvent* event) override {
@@ -62,8 +62,9 @@ class DialogWidget : public QDialog {
     Dialog& owner_;
 };
 
-DialogWidget::DialogWidget(Dialog& owner)
-    : QDialog(nullptr, FlagsOf(owner.layout_.frame)), owner_(owner) {
+// A window with a parent stands above it and comes up centred over it.
+DialogWidget::DialogWidget(Dialog& owner, QWidget* parent)
+    : QDialog(parent, FlagsOf(owner.layout_.frame)), owner_(owner) {
     const dialogs::DialogLayout& layout = owner.layout_;
     setObjectName(QString::fromStdString(layout.name));
     setWindowTitle(QString::fromStdString(layout.caption));
@@ -99,14 +100,18 @@ Dialog::Dialog(const dialogs::DialogLayout& layout, dialogs::DialogEvents& event
 
 // The window goes before the controls that point into it.
 Dialog::~Dialog() {
-    window_.reset();
+    delete window_.data();
 }
 
 QDialog* Dialog::Window() {
     if (window_ == nullptr) {
-        window_ = std::make_unique<DialogWidget>(*this);
+        window_ = new DialogWidget(*this, owner_ != nullptr ? owner_->Window() : nullptr);
     }
-    return window_.get();
+    return window_.data();
+}
+
+void Dialog::SetOwner(dialogs::DialogView& owner) {
+    owner_ = dynamic_cast<Dialog*>(&owner);
 }
 
 bool Dialog::IsShown() const {
@@ -144,7 +149,7 @@ void Dialog::HideForm(dialogs::Closed how) {
 }
 
 QWidget* Dialog::Parent() const {
-    return IsShown() ? window_.get() : nullptr;
+    return IsShown() ? window_.data() : nullptr;
 }
 
 dialogs::Answer Dialog::Ask(const dialogs::MessageQuestion& question) {

@@ -7,7 +7,8 @@
 #include "dialogs/NamedControls.h"
 #include "gui/qt/controls/Control.h"
 
-#include <memory>
+#include <QPointer>
+
 #include <vector>
 
 class QDialog;
@@ -30,6 +31,7 @@ class Dialog : public dialogs::NamedControls<Control> {
     void FocusForm() override;
     dialogs::Closed ShowModal() override;
     void HideForm(dialogs::Closed how) override;
+    void SetOwner(dialogs::DialogView& owner) override;
 
     dialogs::Answer Ask(const dialogs::MessageQuestion& question) override;
     std::optional<std::string> AskPath(const dialogs::PathQuestion& question) override;
@@ -43,7 +45,8 @@ class Dialog : public dialogs::NamedControls<Control> {
 
     const dialogs::DialogLayout& layout_;
     dialogs::DialogEvents& events_;
-    std::unique_ptr<DialogWidget> window_;
+    Dialog* owner_ = nullptr;
+    QPointer<DialogWidget> window_; // an owner's window takes it along when it goes first
     bool modal_ = false;
     dialogs::Closed closed_ = dialogs::Closed::CloseBox;
 };

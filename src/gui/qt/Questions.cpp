@@ -1,6 +1,7 @@
 #include "gui/qt/Questions.h"
 
 #include "gui/qt/Hints.h"
+#include "gui/qt/ProgramFilter.h"
 #include "gui/qt/WindowsColors.h"
 
 #include <QApplication>
@@ -24,17 +25,24 @@ QMessageBox::Icon IconOf(core::MessageKind kind) {
     return kIcons[static_cast<int>(kind)];
 }
 
-// "Programme|*.exe|Alle|*.*" as Qt writes it: "Programme (*.exe);;Alle (*)".
-QString QtFilter(const std::string& filter) {
-    const QStringList parts = QString::fromStdString(filter).split('|');
-    QStringList choices;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString pattern = parts[i + 1];
-        pattern.replace(';', ' ').replace("*.*", "*");
-        choices << parts[i] + " (" + pattern + ")";
+// "Programme|*.exe|Alle|*.*" as Qt writes it: "Programme (*);;Alle (*)", the patterns not shown.
+// The choices of "*.exe" list the files the user may execute instead: programs as Linux has them.
+struct QtFilter {
+    explicit QtFilter(const std::string& filter) {
+        const QStringList parts = QString::fromStdString(filter).split('|');
+        for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+            QString pattern = parts[i + 1];
+            const bool programs = pattern.compare("*.exe", Qt::CaseInsensitive) == 0;
+            pattern.replace(';', ' ').replace("*.*", "*");
+            choices << parts[i] + " (" + (programs ? QString("*") : pattern) + ")";
+            if (programs) {
+                programChoices << choices.back();
+            }
+        }
     }
-    return choices.join(";;");
-}
+    QStringList choices;
+    QStringList programChoices;
+};
 
 } // namespace
 
@@ -64,9 +72,26 @@ std::optional<std::string> AskPath(QWidget* parent, const dialogs::PathQuestion&
     if (Scripted() != nullptr) {
         return Scripted()->AnswerTo(question);
     }
+    // Qt's own chooser: its folder chooser has a field to type a folder into, and its file list
+    // takes the program filter.
     QFileDialog chooser(parent, QString::fromStdString(question.title),
-                        QString::fromStdString(question.start), QtFilter(question.filter));
-    chooser.setDefaultSuffix(QString::fromStdString(question.defaultExt));
+                        QString::fromStdString(question.start));
+    chooser.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    const QtFilter filter(question.filter);
+    if (question.kind != dialogs::PathKind::Folder && !filter.choices.isEmpty()) {
+        chooser.setNameFilters(filter.choices);
+        auto* programs = new ProgramFilter(&chooser);
+        chooser.setProxyModel(programs);
+        const auto follow = [&filter, programs](const QString& choice) {
+            programs->SetActive(filter.programChoices.contains(choice));
+        };
+        QObject::connect(&chooser, &QFileDialog::filterSelected, programs, follow);
+        follow(filter.choices.first());
+    }
+    // An existing file is taken by its name as it is: Linux programs have no extension.
+    if (question.kind == dialogs::PathKind::SaveFile) {
+        chooser.setDefaultSuffix(QString::fromStdString(question.defaultExt));
+    }
     switch (question.kind) {
     case dialogs::PathKind::OpenFile:
         chooser.setFileMode(QFileDialog::ExistingFile);

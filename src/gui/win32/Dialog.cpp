@@ -9,6 +9,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 namespace win32face {
 
 namespace {
@@ -64,8 +66,9 @@ void Dialog::Create() {
     const DWORD style = StyleOf(layout_.frame);
     window_ = CreateWindowExW(ExStyleOf(layout_.frame), MAKEINTATOM(WindowClass()),
                               platform::Wide(layout_.caption).c_str(), style, CW_USEDEFAULT,
-                              CW_USEDEFAULT, layout_.clientWidth, layout_.clientHeight, nullptr,
-                              nullptr, GetModuleHandleW(nullptr), this);
+                              CW_USEDEFAULT, layout_.clientWidth, layout_.clientHeight,
+                              owner_ != nullptr ? owner_->Window() : nullptr, nullptr,
+                              GetModuleHandleW(nullptr), this);
     // Made in tab order, which is the order Tab walks.
     for (const dialogs::ControlLayout* layout : layout_.TabOrder()) {
         const auto index = static_cast<int>(layout - layout_.controls.data());
@@ -77,13 +80,18 @@ void Dialog::Create() {
     }
     const UINT dpi = GetDpiForWindow(window_);
     const SIZE frame = FrameSize(dpi);
-    // Centred on its screen.
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - frame.cx) / 2,
-                 work.top + (work.bottom - work.top - frame.cy) / 2, frame.cx, frame.cy,
+    // Centred over its owner, or on its screen.
+    RECT around{};
+    if (owner_ != nullptr) {
+        GetWindowRect(owner_->Window(), &around);
+    } else {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        around = monitor.rcWork;
+    }
+    SetWindowPos(window_, nullptr, around.left + (around.right - around.left - frame.cx) / 2,
+                 around.top + (around.bottom - around.top - frame.cy) / 2, frame.cx, frame.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     Place(dpi);
 }
@@ -133,6 +141,21 @@ LRESULT Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CLOSE:
         events_.CloseRequested();
+        return 0;
+    case WM_ACTIVATE:
+        // As a dialog does: the keyboard goes back to the control that had it, else to the
+        // first one, never to the frame, where Tab would lead nowhere.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (IsChild(window_, GetFocus())) {
+                focus_ = GetFocus();
+            }
+            break;
+        }
+        if (HIWORD(wParam) == 0) {
+            SetFocus(IsWindow(focus_) && IsChild(window_, focus_)
+                         ? focus_
+                         : GetNextDlgTabItem(window_, nullptr, FALSE));
+        }
         return 0;
     case WM_SIZE:
         if (layout_.frame == dialogs::FrameKind::Sizable && !controls_.empty() &&
@@ -297,7 +320,7 @@ void Dialog::FocusForm() {
 // The program's other windows take no input until it closes; a quit ends the wait and goes on
 // to the program's loop.
 dialogs::Closed Dialog::ShowModal() {
-    std::vector<HWND> disabled;
+    disabled_.clear();
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND window, LPARAM list) -> BOOL {
@@ -306,8 +329,8 @@ dialogs::Closed Dialog::ShowModal() {
             }
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&disabled));
-    for (const HWND window : disabled) {
+        reinterpret_cast<LPARAM>(&disabled_));
+    for (const HWND window : disabled_) {
         EnableWindow(window, FALSE);
     }
     closed_ = dialogs::Closed::CloseBox;
@@ -322,18 +345,29 @@ dialogs::Closed Dialog::ShowModal() {
         DispatchOne(message);
     }
     modal_ = false;
-    for (const HWND window : disabled) {
-        EnableWindow(window, TRUE);
-    }
+    EnableOthers();
     return closed_;
 }
 
+// The others take input again before it hides, so that the window under it becomes the active
+// one instead of another program's.
 void Dialog::HideForm(dialogs::Closed how) {
     closed_ = how;
     modal_ = false;
+    EnableOthers();
     if (window_ != nullptr) {
         ShowWindow(window_, SW_HIDE);
     }
+}
+
+void Dialog::EnableOthers() {
+    for (const HWND window : std::exchange(disabled_, {})) {
+        EnableWindow(window, TRUE);
+    }
+}
+
+void Dialog::SetOwner(dialogs::DialogView& owner) {
+    owner_ = dynamic_cast<Dialog*>(&owner);
 }
 
 HWND Dialog::Parent() const {

@@ -35,6 +35,7 @@ class Dialog : public dialogs::NamedControls<win32face::Control> {
     void FocusForm() override;
     dialogs::Closed ShowModal() override;
     void HideForm(dialogs::Closed how) override;
+    void SetOwner(dialogs::DialogView& owner) override;
 
     dialogs::Answer Ask(const dialogs::MessageQuestion& question) override;
     std::optional<std::string> AskPath(const dialogs::PathQuestion& question) override;
@@ -59,12 +60,16 @@ class Dialog : public dialogs::NamedControls<win32face::Control> {
     void Escape();
     win32face::Control* Owner(HWND window) const;
     HWND Parent() const; // for the questions: the window while it is shown
+    void EnableOthers(); // the windows a modal show took the input from
 
     const dialogs::DialogLayout& layout_;
     dialogs::DialogEvents& events_;
+    Dialog* owner_ = nullptr;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
     bool modal_ = false;
+    std::vector<HWND> disabled_;
+    HWND focus_ = nullptr; // the control that had the keyboard when it was last active
     dialogs::Closed closed_ = dialogs::Closed::CloseBox;
 };
 

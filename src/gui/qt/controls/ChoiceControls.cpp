@@ -115,15 +115,17 @@ class RadioGroup : public Control {
 };
 
 // Row 0 is the header; column 0 is drawn as a header too. Cells are read only and a click
-// chooses a whole row.
+// chooses a whole row. Widths set before the table exists are kept for it.
 class Grid : public Control {
   public:
     using Control::Control;
     void SetColumnWidths(const std::vector<int>& widths) override {
-        for (size_t column = 0; table_ != nullptr && column < widths.size(); ++column) {
-            table_->setColumnWidth(static_cast<int>(column), widths[column]);
+        widths_ = widths;
+        if (table_ != nullptr) {
+            ShowWidths();
         }
     }
+    // In the font the cells are drawn in.
     int TextWidth(const std::string& text) const override {
         return table_ != nullptr ? table_->fontMetrics().horizontalAdvance(FromUtf8(text))
                                  : Control::TextWidth(text);
@@ -135,11 +137,13 @@ class Grid : public Control {
         table_->setSelectionBehavior(QAbstractItemView::SelectRows);
         table_->setSelectionMode(QAbstractItemView::SingleSelection);
         table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table_->setTabKeyNavigation(false); // Tab goes on to the next control
         table_->verticalHeader()->hide();
         QObject::connect(table_, &QTableWidget::cellDoubleClicked, table_,
                          [this] { events_.DoubleClicked(Name()); });
         SetShownRows();
         SetShownNumber(value().Number());
+        ShowWidths();
         return table_;
     }
     double ShownNumber() const override {
@@ -190,7 +194,14 @@ class Grid : public Control {
     }
 
   private:
+    void ShowWidths() {
+        for (size_t column = 0; column < widths_.size(); ++column) {
+            table_->setColumnWidth(static_cast<int>(column), widths_[column]);
+        }
+    }
+
     QTableWidget* table_ = nullptr;
+    std::vector<int> widths_;
 };
 
 } // namespace

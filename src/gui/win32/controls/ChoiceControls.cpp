@@ -150,13 +150,16 @@ class RadioGroup : public Control {
     HFONT font_ = nullptr;
 };
 
-// Row 0 gives the columns' headers; rows 1 ... are the lines, read only, chosen whole.
+// Row 0 gives the columns' headers; rows 1 ... are the lines, read only, chosen whole; column 0
+// is drawn in the headers' colour, as a fixed column.
 class Grid : public Control {
   public:
     using Control::Control;
     LRESULT Notify(const NMHDR& header) override {
         if (header.code == NM_DBLCLK) {
             events_.DoubleClicked(Name());
+        } else if (header.code == NM_CUSTOMDRAW) {
+            return DrawStage(*reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header)));
         }
         return 0;
     }
@@ -170,13 +173,20 @@ class Grid : public Control {
         Control::Place(place, dpi, font);
         ApplyWidths();
     }
+    // In the list's own font, as its cells are drawn.
     int TextWidth(const std::string& text) const override {
         if (Window() == nullptr) {
             return Control::TextWidth(text);
         }
-        const auto width = SendMessageW(Window(), LVM_GETSTRINGWIDTHW, 0,
-                                        reinterpret_cast<LPARAM>(platform::Wide(text).c_str()));
-        return MulDiv(static_cast<int>(width), USER_DEFAULT_SCREEN_DPI, static_cast<int>(Dpi()));
+        const HDC dc = GetDC(Window());
+        const HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(Window(), WM_GETFONT, 0, 0)));
+        const std::wstring wide = platform::Wide(text);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+        SelectObject(dc, old);
+        ReleaseDC(Window(), dc);
+        return MulDiv(size.cx, USER_DEFAULT_SCREEN_DPI, static_cast<int>(Dpi()));
     }
 
   protected:
@@ -265,6 +275,19 @@ class Grid : public Control {
     }
 
   private:
+    static LRESULT DrawStage(NMLVCUSTOMDRAW& draw) {
+        switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT:
+            return CDRF_NOTIFYSUBITEMDRAW;
+        case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+            draw.clrTextBk = GetSysColor(draw.iSubItem == 0 ? COLOR_BTNFACE : COLOR_WINDOW);
+            return CDRF_DODEFAULT;
+        default:
+            return CDRF_DODEFAULT;
+        }
+    }
     void ApplyWidths() {
         for (size_t column = 0; column < widths_.size(); ++column) {
             SendMessageW(Window(), LVM_SETCOLUMNWIDTH, column, Scale(widths_[column], Dpi()));

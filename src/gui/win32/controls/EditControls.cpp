@@ -63,7 +63,8 @@ class LabeledEdit : public Edit {
     HWND label_ = nullptr;
 };
 
-// A button at its right end (part 1); the path field's browse button asks the logic for a path.
+// A button at its right end (part 1), with the layout's picture or "..."; the path field's
+// browse button asks the logic for a path.
 class EditWithButton : public Edit {
   public:
     using Edit::Edit;
@@ -82,7 +83,12 @@ class EditWithButton : public Edit {
   protected:
     HWND Make() override {
         const HWND edit = Edit::Make();
-        button_ = Add(0, WC_BUTTONW, "...", 0, 1);
+        const HIMAGELIST picture = PictureImageList(Layout().picture);
+        button_ = Add(0, WC_BUTTONW, picture != nullptr ? "" : "...", 0, 1);
+        if (picture != nullptr) {
+            BUTTON_IMAGELIST image{picture, {}, BUTTON_IMAGELIST_ALIGN_CENTER};
+            SendMessageW(button_, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&image));
+        }
         return edit;
     }
 

@@ -1,0 +1,47 @@
+// The binding editor: the key, the program or folder, the parameters and the working directory
+// of one binding. Made by the list editor for one edit, shown modal over it, gone when closed;
+// its OK writes the binding into the launch table in memory.
+#pragma once
+
+#include "dialogs/DialogLogic.h"
+
+#include <string>
+#include <vector>
+
+namespace dialogs {
+
+class Tparameterform : public DialogLogic {
+  public:
+    static constexpr char kTaste[] = "taste";
+    static constexpr char kMode[] = "mode";
+    static constexpr char kProgrammorDir[] = "programmorDir";
+    static constexpr char kParameter[] = "parameter";
+    static constexpr char kVerzeichnis[] = "verzeichnis";
+
+    // Runs FormCreate.
+    Tparameterform(core::ProgramState& state, ViewFactory& views);
+
+    static const DialogLayout& Form();
+
+    // What the opener prepares: the keys offered, the tick of "Verzeichnis" (ModeClick follows),
+    // the chosen key and the three texts.
+    void SetKeys(const std::vector<std::string>& labels);
+    void SetFolderMode(bool folders);
+    void ChooseKey(const std::string& label);
+    void SetBinding(const std::string& path, const std::string& workDir, const std::string& params);
+    // The slot the last OK wrote, -1 when no key was chosen.
+    int ChosenSlot() const { return chosenSlot_; }
+
+    void ModeClick();
+    void ParameterRightButtonClick();
+    void OkbutClick();
+    void ClosebutClick();
+    void Helpbutclick();
+
+  private:
+    void FormCreate();
+
+    int chosenSlot_ = 0;
+};
+
+} // namespace dialogs

@@ -1,0 +1,226 @@
+#include "dialogs/Programmliste.h"
+
+#include "config/IniFile.h"
+#include "platform/FileSystem.h"
+
+#include <algorithm>
+
+namespace dialogs {
+
+namespace {
+
+constexpr int kHelpContext = 200;
+constexpr int kColumns = 4;
+constexpr int kKeyColumnWidth = 56;
+constexpr int kFloors[] = {68, 60, 94}; // path, parameters, working directory
+constexpr int kResizeMargin = 100;
+
+ControlLayout Button(const char* name, int left, int height, const char* caption, int tabOrder,
+                     Picture picture, const char* hint) {
+    ControlLayout button = PlacedControl(name, ControlKind::Button, {left, 12, 100, height},
+                                         caption, kHelpContext, tabOrder, hint);
+    button.parent = "GroupBox1";
+    button.picture = picture;
+    return button;
+}
+
+DialogLayout MakeLayout() {
+    DialogLayout form{
+        "Programmliste", "Einstellungen", FrameKind::Sizable, 623, 284, kHelpContext, {}};
+    ControlLayout bar =
+        PlacedControl("GroupBox1", ControlKind::GroupBox, {0, 227, 623, 57}, "", 500, 0, "");
+    bar.dock = Dock::Bottom;
+    ControlLayout ok = Button("okbut", 16, 35, "OK", 0, Picture::Ok, "Ok|Dialog schließen");
+    ok.isDefault = true;
+    ControlLayout grid =
+        PlacedControl(Tprogrammliste::kProgramme, ControlKind::Grid, {0, 0, 623, 227}, "",
+                      kHelpContext, 1, "Ändern|Doppelklicken um Eintrag zu ändern");
+    grid.columns = kColumns;
+    grid.dock = Dock::Fill;
+    // No cancel button: Escape closes as the close box does and never deletes or changes.
+    form.controls = {
+        bar,
+        ok,
+        Button("delbut", 132, 35, "&Löschen", 1, Picture::Delete,
+               "Löschen|markierten Eintrag löschen"),
+        Button("AendernBut", 249, 35, "Ä&ndern", 2, Picture::Change,
+               "Ändern|In der Tabelle markierten Eintrag editieren"),
+        Button("Anfuegenbut", 367, 35, "&Anfügen", 3, Picture::Add,
+               "Anfügen|Eintrag zur Liste hinzufügen"),
+        Button("helpbutton", 484, 36, "&Hilfe", 4, Picture::Help,
+               "Hilfe|Hilfe zu diesem Dialog aufrufen"),
+        grid,
+    };
+    return form;
+}
+
+std::string Cell(const Rows& rows, int row, int column) {
+    if (row < 0 || row >= static_cast<int>(rows.size()) ||
+        column >= static_cast<int>(rows[static_cast<size_t>(row)].size())) {
+        return {};
+    }
+    return rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
+}
+
+} // namespace
+
+const DialogLayout& Tprogrammliste::Form() {
+    static const DialogLayout layout = MakeLayout();
+    return layout;
+}
+
+Tprogrammliste::Tprogrammliste(core::ProgramState& state, ViewFactory& views)
+    : DialogLogic(state, views, Form()) {
+    OnClick("okbut", [this] { OkbutClick(); });
+    OnClick("delbut", [this] { Delbutclick(); });
+    OnClick("AendernBut", [this] { AendernButClick(); });
+    OnClick("Anfuegenbut", [this] { AnfuegenbutClick(); });
+    OnClick("helpbutton", [this] { HelpbuttonClick(); });
+    OnDoubleClick(kProgramme, [this] { AendernButClick(); });
+    OnResize([this](int width, int) { FormCanResize(width); });
+    FormCreate();
+}
+
+// The widths before the window's size first changes are those of a resize to its width.
+void Tprogrammliste::FormCreate() {
+    Neuaufbau();
+    FormCanResize(Form().clientWidth);
+}
+
+// The header, the bound slots in slot order and one empty row; the selection stays on its row
+// while there is one.
+void Tprogrammliste::Neuaufbau() {
+    const int selected = SelectedRow();
+    Rows rows{{"Shortcut", "Öffnen/Starten", "Parameter", "Arbeitsverzeichnis"}};
+    for (int index = 0; index < config::kSlotCount; ++index) {
+        std::string path, workDir, params;
+        state_.table.GetSlot(index, path, workDir, params);
+        if (!path.empty()) {
+            rows.push_back({state_.table.Slot(index).Label, path, params, workDir});
+        }
+    }
+    rows.emplace_back(kColumns);
+    view_.SetRows(kProgramme, rows);
+    view_.SetNumber(kProgramme, selected);
+}
+
+// Each column as wide as its widest text (at least its floor) while the window is wide enough;
+// narrower, all three shrink in proportion, and at 100 pixels or less they keep their floors.
+void Tprogrammliste::FormCanResize(int newWidth) {
+    int widths[] = {kFloors[0], kFloors[1], kFloors[2]};
+    const Rows rows = view_.RowsOf(kProgramme);
+    for (int row = 1; row < static_cast<int>(rows.size()); ++row) {
+        for (int column = 0; column < 3; ++column) {
+            widths[column] =
+                std::max(widths[column], view_.TextWidth(kProgramme, Cell(rows, row, column + 1)));
+        }
+    }
+    const double factor =
+        static_cast<double>(newWidth - kResizeMargin) / (widths[0] + widths[1] + widths[2]);
+    std::vector<int> columns{kKeyColumnWidth};
+    for (int column = 0; column < 3; ++column) {
+        columns.push_back(
+            factor <= 0 ? kFloors[column]
+                        : std::min(widths[column], static_cast<int>(widths[column] * factor)));
+    }
+    view_.SetColumnWidths(kProgramme, columns);
+}
+
+std::unique_ptr<Tparameterform> Tprogrammliste::InitEingabeFenster(bool isSelected) {
+    auto editor = std::make_unique<Tparameterform>(state_, views_);
+    editor->SetOwner(*this);
+    std::vector<std::string> labels;
+    for (int index = 0; index < config::kSlotCount; ++index) {
+        std::string path, workDir, params;
+        state_.table.GetSlot(index, path, workDir, params);
+        if (isSelected || path.empty()) {
+            labels.push_back(state_.table.Slot(index).Label);
+        }
+    }
+    editor->SetKeys(labels);
+    Nummer = -1;
+    editor->SetFolderMode(false);
+    if (!isSelected) {
+        return editor;
+    }
+    Nummer = SelectedRow();
+    if (Nummer < 1) {
+        return editor;
+    }
+    const std::string label = Cell(view_.RowsOf(kProgramme), Nummer, 0);
+    editor->ChooseKey(label);
+    Nummer = state_.table.SlotIndexOfLabel(label);
+    if (Nummer < 0) {
+        return editor; // the empty last row: like adding, with every key offered
+    }
+    std::string path, workDir, params;
+    state_.table.GetSlot(Nummer, path, workDir, params);
+    editor->SetBinding(path, workDir, params);
+    editor->SetFolderMode(platform::DirectoryExists(path));
+    editor->ChooseKey(state_.table.Slot(Nummer).Label);
+    return editor;
+}
+
+// A binding moved to another key leaves its row and its old key. Without a selected row there
+// is nothing to move from.
+void Tprogrammliste::AendernButClick() {
+    auto editor = InitEingabeFenster(true);
+    if (editor->ShowModal() == Closed::Ok) {
+        const int slot = editor->ChosenSlot();
+        const int row = SelectedRow();
+        if (slot >= 0 && slot < config::kSlotCount && row >= 1 &&
+            state_.table.Slot(slot).Label != Cell(view_.RowsOf(kProgramme), row, 0)) {
+            DeleteRow(row);
+        }
+    }
+    editor.reset();
+    Neuaufbau();
+}
+
+void Tprogrammliste::AnfuegenbutClick() {
+    InitEingabeFenster(false)->ShowModal();
+    Neuaufbau();
+}
+
+void Tprogrammliste::Delbutclick() {
+    const int row = SelectedRow();
+    if (row <= 0) {
+        ShowMessage(core::MessageKind::Error, "Kein Eintrag markiert!", 0);
+        return;
+    }
+    DeleteRow(row);
+}
+
+// The row count stays: each deletion leaves one more empty row at the end until the next
+// rebuild.
+void Tprogrammliste::DeleteRow(int row) {
+    Rows rows = view_.RowsOf(kProgramme);
+    const std::string label = Cell(rows, row, 0);
+    for (size_t r = static_cast<size_t>(row); r + 1 < rows.size(); ++r) {
+        rows[r] = rows[r + 1];
+    }
+    rows.back().assign(kColumns, std::string());
+    view_.SetRows(kProgramme, rows);
+    view_.SetNumber(kProgramme, row);
+    const int index = state_.table.SlotIndexOfLabel(label);
+    if (index >= 0) {
+        state_.table.SetSlot(index, "", "", "");
+    }
+}
+
+// A file that cannot be written is told by the hub when it closes; one that cannot be read by
+// the general error handling.
+void Tprogrammliste::OkbutClick() {
+    try {
+        config::SaveLaunchTable(state_.table, state_.LaunchFile());
+    } catch (const config::IniFileError& error) {
+        ReportError(error);
+    }
+    Close(Closed::Ok);
+}
+
+void Tprogrammliste::HelpbuttonClick() {
+    view_.ShowHelp(kHelpContext);
+}
+
+} // namespace dialogs

@@ -1,0 +1,12 @@
+// A path written into a parameter text so that the started program gets it as one parameter.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// The path as it stands when nothing in it would split it or be read as quoting; otherwise
+// quoted the way the platform's parameter splitting reads it back whole.
+std::string ParameterText(const std::string& path);
+
+} // namespace platform

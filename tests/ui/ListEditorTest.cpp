@@ -1,0 +1,173 @@
+// The Qt face of the list editor and the binding editor: the grid as the logic fills it, its
+// widths measured in its own font, a double click editing the row in a binding editor over the
+// list, the choosers of the editor's fields, and the program choice of the file chooser.
+#include "ui/UiFixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <sys/stat.h>
+
+namespace {
+
+class ListEditorTest : public testing_support::UiFixture {
+  protected:
+    // A program end in an earlier test leaves the application quitting, so that a modal loop
+    // would return at once; a turn of the application's own loop clears that.
+    ListEditorTest() {
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+    }
+    static QDialog& OpenList(Start& start) {
+        start.program.hauptformular.Clicked("editbutton");
+        return *start.faces.DialogNamed("Programmliste").Window();
+    }
+    // What the user does in the binding editor that comes up next; it is closed afterwards
+    // whatever happened, so a failure cannot leave the test waiting in its loop.
+    static void InEditor(Start& start, std::function<void(QDialog&)> doing) {
+        QTimer::singleShot(0, [&start, doing] {
+            QDialog& editor = *start.faces.DialogNamed("ParameterForm").Window();
+            doing(editor);
+            if (editor.isVisible()) {
+                editor.reject();
+            }
+        });
+    }
+    static QTableWidget& Grid(QDialog& list) { return *list.findChild<QTableWidget*>("programme"); }
+};
+
+TEST_F(ListEditorTest, GridShowsTheBoundKeysWithColumnsAsWideAsTheirTexts) {
+    Start start(folder_);
+    const std::string path = "/opt/ein recht langer Programmname";
+    start.state.table.SetSlot(0, path, "", "-x");
+    start.state.table.SetSlot(37, "f2", "", "");
+    QDialog& list = OpenList(start);
+    ASSERT_TRUE(list.isVisible());
+    EXPECT_EQ(list.windowTitle(), "Einstellungen");
+    EXPECT_NE(list.minimumSize(), list.maximumSize()) << "sizable";
+
+    QTableWidget& grid = Grid(list);
+    ASSERT_EQ(grid.columnCount(), 4);
+    EXPECT_EQ(grid.horizontalHeaderItem(1)->text(), "Öffnen/Starten");
+    ASSERT_EQ(grid.rowCount(), 3);
+    EXPECT_EQ(grid.item(0, 0)->text(), "A: ");
+    EXPECT_EQ(grid.item(0, 1)->text().toStdString(), path);
+    EXPECT_EQ(grid.item(0, 2)->text(), "-x");
+    EXPECT_EQ(grid.item(1, 0)->text(), "F2: ");
+    EXPECT_EQ(grid.item(2, 0)->text(), "");
+    EXPECT_EQ(grid.editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(grid.selectionBehavior(), QAbstractItemView::SelectRows);
+
+    const int pathWidth = grid.fontMetrics().horizontalAdvance(QString::fromStdString(path));
+    ASSERT_GT(pathWidth, 68);
+    EXPECT_EQ(grid.columnWidth(0), 56);
+    EXPECT_EQ(grid.columnWidth(1), pathWidth) << "the window is wide enough";
+    EXPECT_EQ(grid.columnWidth(2), 60);
+    EXPECT_EQ(grid.columnWidth(3), 94);
+    list.resize(100 + (pathWidth + 60 + 94) / 2, list.height());
+    EXPECT_LT(grid.columnWidth(1), pathWidth) << "narrower, they shrink";
+}
+
+TEST_F(ListEditorTest, DoubleClickEditsTheRowInABindingEditorOverTheList) {
+    Start start(folder_);
+    start.state.table.SetSlot(0, "a.exe", "", "-a");
+    QDialog& list = OpenList(start);
+    QTableWidget& grid = Grid(list);
+    bool edited = false;
+    InEditor(start, [&](QDialog& editor) {
+        edited = true;
+        EXPECT_TRUE(editor.isModal());
+        EXPECT_EQ(editor.windowTitle(), "Einstellungen für den Aufruf");
+        EXPECT_EQ(editor.parentWidget(), &list);
+        EXPECT_LE((editor.geometry().center() - list.geometry().center()).manhattanLength(), 2)
+            << "centred over the list";
+        auto* taste = editor.findChild<QComboBox*>("taste");
+        EXPECT_EQ(taste->currentText(), "A: ");
+        EXPECT_EQ(taste->count(), 48);
+        EXPECT_EQ(editor.findChild<QLineEdit*>("programmorDir")->text(), "a.exe");
+        taste->setCurrentIndex(1);
+        QTest::mouseClick(editor.findChild<QPushButton*>("okbut"), Qt::LeftButton);
+    });
+    const QRect cell = grid.visualItemRect(grid.item(0, 1));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_TRUE(edited);
+    EXPECT_FALSE(start.state.table.Slot(0).IsBound());
+    EXPECT_EQ(start.state.table.Slot(1).Path, "a.exe");
+    EXPECT_EQ(grid.item(0, 0)->text(), "B: ");
+}
+
+TEST_F(ListEditorTest, EditorChoosersHaveTheirTitleFilterAndStartFolder) {
+    Start start(folder_);
+    QDialog& list = OpenList(start);
+    const std::string folder = folder_.Path() + "/";
+    answers_.paths = {std::nullopt, std::nullopt, std::nullopt, folder + "mit Blank"};
+    InEditor(start, [&](QDialog& editor) {
+        editor.findChild<QLineEdit*>("programmorDir")
+            ->setText(QString::fromStdString(folder + "a"));
+        auto* browse = editor.findChild<QToolButton*>("programmorDirBrowse");
+        QTest::mouseClick(browse, Qt::LeftButton);
+        QTest::mouseClick(editor.findChild<QCheckBox*>("mode"), Qt::LeftButton);
+        QTest::mouseClick(browse, Qt::LeftButton);
+        QTest::mouseClick(editor.findChild<QToolButton*>("verzeichnisBrowse"), Qt::LeftButton);
+        editor.findChild<QAction*>("parameterButton")->trigger();
+        ASSERT_EQ(answers_.pathQuestions.size(), 4u);
+        const dialogs::PathQuestion& file = answers_.pathQuestions[0];
+        EXPECT_EQ(file.kind, dialogs::PathKind::OpenFile);
+        EXPECT_EQ(file.title, "Zu öffnende Datei/Programm wählen");
+        EXPECT_EQ(file.filter, "Nur Programme|*.exe|Alle Dateien|*.*");
+        EXPECT_EQ(file.start, folder);
+        EXPECT_EQ(answers_.pathQuestions[1].kind, dialogs::PathKind::Folder);
+        EXPECT_EQ(answers_.pathQuestions[1].title, "Zu öffnendes Verzeichnis wählen");
+        EXPECT_EQ(answers_.pathQuestions[2].kind, dialogs::PathKind::Folder);
+        EXPECT_EQ(editor.findChild<QLineEdit*>("parameter")->text().toStdString(),
+                  " '" + folder + "mit Blank'");
+    });
+    QTest::mouseClick(list.findChild<QPushButton*>("Anfuegenbut"), Qt::LeftButton);
+    EXPECT_EQ(answers_.pathQuestions.size(), 4u);
+}
+
+// The chooser itself, unscripted: it opens in the start folder with its title, and its first
+// choice lists the folders and the files the user may execute.
+TEST_F(ListEditorTest, FileChoosersFirstChoiceListsFoldersAndTheFilesTheUserMayExecute) {
+    for (const auto& [name, mode] : {std::pair{"prog", 0755}, std::pair{"text.exe", 0644}}) {
+        testing_support::WriteBytes(folder_.Path(name), "");
+        ::chmod(folder_.Path(name).c_str(), static_cast<mode_t>(mode));
+    }
+    ::mkdir(folder_.Path("sub").c_str(), 0755);
+    qtface::SetScriptedAnswers(nullptr);
+    QStringList listed;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        title = chooser->windowTitle();
+        auto* files = chooser->findChild<QListView*>("listView");
+        const auto rows = [files] { return files->model()->rowCount(files->rootIndex()); };
+        QTest::qWaitFor([&] { return rows() == 2; });
+        for (int row = 0; row < rows(); ++row) {
+            listed << files->model()->index(row, 0, files->rootIndex()).data().toString();
+        }
+        chooser->reject();
+    });
+    const dialogs::PathQuestion question{dialogs::PathKind::OpenFile, "Programm wählen",
+                                         "Nur Programme|*.exe|Alle Dateien|*.*", "exe",
+                                         folder_.Path()};
+    EXPECT_EQ(qtface::AskPath(nullptr, question), std::nullopt);
+    EXPECT_EQ(title, "Programm wählen");
+    listed.sort();
+    EXPECT_EQ(listed, (QStringList{"prog", "sub"}));
+}
+
+} // namespace

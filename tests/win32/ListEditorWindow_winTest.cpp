@@ -1,0 +1,191 @@
+// The list editor and the binding editor as Win32 windows: the report list as the logic fills
+// it, its widths measured in the list's font, a double click editing the row in a binding editor
+// over the list, and the choosers of the editor's fields.
+#include "platform/WinText.h"
+#include "win32/FaceFixture_win.h"
+
+#include "gui/win32/WindowBasics.h"
+
+#include <cstdlib>
+#include <functional>
+#include <utility>
+
+#include <commctrl.h>
+
+namespace {
+
+using testing_support::FaceTest;
+
+// What the user does in the modal window that the next call brings up: run from its message
+// loop once; the timer goes with this object, whether the window came or not.
+class WhileModal {
+  public:
+    explicit WhileModal(std::function<void()> doing) {
+        Doing() = std::move(doing);
+        timer_ = SetTimer(nullptr, 0, 50, &WhileModal::Run);
+    }
+    ~WhileModal() {
+        KillTimer(nullptr, timer_);
+        Doing() = nullptr;
+    }
+    WhileModal(const WhileModal&) = delete;
+    WhileModal& operator=(const WhileModal&) = delete;
+
+  private:
+    static std::function<void()>& Doing() {
+        static std::function<void()> doing;
+        return doing;
+    }
+    static void CALLBACK Run(HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        if (auto doing = std::exchange(Doing(), nullptr)) {
+            doing();
+        }
+    }
+
+    UINT_PTR timer_ = 0;
+};
+
+std::string CellText(HWND list, int row, int column) {
+    wchar_t text[256] = {};
+    LVITEMW cell{};
+    cell.iSubItem = column;
+    cell.pszText = text;
+    cell.cchTextMax = 256;
+    SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&cell));
+    return platform::Narrow(text);
+}
+
+std::string ChosenText(HWND box) {
+    wchar_t text[64] = {};
+    SendMessageW(box, CB_GETLBTEXT, SendMessageW(box, CB_GETCURSEL, 0, 0),
+                 reinterpret_cast<LPARAM>(text));
+    return platform::Narrow(text);
+}
+
+// The button at a field's right end.
+HWND ButtonOf(win32face::Dialog& dialog, const char* field) {
+    return GetDlgItem(dialog.Window(), GetDlgCtrlID(dialog.Control(field)) + 1);
+}
+
+POINT CentreOf(HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+}
+
+class ListEditorWindowTest : public FaceTest {
+  protected:
+    win32face::Dialog& OpenList(Start& start) {
+        start.program.hauptformular.Clicked("editbutton");
+        return start.faces.DialogNamed("Programmliste");
+    }
+};
+
+TEST_F(ListEditorWindowTest, ListShowsTheBoundKeysWithColumnsAsWideAsTheirTexts) {
+    auto start = NewStart();
+    const std::string path = "C:\\Programme\\ein recht langer Programmname.exe";
+    start->state.table.SetSlot(0, path, "", "-x");
+    start->state.table.SetSlot(37, "f2.exe", "", "");
+    win32face::Dialog& dialog = OpenList(*start);
+    ASSERT_TRUE(IsWindowVisible(dialog.Window()));
+    EXPECT_EQ(win32face::TextOf(dialog.Window()), "Einstellungen");
+    EXPECT_NE(GetWindowLongPtrW(dialog.Window(), GWL_STYLE) & WS_THICKFRAME, 0) << "sizable";
+
+    const HWND list = dialog.Control("programme");
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_EQ(CellText(list, 0, 0), "A: ");
+    EXPECT_EQ(CellText(list, 0, 1), path);
+    EXPECT_EQ(CellText(list, 0, 2), "-x");
+    EXPECT_EQ(CellText(list, 1, 0), "F2: ");
+    EXPECT_EQ(CellText(list, 2, 0), "");
+    EXPECT_NE(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT, 0);
+
+    const HDC dc = GetDC(list);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    const std::wstring wide = platform::Wide(path);
+    SIZE text{};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &text);
+    SelectObject(dc, old);
+    ReleaseDC(list, dc);
+    const UINT dpi = GetDpiForWindow(list);
+    const auto width = [&](int column) {
+        return static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
+    };
+    EXPECT_EQ(width(0), win32face::Scale(56, dpi));
+    EXPECT_EQ(width(1), win32face::Scale(MulDiv(text.cx, 96, static_cast<int>(dpi)), dpi))
+        << "the window is wide enough";
+    EXPECT_EQ(width(2), win32face::Scale(60, dpi));
+    EXPECT_EQ(width(3), win32face::Scale(94, dpi));
+    SetWindowPos(dialog.Window(), nullptr, 0, 0, win32face::Scale(300, dpi), 300,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_LT(width(1), text.cx) << "narrower, they shrink";
+}
+
+TEST_F(ListEditorWindowTest, DoubleClickEditsTheRowInABindingEditorOverTheList) {
+    auto start = NewStart();
+    start->state.table.SetSlot(0, "a.exe", "", "-a");
+    win32face::Dialog& dialog = OpenList(*start);
+    const HWND list = dialog.Control("programme");
+    LVITEMW chosen{};
+    chosen.stateMask = chosen.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&chosen));
+    bool edited = false;
+    WhileModal user([&] {
+        edited = true;
+        win32face::Dialog& editor = start->faces.DialogNamed("ParameterForm");
+        EXPECT_EQ(win32face::TextOf(editor.Window()), "Einstellungen für den Aufruf");
+        EXPECT_EQ(GetWindow(editor.Window(), GW_OWNER), dialog.Window());
+        EXPECT_FALSE(IsWindowEnabled(dialog.Window())) << "modal";
+        const POINT centre = CentreOf(editor.Window());
+        const POINT over = CentreOf(dialog.Window());
+        EXPECT_LE(std::abs(centre.x - over.x) + std::abs(centre.y - over.y), 2);
+        EXPECT_EQ(ChosenText(editor.Control("taste")), "A: ");
+        EXPECT_EQ(win32face::TextOf(editor.Control("programmorDir")), "a.exe");
+        SendMessageW(editor.Control("taste"), CB_SETCURSEL, 1, 0);
+        SendMessageW(editor.Control("okbut"), BM_CLICK, 0, 0);
+    });
+    RECT cell{LVIR_BOUNDS};
+    SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
+    SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(cell.left + 80, cell.top + 4));
+    EXPECT_TRUE(edited);
+    EXPECT_FALSE(start->state.table.Slot(0).IsBound());
+    EXPECT_EQ(start->state.table.Slot(1).Path, "a.exe");
+    EXPECT_EQ(CellText(list, 0, 0), "B: ");
+    EXPECT_TRUE(IsWindowEnabled(dialog.Window()));
+}
+
+TEST_F(ListEditorWindowTest, EditorChoosersHaveTheirTitleFilterAndStartFolder) {
+    auto start = NewStart();
+    win32face::Dialog& dialog = OpenList(*start);
+    const std::string folder = folder_.Path() + "\\";
+    answers_.paths = {std::nullopt, std::nullopt, folder + "mit Blank.txt"};
+    WhileModal user([&] {
+        win32face::Dialog& editor = start->faces.DialogNamed("ParameterForm");
+        SetWindowTextW(editor.Control("programmorDir"), platform::Wide(folder + "a.exe").c_str());
+        SendMessageW(ButtonOf(editor, "programmorDir"), BM_CLICK, 0, 0);
+        SendMessageW(editor.Control("mode"), BM_CLICK, 0, 0);
+        SendMessageW(ButtonOf(editor, "programmorDir"), BM_CLICK, 0, 0);
+        const HWND parameterButton = ButtonOf(editor, "parameter");
+        BUTTON_IMAGELIST picture{};
+        SendMessageW(parameterButton, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&picture));
+        EXPECT_NE(picture.himl, nullptr) << "the browse picture";
+        SendMessageW(parameterButton, BM_CLICK, 0, 0);
+        ASSERT_EQ(answers_.pathQuestions.size(), 3u);
+        const dialogs::PathQuestion& file = answers_.pathQuestions[0];
+        EXPECT_EQ(file.kind, dialogs::PathKind::OpenFile);
+        EXPECT_EQ(file.title, "Zu öffnende Datei/Programm wählen");
+        EXPECT_EQ(file.filter, "Nur Programme|*.exe|Alle Dateien|*.*");
+        EXPECT_EQ(file.start, folder);
+        EXPECT_EQ(answers_.pathQuestions[1].kind, dialogs::PathKind::Folder);
+        EXPECT_EQ(answers_.pathQuestions[1].title, "Zu öffnendes Verzeichnis wählen");
+        EXPECT_EQ(win32face::TextOf(editor.Control("parameter")),
+                  " \"" + folder + "mit Blank.txt\"");
+        SendMessageW(editor.Control("closebut"), BM_CLICK, 0, 0);
+    });
+    SendMessageW(dialog.Control("Anfuegenbut"), BM_CLICK, 0, 0);
+    EXPECT_EQ(answers_.pathQuestions.size(), 3u);
+}
+
+} // namespace

@@ -1,0 +1,109 @@
+#include "win32/ProgramFixture_win.h"
+
+#include "gui/win32/MainWindow.h"
+#include "platform/WinText.h"
+#include "unit/Wait.h"
+#include "win32/KeyInput_win.h"
+
+namespace testing_support {
+
+HWND FirstWindow(const std::function<bool(HWND)>& test) {
+    struct Search {
+        const std::function<bool(HWND)>& test;
+        HWND found;
+    } search{test, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(data);
+            if (search.test(window)) {
+                search.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WindowOf(std::uint32_t process, const wchar_t* className, bool shownOnly) {
+    return FirstWindow([&](HWND window) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        return owner == process && HasClass(window, className) &&
+               (!shownOnly || IsWindowVisible(window));
+    });
+}
+
+HWND MainWindowOf(std::uint32_t process) {
+    return WindowOf(process, win32face::MainWindow::kClassName, false);
+}
+
+bool HasClass(HWND window, const wchar_t* className) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return lstrcmpW(name, className) == 0;
+}
+
+bool ShortcutTaken(UINT modifiers, UINT key) {
+    if (RegisterHotKey(nullptr, 91, modifiers, key)) {
+        UnregisterHotKey(nullptr, 91);
+        return false;
+    }
+    return true;
+}
+
+// The icon's tooltip is a top-level window owned by the icon.
+bool TrayIconDocked(HWND window) {
+    const HWND icon = GetWindow(window, GW_OWNER);
+    return HasClass(window, L"tooltips_class32") && icon != nullptr &&
+           HasClass(icon, L"__winex11_tray_icon") && (GetWindowLongW(icon, GWL_STYLE) & WS_CHILD);
+}
+
+bool MenuShown(HWND window) {
+    return HasClass(window, L"#32768") && IsWindowVisible(window);
+}
+
+void ProgramEndToEndTest::SetUp() {
+    for (const char* name : {"Programme", "Werkzeuge", "Arbeits Ordner", "App Daten"}) {
+        CreateDirectoryW(platform::Wide(folder_.Path(name)).c_str(), nullptr);
+    }
+    CopyFileW(platform::Wide(TIPPOMAT_EXE).c_str(), platform::Wide(program_).c_str(), FALSE);
+    CopyFileW(platform::Wide(TIPPOMAT_MARK_PROGRAM).c_str(), platform::Wide(marker_).c_str(),
+              FALSE);
+    SetEnvironment("TIPPOMAT_MARK", mark_);
+    const std::string config = folder_.Path("App Daten\\Orvanta\\Tippomat");
+    CreateDirectoryW(platform::Wide(folder_.Path("App Daten\\Orvanta")).c_str(), nullptr);
+    CreateDirectoryW(platform::Wide(config).c_str(), nullptr);
+    ini_ = config + "\\Tippomat.ini";
+    WriteBytes(ini_, "[Buchstaben]\r\nK=" + marker_ + "\r\nVK=" + workDir_ +
+                         "\r\nPK=-a \"b c\"  d\r\n[Funktionstasten]\r\nF1=" + marker_ +
+                         "\r\nV1=" + workDir_ + "\r\nP1=eins \"zwei drei\"\r\n");
+}
+
+HWND ProgramEndToEndTest::Start(std::unique_ptr<ChildProcess>& process) {
+    process = std::make_unique<ChildProcess>(program_, std::vector<std::string>{});
+    HWND window = nullptr;
+    EXPECT_TRUE(Eventually([&] { return (window = MainWindowOf(process->Id())) != nullptr; }))
+        << "no window";
+    EXPECT_TRUE(Eventually([] { return ShortcutTaken(MOD_ALT, VK_F12); })) << "no hotkey";
+    EXPECT_TRUE(Eventually([] { return FirstWindow(TrayIconDocked) != nullptr; }))
+        << "no tray icon";
+    return window;
+}
+
+void ProgramEndToEndTest::ShowPopup(HWND window) {
+    PressKeys({VK_MENU, VK_F12});
+    ASSERT_TRUE(Eventually([&] { return IsWindowVisible(window) != FALSE; })) << "not shown";
+    ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == window; }))
+        << "shown, but not in front";
+}
+
+void ProgramEndToEndTest::OpenTrayMenu(HWND window) {
+    PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONDOWN);
+    PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONUP);
+    ASSERT_TRUE(Eventually([] { return FirstWindow(MenuShown) != nullptr; })) << "no menu";
+    ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == window; }))
+        << "the menu's keys go elsewhere";
+}
+
+} // namespace testing_support

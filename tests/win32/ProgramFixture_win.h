@@ -1,0 +1,57 @@
+// Tippomat.exe started as a user starts it, under Wine: in a test folder with its own
+// application-data folder and bindings to a program that leaves a mark; and how the tests find
+// its windows.
+#pragma once
+
+#include "helpers/ShellFolders_win.h"
+#include "unit/ChildProcess.h"
+#include "unit/TestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <windows.h>
+
+namespace testing_support {
+
+// The first top-level window that passes the test; nullptr while there is none.
+HWND FirstWindow(const std::function<bool(HWND)>& test);
+// A shown window of that class of a process, or (shownOnly false) any.
+HWND WindowOf(std::uint32_t process, const wchar_t* className, bool shownOnly);
+// The launcher window of a process, once it exists.
+HWND MainWindowOf(std::uint32_t process);
+bool HasClass(HWND window, const wchar_t* className);
+// Whether some program holds the shortcut: the program is ready once its hotkey is.
+bool ShortcutTaken(UINT modifiers, UINT key);
+// Wine's own window for a tray icon becomes a child window when the tray host takes it, and
+// taking it moves the foreground to Wine's shell: a popup shown before then ends up behind it.
+bool TrayIconDocked(HWND window);
+// Every open menu is a window of this class.
+bool MenuShown(HWND window);
+
+class ProgramEndToEndTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+
+    // Starts the program and waits until it is ready: its window, its hotkey and its tray icon.
+    HWND Start(std::unique_ptr<ChildProcess>& process);
+    // The hotkey brings the popup up in front, where the next key goes.
+    void ShowPopup(HWND window);
+    // The tray menu opened by the right button, in front, where the next keys go.
+    void OpenTrayMenu(HWND window);
+
+    TestFolder folder_;
+    // The application-data folder the program finds.
+    ShellFolder appData_{L"AppData", folder_.Path("App Daten")};
+    std::string program_ = folder_.Path("Programme\\Tippomat.exe");
+    std::string marker_ = folder_.Path("Werkzeuge\\markprog.exe");
+    std::string workDir_ = folder_.Path("Arbeits Ordner");
+    std::string mark_ = folder_.Path("mark.txt");
+    std::string ini_;
+};
+
+} // namespace testing_support
