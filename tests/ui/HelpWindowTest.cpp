@@ -1,0 +1,62 @@
+// The help window: F1 and the help buttons open the topic of the help context; the pages come
+// from inside the program and their links lead from page to page.
+#include "ui/UiFixture.h"
+
+#include "gui/qt/Help.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace {
+
+class HelpWindowTest : public testing_support::UiFixture {
+  protected:
+    ~HelpWindowTest() override {
+        if (QTextBrowser* window = HelpWindow()) {
+            delete window;
+        }
+    }
+    static QTextBrowser* HelpWindow() {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == "help" && window->isVisible()) {
+                return qobject_cast<QTextBrowser*>(window);
+            }
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(HelpWindowTest, F1InTheHubOpensItsTopic) {
+    Start start(folder_);
+    start.program.hauptformular.Show();
+    QDialog& hub = *start.hub.Window();
+    QWidget* okbut = hub.findChild<QPushButton*>("okbut");
+    okbut->setFocus();
+    QTest::keyClick(okbut, Qt::Key_F1);
+    QTextBrowser* help = HelpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->documentTitle(), "Der Einstellungsdialog");
+    EXPECT_TRUE(help->toPlainText().contains("Portable Modus"));
+}
+
+TEST_F(HelpWindowTest, ALinkOpensTheNextPageInTheSameWindow) {
+    qtface::ShowHelpTopic(900);
+    QTextBrowser* help = HelpWindow();
+    ASSERT_NE(help, nullptr);
+    // The first link of every page leads to the overview.
+    QTest::keyClick(help, Qt::Key_Tab);
+    QTest::keyClick(help, Qt::Key_Return);
+    EXPECT_EQ(HelpWindow(), help);
+    EXPECT_EQ(help->documentTitle(), "Tippomat – Übersicht");
+}
+
+TEST_F(HelpWindowTest, ANumberWithoutTopicOpensNothing) {
+    qtface::ShowHelpTopic(0);
+    qtface::ShowHelpTopic(12345);
+    EXPECT_EQ(HelpWindow(), nullptr);
+}
+
+} // namespace
