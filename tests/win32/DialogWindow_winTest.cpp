@@ -82,8 +82,9 @@ TEST_F(DialogWindowTest, TabWalksTheEnabledControlsInTabOrder) {
     auto start = NewStart();
     start->program.hauptformular.Show();
     EXPECT_EQ(TabWalk(start->hub, dialogs::THauptformular::Form()),
-              (std::vector<std::string>{"admibutton", "laufwerkbut", "aussehenbut", "okbut",
-                                        "Closebut", "HelpBut", "PortableModus", "kuerzel"}));
+              (std::vector<std::string>{"installbutton", "admibutton", "infobut", "laufwerkbut",
+                                        "aussehenbut", "okbut", "Closebut", "HelpBut",
+                                        "PortableModus", "kuerzel"}));
     start->program.hauptformular.Close();
     start->program.admindata.Show();
     EXPECT_EQ(
