@@ -60,7 +60,7 @@ MainWindow::MainWindow() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Window
         }
     });
 
-    TrayIcon1 = new QSystemTrayIcon(ApplicationIcon(), this);
+    TrayIcon1 = new QSystemTrayIcon(TrayPicture(), this);
     TrayIcon1->setToolTip("Rechts klicken um Menü aufzurufen");
     BuildMenu();
     TrayIcon1->setContextMenu(PopupMenu1);
