@@ -126,10 +126,12 @@ HIMAGELIST PictureImageList(Picture picture) {
     if (resource == nullptr) {
         return nullptr;
     }
+    // Not shared: Wine hands out a shared icon of another name at some sizes.
     const HICON icon = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), resource, IMAGE_ICON, Side(), Side(), LR_SHARED));
+        LoadImageW(GetModuleHandleW(nullptr), resource, IMAGE_ICON, Side(), Side(), 0));
     const HIMAGELIST list = ImageList_Create(Side(), Side(), ILC_COLOR32, 1, 0);
     ImageList_AddIcon(list, icon);
+    DestroyIcon(icon);
     return lists[picture] = list;
 }
 
