@@ -126,7 +126,7 @@ HIMAGELIST PictureImageList(Picture picture) {
     if (resource == nullptr) {
         return nullptr;
     }
-    // Not shared: Wine hands out a shared icon of another name at some sizes.
+    // The list keeps a copy.
     const HICON icon = static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), resource, IMAGE_ICON, Side(), Side(), 0));
     const HIMAGELIST list = ImageList_Create(Side(), Side(), ILC_COLOR32, 1, 0);
