@@ -26,7 +26,7 @@ dpkg-deb -x "$deb" "$work/root"
 root="$work/root"
 for file in usr/bin/Tippomat usr/share/applications/tippomat.desktop \
   usr/share/metainfo/tippomat.metainfo.xml usr/share/icons/hicolor/scalable/apps/tippomat.svg \
-  usr/share/doc/tippomat/copyright; do
+  usr/share/doc/tippomat/copyright usr/share/man/man1/Tippomat.1.gz; do
   [ -s "$root/$file" ] || fail "$deb lacks /$file"
 done
 for size in 16 22 24 32 48 64 128 256; do

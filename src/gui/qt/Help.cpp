@@ -37,6 +37,9 @@ QTextBrowser* NewHelpWindow(QWidget* owner) {
     window->setWindowFlag(Qt::Window);
     window->setObjectName("help");
     window->setWindowTitle("Tippomat Hilfe");
+    QObject::connect(window, &QTextBrowser::sourceChanged, window, [window] {
+        window->setWindowTitle("Tippomat Hilfe – " + window->documentTitle());
+    });
     window->setWindowIcon(ApplicationIcon());
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setOpenExternalLinks(false);
