@@ -3,11 +3,15 @@
 #include "ui/UiFixture.h"
 
 #include "gui/qt/Help.h"
+#include "integration/HelpProject.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
+#include <QImage>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 namespace {
@@ -51,6 +55,34 @@ TEST_F(HelpWindowTest, ALinkOpensTheNextPageInTheSameWindow) {
     QTest::keyClick(help, Qt::Key_Return);
     EXPECT_EQ(HelpWindow(), help);
     EXPECT_EQ(help->documentTitle(), "Tippomat – Übersicht");
+}
+
+TEST_F(HelpWindowTest, EveryTopicShowsItsPicturesFromInsideTheProgram) {
+    QFile project(":/help/Tippomat.hhp");
+    ASSERT_TRUE(project.open(QIODevice::ReadOnly));
+    int pictures = 0;
+    for (const auto& [context, page] :
+         integration::HelpTopicPages(project.readAll().toStdString())) {
+        SCOPED_TRACE(page);
+        qtface::ShowHelpTopic(context);
+        QTextBrowser* help = HelpWindow();
+        ASSERT_NE(help, nullptr);
+        EXPECT_FALSE(help->documentTitle().isEmpty());
+        for (QTextBlock block = help->document()->begin(); block.isValid(); block = block.next()) {
+            for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+                const QTextCharFormat format = fragment.fragment().charFormat();
+                if (format.isImageFormat()) {
+                    ++pictures;
+                    const QString name = format.toImageFormat().name();
+                    const QVariant data = help->loadResource(QTextDocument::ImageResource,
+                                                             help->source().resolved(QUrl(name)));
+                    EXPECT_FALSE(QImage::fromData(data.toByteArray()).isNull())
+                        << name.toStdString();
+                }
+            }
+        }
+    }
+    EXPECT_GT(pictures, 0);
 }
 
 TEST_F(HelpWindowTest, ANumberWithoutTopicOpensNothing) {

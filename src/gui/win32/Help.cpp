@@ -18,8 +18,9 @@ namespace {
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 // The help pages and their project are built into the program as resources of this type
-// (Help.rc), named by their file names.
+// (Help.rc), named by their file names, and the pictures they show as the other.
 constexpr const wchar_t* kPageType = L"HELPPAGE";
+constexpr const wchar_t* kPictureType = L"HELPPICTURE";
 
 HelpSink& Sink() {
     static HelpSink sink;
@@ -39,8 +40,8 @@ HtmlHelpFunction HtmlHelpViewer() {
     return viewer;
 }
 
-std::string_view PageResource(const wchar_t* name) {
-    const HRSRC found = FindResourceW(nullptr, name, kPageType);
+std::string_view PageResource(const wchar_t* name, const wchar_t* type = kPageType) {
+    const HRSRC found = FindResourceW(nullptr, name, type);
     const HGLOBAL loaded = found != nullptr ? LoadResource(nullptr, found) : nullptr;
     if (loaded == nullptr) {
         return {};
@@ -67,11 +68,11 @@ bool ShowInViewer(HWND owner, const std::string& page) {
     return HtmlHelpViewer()(owner, topic.c_str(), HH_DISPLAY_TOPIC, 0) != nullptr;
 }
 
-BOOL CALLBACK WritePage(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR folder) {
+BOOL CALLBACK WritePage(HMODULE, LPCWSTR type, LPWSTR name, LONG_PTR folder) {
     if (!IS_INTRESOURCE(name)) {
         const std::string path =
             *reinterpret_cast<const std::string*>(folder) + platform::Narrow(name);
-        platform::ReplaceFileContent(path, PageResource(name));
+        platform::ReplaceFileContent(path, PageResource(name, type));
     }
     return TRUE;
 }
@@ -84,8 +85,10 @@ void ShowInBrowser(const std::string& page) {
         return;
     }
     const std::string folder = platform::Narrow(temporary) + "Tippomat-Hilfe\\";
-    platform::CreateDirectories(folder);
+    const std::string pictures = folder + "bilder\\";
+    platform::CreateDirectories(pictures);
     EnumResourceNamesW(nullptr, kPageType, WritePage, reinterpret_cast<LONG_PTR>(&folder));
+    EnumResourceNamesW(nullptr, kPictureType, WritePage, reinterpret_cast<LONG_PTR>(&pictures));
     platform::ShellOpen(folder + page, "", folder);
 }
 
