@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QImage>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
@@ -44,6 +45,21 @@ TEST_F(HelpWindowTest, F1InTheHubOpensItsTopic) {
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->documentTitle(), "Der Einstellungsdialog");
     EXPECT_TRUE(help->toPlainText().contains("Portable Modus"));
+}
+
+TEST_F(HelpWindowTest, TheTrayMenusHelpOpensTheHubsTopicWhileTheHubIsHidden) {
+    Start start(folder_);
+    QAction* help = nullptr;
+    for (QAction* item : start.main.PopupMenu()->findChildren<QAction*>()) {
+        if (item->text() == "Hilfe") {
+            help = item;
+        }
+    }
+    ASSERT_NE(help, nullptr);
+    help->trigger();
+    ASSERT_NE(HelpWindow(), nullptr);
+    EXPECT_EQ(HelpWindow()->documentTitle(), "Der Einstellungsdialog");
+    EXPECT_FALSE(start.hub.Window()->isVisible());
 }
 
 TEST_F(HelpWindowTest, ALinkOpensTheNextPageInTheSameWindow) {
