@@ -116,6 +116,9 @@ class Hauptformular {
 
 class Tmain {
   public:
+    // The help topic of the launcher window and its tray menu.
+    static constexpr int kHelpContext = 600;
+
     // Runs FormCreate: the window ends up hidden, with the tray icon shown.
     Tmain(ProgramState& state, MainView& view);
     // Runs FormDestroy.

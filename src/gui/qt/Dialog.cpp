@@ -1,5 +1,6 @@
 #include "gui/qt/Dialog.h"
 
+#include "gui/qt/Help.h"
 #include "gui/qt/Hints.h"
 #include "gui/qt/Pictures.h"
 #include "gui/qt/Questions.h"

@@ -1,12 +1,9 @@
 #include "gui/qt/Hints.h"
 
-#include "platform/FileSystem.h"
-#include "platform/Paths.h"
+#include "gui/qt/Help.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QKeyEvent>
-#include <QUrl>
 #include <QVariant>
 #include <QWidget>
 
@@ -57,15 +54,6 @@ int HelpContextOf(const QObject* object) {
         }
     }
     return 0;
-}
-
-// The help of TIPPOMAT.chm, as pages help/<context>.html beside the program.
-void ShowHelpTopic(int context) {
-    const std::string page = platform::ProgramFolder() + "help" + platform::PathSeparator() +
-                             std::to_string(context) + ".html";
-    if (context != 0 && platform::FileExists(page)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page)));
-    }
 }
 
 void EnableHelpKey(QWidget* window) {

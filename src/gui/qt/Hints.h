@@ -14,9 +14,6 @@ void SetHint(QWidget* widget, const QString& hint);
 void SetHelpContext(QObject* object, int context);
 int HelpContextOf(const QObject* object); // the nearest one up the parents; 0 for none
 
-// Opens the help topic, where help pages are installed beside the program.
-void ShowHelpTopic(int context);
-
 // Makes F1 open the help topic of the focused control (or of the window).
 void EnableHelpKey(QWidget* window);
 

@@ -37,7 +37,7 @@ MainWindow::MainWindow() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Window
     setFont(tahoma);
     setToolTip("Tippomat");
     // F1 starts a binding here; the help context serves the menu.
-    SetHelpContext(this, 600);
+    SetHelpContext(this, core::Tmain::kHelpContext);
 
     Label1 = new QLabel("Tippomat aktiv!", this);
     Label1->setObjectName("Label1");
@@ -60,7 +60,7 @@ MainWindow::MainWindow() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Window
         }
     });
 
-    TrayIcon1 = new QSystemTrayIcon(ApplicationIcon(), this);
+    TrayIcon1 = new QSystemTrayIcon(TrayPicture(), this);
     TrayIcon1->setToolTip("Rechts klicken um Menü aufzurufen");
     BuildMenu();
     TrayIcon1->setContextMenu(PopupMenu1);
@@ -69,7 +69,7 @@ MainWindow::MainWindow() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Window
 void MainWindow::BuildMenu() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    SetHelpContext(PopupMenu1, 600);
+    SetHelpContext(PopupMenu1, core::Tmain::kHelpContext);
     QMenu* submenu = nullptr;
     for (const core::MenuEntry& entry : core::TrayMenu()) {
         QMenu* into = entry.inSubmenu ? submenu : PopupMenu1;

@@ -1,59 +1,61 @@
 #include "gui/qt/Pictures.h"
 
-#include <QApplication>
-#include <QPainter>
-#include <QPixmap>
-#include <QStyle>
+#include <initializer_list>
 
 namespace qtface {
+
+namespace {
+
+QIcon Ours(const char* name, std::initializer_list<int> sizes) {
+    QIcon icon;
+    for (const int size : sizes) {
+        icon.addFile(QString(":/pictures/%1-%2.png").arg(name).arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace
 
 QIcon PictureIcon(dialogs::Picture picture) {
     using dialogs::Picture;
     struct Entry {
         Picture picture;
-        QStyle::StandardPixmap pixmap;
+        const char* ours;
+        const char* theme; // a freedesktop icon name; nullptr where no theme icon means the same
     };
     static constexpr Entry kPictures[] = {
-        {Picture::Minimize, QStyle::SP_TitleBarMinButton},
-        {Picture::Information, QStyle::SP_MessageBoxInformation},
-        {Picture::Help, QStyle::SP_DialogHelpButton},
-        {Picture::Drive, QStyle::SP_DriveHDIcon},
-        {Picture::EditList, QStyle::SP_FileDialogDetailedView},
-        {Picture::Install, QStyle::SP_DialogSaveButton},
-        {Picture::Admin, QStyle::SP_VistaShield},
-        {Picture::Appearance, QStyle::SP_DesktopIcon},
-        {Picture::EndProgram, QStyle::SP_DialogCloseButton},
-        {Picture::Ok, QStyle::SP_DialogOkButton},
-        {Picture::Cancel, QStyle::SP_DialogCancelButton},
-        {Picture::Change, QStyle::SP_FileDialogContentsView},
-        {Picture::Delete, QStyle::SP_TrashIcon},
-        {Picture::Add, QStyle::SP_FileDialogNewFolder},
-        {Picture::Browse, QStyle::SP_DirOpenIcon},
+        {Picture::Minimize, "minimize", "window-minimize"},
+        {Picture::Information, "information", "help-about"},
+        {Picture::Help, "help", "help-contents"},
+        {Picture::Drive, "drive", "drive-harddisk"},
+        {Picture::EditList, "edit-list", nullptr},
+        {Picture::Install, "install", "system-software-install"},
+        {Picture::Admin, "admin", nullptr},
+        {Picture::Appearance, "appearance", "preferences-desktop-theme"},
+        {Picture::EndProgram, "end-program", "application-exit"},
+        {Picture::Ok, "ok", "dialog-ok"},
+        {Picture::Cancel, "cancel", "dialog-cancel"},
+        {Picture::Change, "change", "document-edit"},
+        {Picture::Delete, "delete", "edit-delete"},
+        {Picture::Add, "add", "list-add"},
+        {Picture::Browse, "browse", "document-open"},
     };
     for (const Entry& entry : kPictures) {
         if (entry.picture == picture) {
-            return QApplication::style()->standardIcon(entry.pixmap);
+            const QIcon ours = Ours(entry.ours, {16, 24, 32});
+            return entry.theme != nullptr ? QIcon::fromTheme(entry.theme, ours) : ours;
         }
     }
     return {};
 }
 
-// A red key cap with a white "T", drawn from shapes: no font is loaded for it.
 QIcon ApplicationIcon() {
-    static const QIcon icon = [] {
-        QPixmap picture(64, 64);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setBrush(QColor(200, 30, 30));
-        painter.setPen(QPen(QColor(120, 0, 0), 3));
-        painter.drawRoundedRect(4, 4, 56, 56, 12, 12);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::white);
-        painter.drawRect(16, 14, 32, 8);
-        painter.drawRect(28, 14, 8, 36);
-        return QIcon(picture);
-    }();
+    static const QIcon icon = Ours("tippomat", {16, 22, 24, 32, 48, 64, 128, 256});
+    return icon;
+}
+
+QIcon TrayPicture() {
+    static const QIcon icon = Ours("tray", {16, 24, 32});
     return icon;
 }
 

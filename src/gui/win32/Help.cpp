@@ -1,16 +1,26 @@
 #include "gui/win32/Help.h"
 
+#include "integration/HelpProject.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "platform/Shell.h"
 #include "platform/WinText.h"
 
 #include <htmlhelp.h>
+
+#include <map>
+#include <string>
 
 namespace win32face {
 
 namespace {
 
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+
+// The help pages and their project are built into the program as resources of this type
+// (Help.rc), named by their file names, and the pictures they show as the other.
+constexpr const wchar_t* kPageType = L"HELPPAGE";
+constexpr const wchar_t* kPictureType = L"HELPPICTURE";
 
 HelpSink& Sink() {
     static HelpSink sink;
@@ -30,8 +40,56 @@ HtmlHelpFunction HtmlHelpViewer() {
     return viewer;
 }
 
-std::string HelpFile() {
-    return platform::ProgramFolder() + "TIPPOMAT.chm";
+std::string_view PageResource(const wchar_t* name, const wchar_t* type = kPageType) {
+    const HRSRC found = FindResourceW(nullptr, name, type);
+    const HGLOBAL loaded = found != nullptr ? LoadResource(nullptr, found) : nullptr;
+    if (loaded == nullptr) {
+        return {};
+    }
+    return {static_cast<const char*>(LockResource(loaded)),
+            static_cast<std::size_t>(SizeofResource(nullptr, found))};
+}
+
+// The page of each number, from the project TIPPOMAT.chm is compiled from. chmcmd writes the
+// folder it compiled in into the file's own context map, where the viewer would look in vain,
+// so topics are opened by their page.
+const std::map<int, std::string>& TopicPages() {
+    static const std::map<int, std::string> pages =
+        integration::HelpTopicPages(PageResource(L"TIPPOMAT.HHP"));
+    return pages;
+}
+
+bool ShowInViewer(HWND owner, const std::string& page) {
+    const std::string file = platform::ProgramFolder() + "TIPPOMAT.chm";
+    if (!platform::FileExists(file) || HtmlHelpViewer() == nullptr) {
+        return false;
+    }
+    const std::wstring topic = platform::Wide(file + "::/" + page);
+    return HtmlHelpViewer()(owner, topic.c_str(), HH_DISPLAY_TOPIC, 0) != nullptr;
+}
+
+BOOL CALLBACK WritePage(HMODULE, LPCWSTR type, LPWSTR name, LONG_PTR folder) {
+    if (!IS_INTRESOURCE(name)) {
+        const std::string path =
+            *reinterpret_cast<const std::string*>(folder) + platform::Narrow(name);
+        platform::ReplaceFileContent(path, PageResource(name, type));
+    }
+    return TRUE;
+}
+
+// Without the viewer or the help file: the pages written to a folder of the user's temporary
+// folder, the topic opened in the default browser.
+void ShowInBrowser(const std::string& page) {
+    wchar_t temporary[MAX_PATH + 1] = {};
+    if (GetTempPathW(MAX_PATH + 1, temporary) == 0) {
+        return;
+    }
+    const std::string folder = platform::Narrow(temporary) + "Tippomat-Hilfe\\";
+    const std::string pictures = folder + "bilder\\";
+    platform::CreateDirectories(pictures);
+    EnumResourceNamesW(nullptr, kPageType, WritePage, reinterpret_cast<LONG_PTR>(&folder));
+    EnumResourceNamesW(nullptr, kPictureType, WritePage, reinterpret_cast<LONG_PTR>(&pictures));
+    platform::ShellOpen(folder + page, "", folder);
 }
 
 } // namespace
@@ -45,12 +103,10 @@ void ShowHelpTopic(HWND owner, int context) {
         Sink()(context);
         return;
     }
-    const std::string file = HelpFile();
-    if (context == 0 || !platform::FileExists(file) || HtmlHelpViewer() == nullptr) {
-        return;
+    const auto page = TopicPages().find(context);
+    if (page != TopicPages().end() && !ShowInViewer(owner, page->second)) {
+        ShowInBrowser(page->second);
     }
-    HtmlHelpViewer()(owner, platform::Wide(file).c_str(), HH_HELP_CONTEXT,
-                     static_cast<DWORD_PTR>(context));
 }
 
 } // namespace win32face

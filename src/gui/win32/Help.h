@@ -1,5 +1,5 @@
-// Help topics by context number in TIPPOMAT.chm beside the program, shown by the system's HTML
-// help where it is installed and the file exists.
+// Help topics by context number: the page of TIPPOMAT.chm beside the program in the system's
+// HTML help viewer, or, without the viewer or the file, the same page in the default browser.
 #pragma once
 
 #include <functional>

@@ -1,9 +1,9 @@
 #include "gui/win32/Pictures.h"
 
 #include "gui/win32/ResourceIds.h"
-#include "gui/win32/WindowBasics.h"
 
 #include <cstdint>
+#include <cstring>
 #include <map>
 
 namespace win32face {
@@ -12,76 +12,96 @@ namespace {
 
 using dialogs::Picture;
 
-constexpr int kSide = 16;
-constexpr COLORREF kTransparent = RGB(255, 0, 255);
-
-// A coloured key with a white sign: enough to tell the entries apart at a glance.
-struct Look {
+// Each picture is an icon resource (Pictures.rc) holding it at 16, 24, 32, 40 and 48 pixels.
+struct Entry {
     Picture picture;
-    COLORREF color;
-    const wchar_t* sign;
-    int signHeight;
+    const wchar_t* resource;
 };
 
-constexpr Look kLooks[] = {
-    {Picture::Minimize, RGB(96, 125, 139), L"\u2013", -14},
-    {Picture::Information, RGB(30, 100, 200), L"i", -13},
-    {Picture::Help, RGB(30, 100, 200), L"?", -13},
-    {Picture::Drive, RGB(90, 90, 90), L"D", -12},
-    {Picture::EditList, RGB(230, 130, 20), L"=", -13},
-    {Picture::Install, RGB(40, 150, 60), L"+", -14},
-    {Picture::Admin, RGB(200, 150, 0), L"!", -13},
-    {Picture::Appearance, RGB(140, 60, 170), L"~", -14},
-    {Picture::EndProgram, RGB(200, 40, 40), L"\u00D7", -14},
-    {Picture::Ok, RGB(40, 150, 60), L"OK", -9},
-    {Picture::Cancel, RGB(200, 40, 40), L"\u00D7", -14},
-    {Picture::Change, RGB(230, 130, 20), L"\u270E", -13},
-    {Picture::Delete, RGB(200, 40, 40), L"\u2013", -14},
-    {Picture::Add, RGB(40, 150, 60), L"+", -14},
-    {Picture::Browse, RGB(90, 90, 90), L"\u2026", -13},
+constexpr Entry kPictures[] = {
+    {Picture::Minimize, L"PICTURE_MINIMIZE"},
+    {Picture::Information, L"PICTURE_INFORMATION"},
+    {Picture::Help, L"PICTURE_HELP"},
+    {Picture::Drive, L"PICTURE_DRIVE"},
+    {Picture::EditList, L"PICTURE_EDIT_LIST"},
+    {Picture::Install, L"PICTURE_INSTALL"},
+    {Picture::Admin, L"PICTURE_ADMIN"},
+    {Picture::Appearance, L"PICTURE_APPEARANCE"},
+    {Picture::EndProgram, L"PICTURE_END_PROGRAM"},
+    {Picture::Ok, L"PICTURE_OK"},
+    {Picture::Cancel, L"PICTURE_CANCEL"},
+    {Picture::Change, L"PICTURE_CHANGE"},
+    {Picture::Delete, L"PICTURE_DELETE"},
+    {Picture::Add, L"PICTURE_ADD"},
+    {Picture::Browse, L"PICTURE_BROWSE"},
 };
 
-HBITMAP Draw(const Look& look) {
+const wchar_t* ResourceOf(Picture picture) {
+    for (const Entry& entry : kPictures) {
+        if (entry.picture == picture) {
+            return entry.resource;
+        }
+    }
+    return nullptr;
+}
+
+// The side of a picture on the screen: 16 pixels at 96 dots per inch.
+int Side() {
+    static const int side = [] {
+        const HDC screen = GetDC(nullptr);
+        const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+        ReleaseDC(nullptr, screen);
+        return MulDiv(16, dpi, 96);
+    }();
+    return side;
+}
+
+// The icon image nearest to that side as a top-down 32-bit bitmap with premultiplied alpha,
+// read from the icon resource itself: drawing an icon with GDI loses its alpha.
+HBITMAP IconBitmap(const wchar_t* resource, int side) {
+    const HMODULE module = GetModuleHandleW(nullptr);
+    const HRSRC group = FindResourceW(module, resource, RT_GROUP_ICON);
+    if (group == nullptr) {
+        return nullptr;
+    }
+    auto* directory = static_cast<BYTE*>(LockResource(LoadResource(module, group)));
+    const int id = LookupIconIdFromDirectoryEx(directory, TRUE, side, side, LR_DEFAULTCOLOR);
+    const HRSRC image = FindResourceW(module, MAKEINTRESOURCEW(id), RT_ICON);
+    if (image == nullptr) {
+        return nullptr;
+    }
+    const auto* header =
+        static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(module, image)));
+    const int width = header->biWidth;
+    const int height = header->biHeight / 2; // the colour bitmap, then the mask
+    if (header->biBitCount != 32 || width <= 0 || height <= 0) {
+        return nullptr;
+    }
+    const auto* source = reinterpret_cast<const std::uint8_t*>(header) + header->biSize;
+
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = kSide;
-    format.bmiHeader.biHeight = -kSide;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
     format.bmiHeader.biPlanes = 1;
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     const HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-
-    RECT all{0, 0, kSide, kSide};
-    const HBRUSH clear = CreateSolidBrush(kTransparent);
-    FillRect(dc, &all, clear);
-    DeleteObject(clear);
-    const HBRUSH fill = CreateSolidBrush(look.color);
-    const HGDIOBJ oldBrush = SelectObject(dc, fill);
-    const HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-    RoundRect(dc, 0, 0, kSide + 1, kSide + 1, 6, 6);
-    // Sharp edges only: a blended edge would keep a trace of the transparent colour.
-    const HFONT font = CreateTahoma(look.signHeight, FW_BOLD, NONANTIALIASED_QUALITY);
-    const HGDIOBJ oldFont = SelectObject(dc, font);
-    SetTextColor(dc, RGB(255, 255, 255));
-    SetBkMode(dc, TRANSPARENT);
-    DrawTextW(dc, look.sign, -1, &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    GdiFlush();
-    SelectObject(dc, oldFont);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(font);
-    DeleteObject(fill);
-    DeleteDC(dc);
-
-    // GDI leaves alpha at 0: every drawn pixel becomes opaque, the background transparent.
-    auto* pixel = static_cast<std::uint32_t*>(bits);
-    const std::uint32_t transparent = 0x00FF00FF; // kTransparent as the bitmap stores it
-    for (int i = 0; i < kSide * kSide; ++i) {
-        pixel[i] = (pixel[i] & 0x00FFFFFF) == transparent ? 0 : (pixel[i] | 0xFF000000);
+    if (bitmap == nullptr) {
+        return nullptr;
+    }
+    auto* target = static_cast<std::uint8_t*>(bits);
+    for (int row = 0; row < height; ++row) {
+        const std::uint8_t* from = source + (height - 1 - row) * width * 4; // stored bottom-up
+        std::uint8_t* to = target + row * width * 4;
+        for (int x = 0; x < width; ++x, from += 4, to += 4) {
+            const unsigned alpha = from[3];
+            for (int channel = 0; channel < 3; ++channel) {
+                to[channel] = static_cast<std::uint8_t>(from[channel] * alpha / 255);
+            }
+            to[3] = static_cast<std::uint8_t>(alpha);
+        }
     }
     return bitmap;
 }
@@ -89,16 +109,12 @@ HBITMAP Draw(const Look& look) {
 } // namespace
 
 HBITMAP PictureBitmap(Picture picture) {
-    static std::map<Picture, HBITMAP> drawn;
-    if (const auto known = drawn.find(picture); known != drawn.end()) {
+    static std::map<Picture, HBITMAP> made;
+    if (const auto known = made.find(picture); known != made.end()) {
         return known->second;
     }
-    for (const Look& look : kLooks) {
-        if (look.picture == picture) {
-            return drawn[picture] = Draw(look);
-        }
-    }
-    return nullptr;
+    const wchar_t* resource = ResourceOf(picture);
+    return made[picture] = resource != nullptr ? IconBitmap(resource, Side()) : nullptr;
 }
 
 HIMAGELIST PictureImageList(Picture picture) {
@@ -106,17 +122,26 @@ HIMAGELIST PictureImageList(Picture picture) {
     if (const auto known = lists.find(picture); known != lists.end()) {
         return known->second;
     }
-    const HBITMAP bitmap = PictureBitmap(picture);
-    if (bitmap == nullptr) {
+    const wchar_t* resource = ResourceOf(picture);
+    if (resource == nullptr) {
         return nullptr;
     }
-    const HIMAGELIST list = ImageList_Create(kSide, kSide, ILC_COLOR32, 1, 0);
-    ImageList_Add(list, bitmap, nullptr);
+    // The list keeps a copy.
+    const HICON icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), resource, IMAGE_ICON, Side(), Side(), 0));
+    const HIMAGELIST list = ImageList_Create(Side(), Side(), ILC_COLOR32, 1, 0);
+    ImageList_AddIcon(list, icon);
+    DestroyIcon(icon);
     return lists[picture] = list;
 }
 
 HICON ApplicationIcon(int size) {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TIPPOMAT_ICON),
+                                         IMAGE_ICON, size, size, LR_SHARED));
+}
+
+HICON TrayIconPicture(int size) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TRAY_ICON),
                                          IMAGE_ICON, size, size, LR_SHARED));
 }
 

@@ -1,4 +1,5 @@
-// The pictures of the image lists (16 x 16, transparent), drawn once, and the program's icon.
+// The pictures of the image lists (16 x 16 at 100 %, transparent), the program's icon and the
+// tray icon, all from the icons in the resources, at the size the screen's scaling asks for.
 #pragma once
 
 #include "dialogs/Layout.h"
@@ -16,5 +17,7 @@ HIMAGELIST PictureImageList(dialogs::Picture picture);
 
 // The program's icon in a size (pixels), from its resources.
 HICON ApplicationIcon(int size);
+// The notification area's icon in a size (pixels).
+HICON TrayIconPicture(int size);
 
 } // namespace win32face

@@ -2,3 +2,4 @@
 #pragma once
 
 #define TIPPOMAT_ICON 1
+#define TRAY_ICON 2

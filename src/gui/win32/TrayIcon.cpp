@@ -31,7 +31,7 @@ void TrayIcon::Show() {
     }
     NOTIFYICONDATAW data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
     data.uCallbackMessage = callbackMessage_;
-    data.hIcon = ApplicationIcon(GetSystemMetrics(SM_CXSMICON));
+    data.hIcon = TrayIconPicture(GetSystemMetrics(SM_CXSMICON));
     Copy(data.szTip, tip_);
     // Shown counts from here: a taskbar that is not there yet adds the icon at TaskbarCreated.
     Shell_NotifyIconW(NIM_ADD, &data);

@@ -1,0 +1,45 @@
+# The program's pictures, drawn once as SVG: the image-list pictures, the program icon and the
+# tray icon. The build renders the PNG sizes each face needs (rsvg-convert) and the Windows
+# icons (icotool) in the directory that calls these functions.
+set(TIPPOMAT_PICTURES_DIR ${CMAKE_CURRENT_LIST_DIR})
+set(TIPPOMAT_PICTURES minimize information help drive edit-list install admin appearance
+    end-program ok cancel change delete add browse)
+# A 16-pixel picture at 100, 150 and 200 % scaling.
+set(TIPPOMAT_PICTURE_SIZES 16 24 32)
+# The program icon as the hicolor theme and Windows ask for it.
+set(TIPPOMAT_ICON_SIZES 16 20 22 24 32 40 48 64 128 256)
+set(TIPPOMAT_HICOLOR_SIZES 16 22 24 32 48 64 128 256)
+
+# Renders picture (a file name without .svg) at each size into <binary dir>/pictures; the list
+# of PNG files goes to out_var.
+function(tippomat_render_picture picture out_var)
+  find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+  set(svg ${TIPPOMAT_PICTURES_DIR}/${picture}.svg)
+  set(pngs "")
+  foreach(size ${ARGN})
+    set(png ${CMAKE_CURRENT_BINARY_DIR}/pictures/${picture}-${size}.png)
+    add_custom_command(OUTPUT ${png}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/pictures
+      COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${svg}
+      DEPENDS ${svg} VERBATIM)
+    list(APPEND pngs ${png})
+  endforeach()
+  set(${out_var} ${pngs} PARENT_SCOPE)
+endfunction()
+
+# A Windows icon of picture holding each size; sizes of 256 and more are kept as PNG, as
+# Windows reads them.
+function(tippomat_picture_icon picture ico)
+  find_program(ICOTOOL icotool REQUIRED)
+  tippomat_render_picture(${picture} pngs ${ARGN})
+  set(arguments "")
+  foreach(png ${pngs})
+    if(png MATCHES "-256\\.png$")
+      list(APPEND arguments -r ${png})
+    else()
+      list(APPEND arguments ${png})
+    endif()
+  endforeach()
+  add_custom_command(OUTPUT ${ico} COMMAND ${ICOTOOL} -c -o ${ico} ${arguments}
+                     DEPENDS ${pngs} VERBATIM)
+endfunction()
