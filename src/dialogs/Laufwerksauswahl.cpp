@@ -12,9 +12,9 @@ namespace {
 constexpr const char* kSection = "laufwerksform";
 constexpr int kHelpContext = 750;
 
-ControlLayout Button(const char* name, int left, const char* caption, int tabOrder, Picture picture,
-                     const char* hint) {
-    ControlLayout button = PlacedControl(name, ControlKind::Button, {left, 20, 105, 36}, caption,
+ControlLayout Button(const char* name, int left, int width, const char* caption, int tabOrder,
+                     Picture picture, const char* hint) {
+    ControlLayout button = PlacedControl(name, ControlKind::Button, {left, 20, width, 36}, caption,
                                          kHelpContext, tabOrder, hint);
     button.parent = "GroupBox1";
     button.picture = picture;
@@ -37,7 +37,9 @@ DialogLayout MakeLayout() {
                       "Startmos|Legt fest ob der Laufwerksbuchstabe beim Starten verändert wird");
     mode.items = {"Nur vom Anwendungslaufwerk aus", "vom angegebenen Laufwerk",
                   "Suche nach Laufwerk mit Programm"};
-    ControlLayout ok = Button("okbut", 10, "OK", 0, Picture::Ok, "Ok|Schließt denDialog");
+    // "Ersetze Laufwerke" takes the room that "OK" and "Hilfe" do not need, so that its text and
+    // picture fit side by side in any of the desktop's fonts.
+    ControlLayout ok = Button("okbut", 10, 80, "OK", 0, Picture::Ok, "Ok|Schließt denDialog");
     ok.isDefault = true;
     form.controls = {
         PlacedControl("Label1", ControlKind::Label, {16, 12, 335, 16},
@@ -50,8 +52,9 @@ DialogLayout MakeLayout() {
         PlacedControl("GroupBox1", ControlKind::GroupBox, {8, 233, 351, 72}, "", kHelpContext, 2,
                       ""),
         ok,
-        Button("helpbut", 123, "Hilfe", 1, Picture::Help, "Hilfe|Hilfe zu diesem Dialog aufrufen"),
-        Button("changedrivebut", 236, "Ersetze Laufwerke", 2, Picture::Drive,
+        Button("helpbut", 98, 80, "Hilfe", 1, Picture::Help,
+               "Hilfe|Hilfe zu diesem Dialog aufrufen"),
+        Button("changedrivebut", 186, 155, "Ersetze Laufwerke", 2, Picture::Drive,
                "Ausführen|Führt das Ersetzen des Quell- durch das Ziellaufwerk durch"),
     };
     return form;
