@@ -61,6 +61,7 @@ HWND Dialog::Window() {
 }
 
 void Dialog::Create() {
+    UseCommonControls();
     const DWORD style = StyleOf(layout_.frame);
     window_ = CreateWindowExW(ExStyleOf(layout_.frame), MAKEINTATOM(WindowClass()),
                               platform::Wide(layout_.caption).c_str(), style, CW_USEDEFAULT,
@@ -74,7 +75,11 @@ void Dialog::Create() {
         for (const HWND part : control.Windows()) {
             SetWindowSubclass(part, ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
         }
+        if (!layout->hint.empty()) {
+            hints_.Set(control.Window(), layout->hint);
+        }
     }
+    hints_.Show(window_);
     const UINT dpi = GetDpiForWindow(window_);
     const SIZE frame = FrameSize(dpi);
     // Centred on its screen.
@@ -127,7 +132,10 @@ LRESULT Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Command(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_NOTIFY: {
-        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        auto& header = *reinterpret_cast<NMHDR*>(lParam);
+        if (hints_.Answer(header)) {
+            return 0;
+        }
         win32face::Control* control = Owner(header.hwndFrom);
         return control != nullptr ? control->Notify(header) : 0;
     }

@@ -2,7 +2,6 @@
 
 #include "components/Foreground.h"
 #include "gui/win32/Help.h"
-#include "gui/win32/Hints.h"
 #include "gui/win32/Questions.h"
 #include "gui/win32/WindowBasics.h"
 #include "platform/WinText.h"
@@ -36,7 +35,10 @@ MainWindow::MainWindow()
     window_ = CreateWindowExW(kPopupExStyle, kClassName, L"Tippomat", kPopupStyle, 6, 37, 219, 143,
                               nullptr, nullptr, GetModuleHandleW(nullptr), this);
     tray_.SetWindow(window_);
-    hint_ = AddHint(window_, "Tippomat", HintStyle::Plain);
+    hints_.Set(window_, "Tippomat");
+    // The tooltip and the library it comes from wait until the start's work is done: the tray
+    // icon first.
+    WhenIdle([this] { hints_.Show(window_); });
     labelText_ = L"Tippomat aktiv!";
     SetLabelFont(kLabelHeight);
 }
@@ -126,6 +128,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     }
+    case WM_NOTIFY:
+        if (hints_.Answer(*reinterpret_cast<NMHDR*>(lParam))) {
+            return 0;
+        }
+        break;
     case WM_HELP:
         // F1 in the popup starts its binding; help serves the menu only.
         if (reinterpret_cast<const HELPINFO*>(lParam)->iContextType == HELPINFO_MENUITEM) {
@@ -261,7 +268,7 @@ void MainWindow::SetBackground(int windowsColor) {
 }
 
 void MainWindow::SetHint(const std::string& hint) {
-    SetHintText(hint_, window_, hint);
+    hints_.Set(window_, hint);
 }
 
 void MainWindow::SetLabelText(const std::string& text) {
