@@ -322,11 +322,14 @@ bool MainWindow::IsPopupShown() const {
     return IsWindowVisible(window_) != FALSE;
 }
 
+// Shown, it is active and has the keyboard (a window without children takes the focus on
+// activation); it stays topmost from its creation. The system refuses the foreground only to a
+// program that did not get the last input (a hand-over from a second start): then it is forced.
 void MainWindow::ShowPopup() {
     ShowWindow(window_, SW_SHOWNORMAL);
-    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    components::ForceForeground(reinterpret_cast<std::uintptr_t>(window_));
-    SetFocus(window_);
+    if (!SetForegroundWindow(window_)) {
+        components::ForceForeground(reinterpret_cast<std::uintptr_t>(window_));
+    }
 }
 
 void MainWindow::HidePopup() {
