@@ -54,9 +54,6 @@ std::map<HWND, Hint> HintsOf(HWND form) {
     std::map<HWND, Hint> hints;
     for (HWND tip = nullptr;
          (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr;) {
-        if (GetWindow(tip, GW_OWNER) != form) {
-            continue;
-        }
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         for (WPARAM index = 0;
@@ -64,7 +61,9 @@ std::map<HWND, Hint> HintsOf(HWND form) {
             wchar_t text[512] = {};
             tool.lpszText = text;
             SendMessageW(tip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
-            hints[reinterpret_cast<HWND>(tool.uId)] = {tip, text};
+            if (tool.hwnd == form) {
+                hints[reinterpret_cast<HWND>(tool.uId)] = {tip, text};
+            }
             tool.lpszText = nullptr;
         }
     }

@@ -58,7 +58,7 @@ struct Hint {
     HWND tooltip;
     std::wstring text;
 };
-// The hints over a top-level window's tools, by tool window, from the tooltips it owns.
+// The hints over a top-level window's tools, by tool window, from the tooltips of the thread.
 std::map<HWND, Hint> HintsOf(HWND form);
 
 } // namespace testing_support

@@ -79,7 +79,7 @@ void Dialog::Create() {
             hints_.Set(control.Window(), layout->hint);
         }
     }
-    hints_.Show(window_);
+    hints_.Ready();
     const UINT dpi = GetDpiForWindow(window_);
     const SIZE frame = FrameSize(dpi);
     // Centred on its screen.

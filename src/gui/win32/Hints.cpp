@@ -25,7 +25,13 @@ void Hints::Set(HWND tool, const std::string& hint) {
     }
 }
 
-void Hints::Show(HWND owner) {
+Hints::~Hints() {
+    if (tooltip_ != nullptr) {
+        DestroyWindow(tooltip_);
+    }
+}
+
+void Hints::Ready() {
     if (tooltip_ != nullptr) {
         return;
     }
@@ -33,7 +39,7 @@ void Hints::Show(HWND owner) {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX |
                                    (style_ == HintStyle::Balloon ? TTS_BALLOON : 0),
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                                nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kWidestHint);
     SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kHidePauseMilliseconds);

@@ -38,7 +38,7 @@ MainWindow::MainWindow()
     hints_.Set(window_, "Tippomat");
     // The tooltip and the library it comes from wait until the start's work is done: the tray
     // icon first.
-    WhenIdle([this] { hints_.Show(window_); });
+    WhenIdle([this] { hints_.Ready(); });
     labelText_ = L"Tippomat aktiv!";
     SetLabelFont(kLabelHeight);
 }
@@ -220,8 +220,11 @@ core::Size MainWindow::ClientSize() const {
     return {client.right, client.bottom};
 }
 
+// Each show sets the caption: unchanged, it is left alone rather than sent to the window system.
 void MainWindow::SetCaption(const std::string& caption) {
-    SetWindowTextW(window_, platform::Wide(caption).c_str());
+    if (TextOf(window_) != caption) {
+        SetWindowTextW(window_, platform::Wide(caption).c_str());
+    }
 }
 
 // A frame goes around the client area, which keeps the size its label was fitted to; the dialog
