@@ -5,7 +5,6 @@
 #include "gui/win32/WindowBasics.h"
 
 #include <algorithm>
-#include <map>
 
 #include <commctrl.h>
 
@@ -190,34 +189,18 @@ TEST_F(DialogWindowTest, F1AndHelpButtonsAskForTheirTopics) {
     EXPECT_EQ(helpTopics_, (std::vector<int>{400, 800, 900, 700, 700}));
 }
 
-// The tooltips of a form's controls: tool window -> (tooltip, its text).
-std::map<HWND, std::pair<HWND, std::wstring>> Hints(HWND form) {
-    std::map<HWND, std::pair<HWND, std::wstring>> hints;
-    for (HWND tip = nullptr;
-         (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr;) {
-        if (GetWindow(tip, GW_OWNER) != form) {
-            continue;
-        }
-        wchar_t text[512] = {};
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.lpszText = text;
-        if (SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool))) {
-            hints[reinterpret_cast<HWND>(tool.uId)] = {tip, text};
-        }
-    }
-    return hints;
-}
-
 // The title before "|" is set with TTM_SETTITLEW, which Wine cannot report back.
 TEST_F(DialogWindowTest, HintsAreBalloonsWithTheirTextThatHideAfterFiveSeconds) {
     auto start = NewStart();
-    const auto hints = Hints(start->hub.Window());
+    const auto hints = testing_support::HintsOf(start->hub.Window());
     EXPECT_EQ(hints.size(), 10u) << "every control with a hint; Closebut has none";
     const auto field = hints.find(start->hub.Control("kuerzel"));
     ASSERT_NE(field, hints.end());
-    const HWND tip = field->second.first;
-    EXPECT_EQ(field->second.second, L" Aufruftaste fürr den Tippomat (auch mit STRG+ALT möglich)");
+    const HWND tip = field->second.tooltip;
+    for (const auto& [tool, hint] : hints) {
+        EXPECT_EQ(hint.tooltip, tip) << "one tooltip for the dialog";
+    }
+    EXPECT_EQ(field->second.text, L" Aufruftaste fürr den Tippomat (auch mit STRG+ALT möglich)");
     EXPECT_NE(GetWindowLongPtrW(tip, GWL_STYLE) & TTS_BALLOON, 0);
     EXPECT_EQ(SendMessageW(tip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 5000);
 }

@@ -4,6 +4,10 @@
 #include "gui/win32/MessageLoop.h"
 #include "gui/win32/Questions.h"
 
+#include <commctrl.h>
+
+#include <iterator>
+
 namespace testing_support {
 
 FaceTest::FaceTest() {
@@ -44,6 +48,26 @@ void KeyDownIn(HWND window, WPARAM key, UINT message) {
     while (PeekMessageW(&next, nullptr, 0, 0, PM_REMOVE)) {
         win32face::DispatchOne(next);
     }
+}
+
+std::map<HWND, Hint> HintsOf(HWND form) {
+    std::map<HWND, Hint> hints;
+    for (HWND tip = nullptr;
+         (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr;) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        for (WPARAM index = 0;
+             SendMessageW(tip, TTM_ENUMTOOLSW, index, reinterpret_cast<LPARAM>(&tool)); ++index) {
+            wchar_t text[512] = {};
+            tool.lpszText = text;
+            SendMessageW(tip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+            if (tool.hwnd == form) {
+                hints[reinterpret_cast<HWND>(tool.uId)] = {tip, text};
+            }
+            tool.lpszText = nullptr;
+        }
+    }
+    return hints;
 }
 
 } // namespace testing_support

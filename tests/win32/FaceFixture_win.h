@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,5 +53,12 @@ class FaceTest : public ::testing::Test {
 // A key going down in a window, through the program's loop (Tab, Enter and Escape included),
 // with what it brings about (the characters it makes, say).
 void KeyDownIn(HWND window, WPARAM key, UINT message = WM_KEYDOWN);
+
+struct Hint {
+    HWND tooltip;
+    std::wstring text;
+};
+// The hints over a top-level window's tools, by tool window, from the tooltips of the thread.
+std::map<HWND, Hint> HintsOf(HWND form);
 
 } // namespace testing_support

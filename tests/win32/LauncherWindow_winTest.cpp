@@ -60,6 +60,21 @@ TEST_F(LauncherWindowTest, HotkeyShowsThePopupInFrontAndEscapeHidesIt) {
     EXPECT_FALSE(KillTimer(popup, MainWindow::kBlinkTimer)) << "no blinking while hidden";
 }
 
+// A start makes the launcher's window alone; its hint's tooltip comes once the start is done,
+// the dialogs' windows at their first show.
+TEST_F(LauncherWindowTest, StartMakesNoDialogWindowAndTheHintFollowsTheLogic) {
+    auto start = NewStart();
+    EXPECT_EQ(start->hub.Handle(), nullptr);
+    EXPECT_EQ(start->admin.Handle(), nullptr);
+    const HWND popup = start->main.Handle();
+    ASSERT_TRUE(PumpUntil([&] { return !testing_support::HintsOf(popup).empty(); }));
+    EXPECT_EQ(testing_support::HintsOf(popup)[popup].text, L"Tippomat");
+
+    start->launcher().FormMouseDown(core::MouseButton::Left);
+    EXPECT_EQ(testing_support::HintsOf(popup)[popup].text,
+              win32face::WideLines(start->state.table.KeyListText()));
+}
+
 TEST_F(LauncherWindowTest, TrayIconIsAddedAtStartShowsTheNoticeAndGoesWithTheWindow) {
     auto start = NewStart();
     const HWND window = start->main.Handle();

@@ -63,6 +63,7 @@ HWND Dialog::Window() {
 }
 
 void Dialog::Create() {
+    UseCommonControls();
     const DWORD style = StyleOf(layout_.frame);
     window_ = CreateWindowExW(ExStyleOf(layout_.frame), MAKEINTATOM(WindowClass()),
                               platform::Wide(layout_.caption).c_str(), style, CW_USEDEFAULT,
@@ -77,7 +78,11 @@ void Dialog::Create() {
         for (const HWND part : control.Windows()) {
             SetWindowSubclass(part, ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
         }
+        if (!layout->hint.empty()) {
+            hints_.Set(control.Window(), layout->hint);
+        }
     }
+    hints_.Ready();
     const UINT dpi = GetDpiForWindow(window_);
     const SIZE frame = FrameSize(dpi);
     // Centred over its owner, or on its screen.
@@ -135,7 +140,10 @@ LRESULT Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Command(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_NOTIFY: {
-        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        auto& header = *reinterpret_cast<NMHDR*>(lParam);
+        if (hints_.Answer(header)) {
+            return 0;
+        }
         win32face::Control* control = Owner(header.hwndFrom);
         return control != nullptr ? control->Notify(header) : 0;
     }

@@ -1,10 +1,12 @@
 // A dialog drawn with Win32 from its logic's layout: a frame (fixed, tool window or sizable)
 // with a control of each kind at its place scaled to the monitor's DPI, in Tahoma, with balloon
-// hints, help contexts and tab order. The window is made the first time it is needed; until
-// then the controls keep their values. Events go to the logic; every close by the user too.
+// hints (one tooltip for the dialog), help contexts and tab order. The window is made the first
+// time it is needed; until then the controls keep their values. Events go to the logic; every close
+// by the user too.
 #pragma once
 
 #include "dialogs/NamedControls.h"
+#include "gui/win32/Hints.h"
 #include "gui/win32/controls/Control.h"
 
 #include <memory>
@@ -67,6 +69,7 @@ class Dialog : public dialogs::NamedControls<win32face::Control> {
     Dialog* owner_ = nullptr;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
+    Hints hints_{HintStyle::Balloon};
     bool modal_ = false;
     std::vector<HWND> disabled_;
     HWND focus_ = nullptr; // the control that had the keyboard when it was last active

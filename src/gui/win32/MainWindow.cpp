@@ -2,7 +2,6 @@
 
 #include "components/Foreground.h"
 #include "gui/win32/Help.h"
-#include "gui/win32/Hints.h"
 #include "gui/win32/Questions.h"
 #include "gui/win32/WindowBasics.h"
 #include "platform/WinText.h"
@@ -36,7 +35,10 @@ MainWindow::MainWindow()
     window_ = CreateWindowExW(kPopupExStyle, kClassName, L"Tippomat", kPopupStyle, 6, 37, 219, 143,
                               nullptr, nullptr, GetModuleHandleW(nullptr), this);
     tray_.SetWindow(window_);
-    hint_ = AddHint(window_, "Tippomat", HintStyle::Plain);
+    hints_.Set(window_, "Tippomat");
+    // The tooltip and the library it comes from wait until the start's work is done: the tray
+    // icon first.
+    WhenIdle([this] { hints_.Ready(); });
     labelText_ = L"Tippomat aktiv!";
     SetLabelFont(kLabelHeight);
 }
@@ -126,6 +128,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     }
+    case WM_NOTIFY:
+        if (hints_.Answer(*reinterpret_cast<NMHDR*>(lParam))) {
+            return 0;
+        }
+        break;
     case WM_HELP:
         // F1 in the popup starts its binding; help serves the menu only.
         if (reinterpret_cast<const HELPINFO*>(lParam)->iContextType == HELPINFO_MENUITEM) {
@@ -213,8 +220,11 @@ core::Size MainWindow::ClientSize() const {
     return {client.right, client.bottom};
 }
 
+// Each show sets the caption: unchanged, it is left alone rather than sent to the window system.
 void MainWindow::SetCaption(const std::string& caption) {
-    SetWindowTextW(window_, platform::Wide(caption).c_str());
+    if (TextOf(window_) != caption) {
+        SetWindowTextW(window_, platform::Wide(caption).c_str());
+    }
 }
 
 // A frame goes around the client area, which keeps the size its label was fitted to; the dialog
@@ -261,7 +271,7 @@ void MainWindow::SetBackground(int windowsColor) {
 }
 
 void MainWindow::SetHint(const std::string& hint) {
-    SetHintText(hint_, window_, hint);
+    hints_.Set(window_, hint);
 }
 
 void MainWindow::SetLabelText(const std::string& text) {
@@ -315,11 +325,14 @@ bool MainWindow::IsPopupShown() const {
     return IsWindowVisible(window_) != FALSE;
 }
 
+// Shown, it is active and has the keyboard (a window without children takes the focus on
+// activation); it stays topmost from its creation. The system refuses the foreground only to a
+// program that did not get the last input (a hand-over from a second start): then it is forced.
 void MainWindow::ShowPopup() {
     ShowWindow(window_, SW_SHOWNORMAL);
-    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    components::ForceForeground(reinterpret_cast<std::uintptr_t>(window_));
-    SetFocus(window_);
+    if (!SetForegroundWindow(window_)) {
+        components::ForceForeground(reinterpret_cast<std::uintptr_t>(window_));
+    }
 }
 
 void MainWindow::HidePopup() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/MainForm.h"
+#include "gui/win32/Hints.h"
 #include "gui/win32/PopupMenu.h"
 #include "gui/win32/TrayIcon.h"
 
@@ -76,7 +77,7 @@ class MainWindow : public core::MainView {
 
     core::Tmain* logic_ = nullptr;
     HWND window_ = nullptr;
-    HWND hint_ = nullptr;
+    Hints hints_{HintStyle::Plain};
     PopupMenu menu_;
     TrayIcon tray_;
     UINT taskbarCreated_;

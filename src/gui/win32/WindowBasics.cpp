@@ -10,12 +10,6 @@
 namespace win32face {
 
 ATOM RegisterWindowClass(const wchar_t* name, WNDPROC procedure, int backgroundColor) {
-    static const bool controlsReady = [] {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES |
-                                                           ICC_LISTVIEW_CLASSES};
-        return InitCommonControlsEx(&controls) != 0;
-    }();
-    (void)controlsReady;
     WNDCLASSEXW description{};
     description.cbSize = sizeof description;
     description.lpfnWndProc = procedure;
@@ -26,6 +20,15 @@ ATOM RegisterWindowClass(const wchar_t* name, WNDPROC procedure, int backgroundC
     description.hIconSm = ApplicationIcon(GetSystemMetrics(SM_CXSMICON));
     description.lpszClassName = name;
     return RegisterClassExW(&description);
+}
+
+void UseCommonControls() {
+    static const bool ready = [] {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES |
+                                                           ICC_LISTVIEW_CLASSES};
+        return InitCommonControlsEx(&controls) != 0;
+    }();
+    (void)ready;
 }
 
 HFONT CreateTahoma(int height, int weight, DWORD quality) {

@@ -10,8 +10,12 @@
 
 namespace win32face {
 
-// Registers a window class (call once per name); also readies the common controls the windows use.
+// Registers a window class (call once per name).
 ATOM RegisterWindowClass(const wchar_t* name, WNDPROC procedure, int backgroundColor);
+
+// Readies the common controls before the first window that uses them: the library loads at
+// this first call, not at start.
+void UseCommonControls();
 
 // Tahoma of the given pixel height (negative: character height, as CreateFontW takes it).
 HFONT CreateTahoma(int height, int weight = FW_NORMAL, DWORD quality = DEFAULT_QUALITY);

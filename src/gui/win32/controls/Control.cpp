@@ -1,6 +1,5 @@
 #include "gui/win32/controls/Control.h"
 
-#include "gui/win32/Hints.h"
 #include "gui/win32/WindowBasics.h"
 #include "platform/WinText.h"
 
@@ -10,9 +9,6 @@ void Control::Create(HWND dialog, int firstId) {
     dialog_ = dialog;
     firstId_ = firstId;
     window_ = Make();
-    if (!Layout().hint.empty()) {
-        AddHint(window_, Layout().hint, HintStyle::Balloon);
-    }
     ShowKeptValue();
 }
 
