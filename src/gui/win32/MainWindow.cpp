@@ -12,7 +12,6 @@ namespace win32face {
 
 namespace {
 
-constexpr int kHelpContext = 600;
 constexpr int kLabelHeight = -15;
 constexpr int kSmallestFont = -1; // one pixel: size 0 still draws
 // The popup: no frame and no taskbar button at first; the dialog frame of style 0, which keeps
@@ -136,7 +135,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HELP:
         // F1 in the popup starts its binding; help serves the menu only.
         if (reinterpret_cast<const HELPINFO*>(lParam)->iContextType == HELPINFO_MENUITEM) {
-            ShowHelpTopic(window_, kHelpContext);
+            ShowHelpTopic(window_, core::Tmain::kHelpContext);
         }
         return TRUE;
     case WM_DESTROY:
