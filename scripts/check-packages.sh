@@ -1,9 +1,10 @@
 #!/bin/sh
 # Checks the packages as a user gets them: check-packages.sh tippomat_<v>_amd64.deb
 # Tippomat-<v>-win64.zip. The desktop entry and the metainfo pass their validators, lintian
-# reports no error, the .deb holds what a desktop needs, the program unpacked from it starts (a
-# second start hands over and ends with 0); the same for the zip unpacked into a Wine drive.
-# Needs an X display, and for the zip WINEPREFIX (scripts/trees.sh use_wine).
+# reports no error, the .deb holds what a desktop needs, the program unpacked from it starts,
+# shows the help of its tray menu (a second start hands over and ends with 0); the same for the
+# zip unpacked into a Wine drive, without the help. Needs an X display with a tray host and
+# xdotool, and for the zip WINEPREFIX (scripts/trees.sh use_wine).
 set -eu
 deb=$1
 zip=$2
@@ -29,6 +30,43 @@ second_start_ends() {
     if timeout 20 "$@" >/dev/null 2>&1 && kill -0 "$first" 2>/dev/null; then
       kill "$first"
       return 0
+    fi
+  done
+  return 1
+}
+
+# Polls what the test says, every tenth of a second, for at most that many seconds.
+within() {
+  limit=$(($1 * 10))
+  shift
+  while ! "$@"; do
+    limit=$((limit - 1))
+    [ $limit -gt 0 ] || return 1
+    sleep 0.1
+  done
+}
+# The visible windows of the first start: the Wine copy shares the display and the class name.
+first_windows() { xdotool search --onlyvisible --pid "$first" 2>/dev/null; }
+tray_menu_shows() { [ "$(first_windows | wc -l)" -ge 2 ]; }
+help_shows() {
+  xdotool search --all --onlyvisible --pid "$first" \
+    --name '^Tippomat Hilfe .* Der Einstellungsdialog$' >/dev/null 2>&1
+}
+# The tray icon's menu, "Einstellungen", its last entry "Hilfe": the help window on its topic.
+# The icon's window may be replaced while the tray host docks it, and keys may come before the
+# menu holds the keyboard: tried again until the help shows.
+help_from_tray_menu() {
+  tries=0
+  while [ $tries -lt 15 ]; do
+    tries=$((tries + 1))
+    icon=$(first_windows | head -1)
+    if [ -n "$icon" ] && xdotool mousemove --window "$icon" 4 4 click 3 2>/dev/null &&
+      within 2 tray_menu_shows; then
+      xdotool key --delay 30 Up Up Right Up Return
+      within 3 help_shows && return 0
+      xdotool key --delay 30 Escape Escape
+    else
+      sleep 0.2
     fi
   done
   return 1
@@ -70,6 +108,7 @@ for file in Tippomat.exe TIPPOMAT.chm LIESMICH.txt; do
 done
 
 first=$linux_first
+help_from_tray_menu || fail "the packaged program showed no help topic"
 second_start_ends "$root/usr/bin/Tippomat" -platform xcb || fail "the packaged program did not start"
 first=$wine_first
 second_start_ends wine "$letter:\\Tippomat.exe" || fail "Tippomat.exe from the zip did not start"
