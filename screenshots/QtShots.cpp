@@ -2,6 +2,7 @@
 // the command line (<window>.png). The scaling comes from QT_SCALE_FACTOR; the configuration
 // lives in a temporary folder.
 #include "dialogs/Program.h"
+#include "dialogs/Programmliste.h"
 #include "gui/qt/Application.h"
 #include "gui/qt/Faces.h"
 #include "gui/qt/Help.h"
@@ -9,6 +10,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -33,6 +35,18 @@ QWidget* TopLevelNamed(const char* name) {
         }
     }
     return nullptr;
+}
+
+// A modal dialog's picture is taken inside its own loop, which the next call opens; then it is
+// closed.
+void SaveNextModal(const QString& folder, const char* name, bool& saved) {
+    QTimer::singleShot(0, [folder, name, &saved] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        saved &= Save(dialog, folder, name);
+        if (dialog != nullptr) {
+            dialog->close();
+        }
+    });
 }
 
 } // namespace
@@ -64,14 +78,17 @@ int main(int argc, char** argv) {
     saved &= Save(faces.DialogNamed("laufwerksform").Window(), folder, "drive");
     program.admindata.Show();
     saved &= Save(faces.DialogNamed(dialogs::TAdmindata::Form().name).Window(), folder, "admin");
-    // The info dialog is modal: its picture is taken inside its own loop.
-    QTimer::singleShot(0, [&] {
-        QWidget* info = QApplication::activeModalWidget();
-        saved &= Save(info, folder, "info");
-        if (info != nullptr) {
-            info->close();
-        }
-    });
+    // A few bindings, so that the list shows rows and the binding editor one of them.
+    state.table.SetSlot(1, "/usr/bin/firefox", "", "--new-window");
+    state.table.SetSlot(4, "/usr/bin/thunderbird", "", "");
+    state.table.SetSlot(19, "/usr/bin/xterm", "/tmp", "-bg black -fg white");
+    program.hauptformular.Clicked("editbutton");
+    qtface::Dialog& list = faces.DialogNamed(dialogs::Tprogrammliste::Form().name);
+    saved &= Save(list.Window(), folder, "list");
+    list.SetNumber(dialogs::Tprogrammliste::kProgramme, 1);
+    SaveNextModal(folder, "binding", saved);
+    list.Window()->findChild<QPushButton*>("AendernBut")->click();
+    SaveNextModal(folder, "info", saved);
     program.hauptformular.Clicked("infobut");
     qtface::ShowHelpTopic(900);
     saved &= Save(TopLevelNamed("help"), folder, "help");

@@ -2,6 +2,7 @@
 // on the command line (<window>.bmp, frame included, as the screen shows it). The scaling is the
 // system's (its dots per inch); the configuration lives in a temporary folder.
 #include "dialogs/Program.h"
+#include "dialogs/Programmliste.h"
 #include "gui/win32/Faces.h"
 #include "gui/win32/MessageLoop.h"
 #include "platform/FileSystem.h"
@@ -94,12 +95,17 @@ void Save(HWND window, const wchar_t* name) {
                          place.bottom - place.top, pixels);
 }
 
-// The modal info dialog is taken inside its own loop, then closed.
-void CALLBACK TakeInfo(HWND, UINT, UINT_PTR timer, DWORD) {
+// A modal dialog is taken inside its own loop, which the next call opens, then closed.
+const wchar_t* modalName = nullptr;
+void CALLBACK TakeModal(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    const HWND info = GetActiveWindow();
-    Save(info, L"info");
-    PostMessageW(info, WM_CLOSE, 0, 0);
+    const HWND dialog = GetActiveWindow();
+    Save(dialog, modalName);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+}
+void SaveNextModal(const wchar_t* name) {
+    modalName = name;
+    SetTimer(nullptr, 0, 200, TakeModal);
 }
 
 } // namespace
@@ -133,7 +139,17 @@ int wmain(int argc, wchar_t** argv) {
     Save(faces.DialogNamed("laufwerksform").Window(), L"drive");
     program.admindata.Show();
     Save(faces.DialogNamed(dialogs::TAdmindata::Form().name).Window(), L"admin");
-    SetTimer(nullptr, 0, 200, TakeInfo);
+    // A few bindings, so that the list shows rows and the binding editor one of them.
+    state.table.SetSlot(1, "C:\\Program Files\\Mozilla Firefox\\firefox.exe", "", "-new-window");
+    state.table.SetSlot(4, "C:\\Program Files\\Mozilla Thunderbird\\thunderbird.exe", "", "");
+    state.table.SetSlot(19, "C:\\Windows\\System32\\cmd.exe", "C:\\Users", "/k dir");
+    program.hauptformular.Clicked("editbutton");
+    win32face::Dialog& list = faces.DialogNamed(dialogs::Tprogrammliste::Form().name);
+    Save(list.Window(), L"list");
+    list.SetNumber(dialogs::Tprogrammliste::kProgramme, 1);
+    SaveNextModal(L"binding");
+    SendMessageW(list.Control("AendernBut"), BM_CLICK, 0, 0);
+    SaveNextModal(L"info");
     program.hauptformular.Clicked("infobut");
     program.main.Beenden1Click();
     Settle();
