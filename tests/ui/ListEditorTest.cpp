@@ -72,7 +72,10 @@ TEST_F(ListEditorTest, GridShowsTheBoundKeysWithColumnsAsWideAsTheirTexts) {
     const int pathWidth = grid.fontMetrics().horizontalAdvance(QString::fromStdString(path));
     ASSERT_GT(pathWidth, 68);
     EXPECT_EQ(grid.columnWidth(0), 56);
-    EXPECT_EQ(grid.columnWidth(1), pathWidth) << "the window is wide enough";
+    // The width the view itself finds for the column (public in the base class only).
+    const QAbstractItemView& view = grid;
+    EXPECT_GE(grid.columnWidth(1), view.sizeHintForColumn(1))
+        << "the window is wide enough: the path shows whole";
     EXPECT_EQ(grid.columnWidth(2), 60);
     EXPECT_EQ(grid.columnWidth(3), 94);
     list.resize(100 + (pathWidth + 60 + 94) / 2, list.height());

@@ -3,11 +3,15 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTableWidget>
+
+#include <cmath>
 
 namespace qtface {
 
@@ -125,10 +129,16 @@ class Grid : public Control {
             ShowWidths();
         }
     }
-    // In the font the cells are drawn in.
+    // What a cell needs to show the text whole: its advance in the cells' font, the margin the
+    // item delegate keeps on either side, and the grid line.
     int TextWidth(const std::string& text) const override {
-        return table_ != nullptr ? table_->fontMetrics().horizontalAdvance(FromUtf8(text))
-                                 : Control::TextWidth(text);
+        if (table_ == nullptr) {
+            return Control::TextWidth(text);
+        }
+        const int margin =
+            table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1;
+        const double advance = QFontMetricsF(table_->font()).horizontalAdvance(FromUtf8(text));
+        return static_cast<int>(std::ceil(advance)) + 2 * margin + (table_->showGrid() ? 1 : 0);
     }
 
   protected:

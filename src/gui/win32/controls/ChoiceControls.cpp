@@ -173,8 +173,10 @@ class Grid : public Control {
         Control::Place(place, dpi, font);
         ApplyWidths();
     }
-    // In the list's own font, as its cells are drawn.
+    // What a cell needs to show the text whole: its extent in the list's own font and the
+    // margins the list view keeps around a cell's text (pixels, at any scaling).
     int TextWidth(const std::string& text) const override {
+        constexpr int kCellMargins = 12;
         if (Window() == nullptr) {
             return Control::TextWidth(text);
         }
@@ -186,7 +188,7 @@ class Grid : public Control {
         GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
         SelectObject(dc, old);
         ReleaseDC(Window(), dc);
-        return MulDiv(size.cx, USER_DEFAULT_SCREEN_DPI, static_cast<int>(Dpi()));
+        return MulDiv(size.cx + kCellMargins, USER_DEFAULT_SCREEN_DPI, static_cast<int>(Dpi()));
     }
 
   protected:
