@@ -149,6 +149,8 @@ class Grid : public Control {
         table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table_->setTabKeyNavigation(false); // Tab goes on to the next control
         table_->verticalHeader()->hide();
+        // As the cells below: a heading wider than its column still shows its start.
+        table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         QObject::connect(table_, &QTableWidget::cellDoubleClicked, table_,
                          [this] { events_.DoubleClicked(Name()); });
         SetShownRows();
