@@ -57,7 +57,7 @@ help_shows() {
 # menu holds the keyboard: tried again until the help shows.
 help_from_tray_menu() {
   tries=0
-  while [ $tries -lt 15 ]; do
+  while [ $tries -lt 10 ]; do
     tries=$((tries + 1))
     icon=$(first_windows | head -1)
     if [ -n "$icon" ] && xdotool mousemove --window "$icon" 4 4 click 3 2>/dev/null &&
