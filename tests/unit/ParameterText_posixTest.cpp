@@ -6,8 +6,8 @@
 
 TEST(ParameterText, EveryPathComesBackAsOneWordAndAPlainOneStaysAsItIs) {
     EXPECT_EQ(platform::ParameterText("/usr/bin/x"), "/usr/bin/x");
-    for (const std::string path :
-         {"/tmp/a b", "/tmp/it's", "/tmp/\"q\"", "/tmp/back\\slash", "/tmp/tab\there", "/tmp/$x"}) {
+    for (const std::string path : {"/tmp/a b", "/tmp/it's", "/tmp/\"q\"", "/tmp/back\\slash",
+                                   "/tmp/tab\there", "/tmp/cr\rhere", "/tmp/$x"}) {
         EXPECT_EQ(platform::SplitShellWords("-x " + platform::ParameterText(path)),
                   (std::vector<std::string>{"-x", path}))
             << path;
