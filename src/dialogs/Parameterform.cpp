@@ -72,6 +72,15 @@ DialogLayout MakeLayout() {
     return form;
 }
 
+// The field holds a file's path as typed, or as an earlier browse wrote it (quoted).
+bool NamesAFile(const std::string& parameters) {
+    if (platform::FileExists(parameters)) {
+        return true;
+    }
+    const std::optional<std::string> word = platform::SingleParameter(parameters);
+    return word && platform::FileExists(*word);
+}
+
 } // namespace
 
 const DialogLayout& Tparameterform::Form() {
@@ -132,8 +141,7 @@ void Tparameterform::ParameterRightButtonClick() {
     }
     const std::string current = view_.Text(kParameter);
     const std::string parameter = platform::ParameterText(*chosen);
-    view_.SetText(kParameter,
-                  platform::FileExists(current) ? parameter : current + " " + parameter);
+    view_.SetText(kParameter, NamesAFile(current) ? parameter : current + " " + parameter);
 }
 
 // The texts are stored as they stand; an empty program field unbinds the key.

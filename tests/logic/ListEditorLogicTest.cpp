@@ -274,4 +274,19 @@ TEST_F(ListEditorLogicTest, ParameterBrowseAppendsOrReplacesAndQuotesABlank) {
     list.user.Clicked("Anfuegenbut");
 }
 
+// What the first browse wrote names a file still, though quoted.
+TEST_F(ListEditorLogicTest, ASecondBrowseReplacesAQuotedPath) {
+    const std::string spaced = folder_.Path("mit Blank.txt");
+    testing_support::WriteBytes(spaced, "");
+    const std::string other = folder_.Path("noch einer.txt");
+    FakeDialogView& list = OpenList();
+    InEditor([&](FakeDialogView& editor) {
+        editor.paths = {spaced, other};
+        editor.user.Clicked(Tparameterform::kParameter);
+        editor.user.Clicked(Tparameterform::kParameter);
+        EXPECT_EQ(editor.Text(Tparameterform::kParameter), platform::ParameterText(other));
+    });
+    list.user.Clicked("Anfuegenbut");
+}
+
 } // namespace
