@@ -47,11 +47,11 @@ class WhileModal {
 };
 
 std::string CellText(HWND list, int row, int column) {
-    wchar_t text[256] = {};
+    wchar_t text[1024] = {};
     LVITEMW cell{};
     cell.iSubItem = column;
     cell.pszText = text;
-    cell.cchTextMax = 256;
+    cell.cchTextMax = 1024;
     SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&cell));
     return platform::Narrow(text);
 }
@@ -121,6 +121,21 @@ TEST_F(ListEditorWindowTest, ListShowsTheBoundKeysWithColumnsAsWideAsTheirTexts)
     SetWindowPos(dialog.Window(), nullptr, 0, 0, win32face::Scale(300, dpi), 300,
                  SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_LT(width(1), text.cx) << "narrower, they shrink";
+}
+
+TEST_F(ListEditorWindowTest, DeletingARowKeepsTheLongPathsOfTheOthers) {
+    auto start = NewStart();
+    const std::string path = "C:\\" + std::string(704, 'p');
+    start->state.table.SetSlot(0, path, "", "");
+    start->state.table.SetSlot(1, "b.exe", "", "");
+    win32face::Dialog& dialog = OpenList(*start);
+    const HWND list = dialog.Control("programme");
+    LVITEMW chosen{};
+    chosen.stateMask = chosen.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&chosen));
+    SendMessageW(dialog.Control("delbut"), BM_CLICK, 0, 0);
+    EXPECT_FALSE(start->state.table.Slot(1).IsBound());
+    EXPECT_EQ(CellText(list, 0, 1), path);
 }
 
 TEST_F(ListEditorWindowTest, DoubleClickEditsTheRowInABindingEditorOverTheList) {

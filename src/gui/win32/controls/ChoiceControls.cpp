@@ -220,30 +220,6 @@ class Grid : public Control {
                          reinterpret_cast<LPARAM>(&state));
         }
     }
-    dialogs::Rows ShownRows() const override {
-        const int columns = std::max(Layout().columns, 1);
-        const auto count = SendMessageW(Window(), LVM_GETITEMCOUNT, 0, 0);
-        dialogs::Rows rows(static_cast<size_t>(count) + 1);
-        for (int column = 0; column < columns; ++column) {
-            wchar_t text[512] = {};
-            LVCOLUMNW description{};
-            description.mask = LVCF_TEXT;
-            description.pszText = text;
-            description.cchTextMax = 512;
-            SendMessageW(Window(), LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
-            rows[0].push_back(platform::Narrow(text));
-            for (LRESULT row = 0; row < count; ++row) {
-                LVITEMW cell{};
-                cell.iSubItem = column;
-                cell.pszText = text;
-                cell.cchTextMax = 512;
-                text[0] = L'\0';
-                SendMessageW(Window(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&cell));
-                rows[static_cast<size_t>(row) + 1].push_back(platform::Narrow(text));
-            }
-        }
-        return rows;
-    }
     void SetShownRows() override {
         const HWND list = Window();
         SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
