@@ -158,6 +158,17 @@ TEST_F(ListEditorLogicTest, CancelEscapeAndTheCloseBoxChangeNothing) {
     EXPECT_EQ(IniText().find("a.exe"), std::string::npos) << "nothing saved";
 }
 
+// A face may end the modal run with Ok on its own; no key was chosen then.
+TEST_F(ListEditorLogicTest, AnOkWithoutTheOkButtonMovesNothing) {
+    Bind(1, "b.exe");
+    FakeDialogView& list = OpenList();
+    list.SetNumber("programme", 1);
+    InEditor([](FakeDialogView& editor) { editor.HideForm(dialogs::Closed::Ok); });
+    list.user.Clicked("AendernBut");
+    EXPECT_EQ(Slot(1).Path, "b.exe");
+    EXPECT_FALSE(Slot(0).IsBound());
+}
+
 TEST_F(ListEditorLogicTest, AddingOffersTheUnboundKeysOnlyAndWithNoneLeftStoresNothing) {
     for (int slot = 0; slot < config::kSlotCount; ++slot) {
         Bind(slot, slot == 3 ? "" : "x" + std::to_string(slot));
