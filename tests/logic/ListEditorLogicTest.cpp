@@ -169,6 +169,19 @@ TEST_F(ListEditorLogicTest, AnOkWithoutTheOkButtonMovesNothing) {
     EXPECT_FALSE(Slot(0).IsBound());
 }
 
+TEST_F(ListEditorLogicTest, TrayMenuDoesNothingWhileTheBindingEditorRuns) {
+    FakeDialogView& list = OpenList();
+    InEditor([this](FakeDialogView&) {
+        start_->launcher.MenuClick(core::MenuItem::Editieren1);
+        start_->launcher.MenuClick(core::MenuItem::Einstellungsdialog1);
+    });
+    list.user.Clicked("Anfuegenbut");
+    EXPECT_EQ(&start_->views.View(Tprogrammliste::Form().name), &list) << "no other list";
+    EXPECT_FALSE(start_->hubView.shown);
+    start_->launcher.MenuClick(core::MenuItem::Einstellungsdialog1);
+    EXPECT_TRUE(start_->hubView.shown) << "afterwards the menu works";
+}
+
 TEST_F(ListEditorLogicTest, AddingOffersTheUnboundKeysOnlyAndWithNoneLeftStoresNothing) {
     for (int slot = 0; slot < config::kSlotCount; ++slot) {
         Bind(slot, slot == 3 ? "" : "x" + std::to_string(slot));
