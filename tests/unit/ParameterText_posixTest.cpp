@@ -11,5 +11,11 @@ TEST(ParameterText, EveryPathComesBackAsOneWordAndAPlainOneStaysAsItIs) {
         EXPECT_EQ(platform::SplitShellWords("-x " + platform::ParameterText(path)),
                   (std::vector<std::string>{"-x", path}))
             << path;
+        EXPECT_EQ(platform::SingleParameter(" " + platform::ParameterText(path)), path);
     }
+}
+
+TEST(ParameterText, TwoWordsAreNoSingleParameter) {
+    EXPECT_EQ(platform::SingleParameter("-x '/tmp/a b'"), std::nullopt);
+    EXPECT_EQ(platform::SingleParameter(""), std::nullopt);
 }
