@@ -178,15 +178,8 @@ class Grid : public Control {
         if (Window() == nullptr) {
             return Control::TextWidth(text);
         }
-        const HDC dc = GetDC(Window());
-        const HGDIOBJ old =
-            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(Window(), WM_GETFONT, 0, 0)));
-        const std::wstring wide = platform::Wide(text);
-        SIZE size{};
-        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-        SelectObject(dc, old);
-        ReleaseDC(Window(), dc);
-        return MulDiv(size.cx, USER_DEFAULT_SCREEN_DPI, static_cast<int>(Dpi()));
+        return TextWidthIn(reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0)), text,
+                           Dpi());
     }
 
   protected:
