@@ -125,11 +125,6 @@ class Grid : public Control {
             ShowWidths();
         }
     }
-    // In the font the cells are drawn in.
-    int TextWidth(const std::string& text) const override {
-        return table_ != nullptr ? table_->fontMetrics().horizontalAdvance(FromUtf8(text))
-                                 : Control::TextWidth(text);
-    }
 
   protected:
     QWidget* Make(QWidget* parent) override {
