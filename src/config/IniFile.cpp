@@ -152,16 +152,21 @@ double IniFile::ReadFloat(std::string_view section, std::string_view key, double
                : fallback;
 }
 
+// A line break in a value would end its line and start another entry when read back (a path may
+// hold one on Linux), so it is written as a blank.
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    std::string oneLine(value);
+    std::replace_if(
+        oneLine.begin(), oneLine.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     Section& target = SectionForWriting(section);
     const auto [found, added] = target.index.emplace(CaseFolded(key), target.entries.size());
     if (added) {
-        target.entries.push_back({std::string(key), std::string(value), true});
+        target.entries.push_back({std::string(key), std::move(oneLine), true});
         return;
     }
     Entry& entry = target.entries[found->second];
     entry.key = key;
-    entry.value = value;
+    entry.value = std::move(oneLine);
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {

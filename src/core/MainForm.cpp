@@ -254,7 +254,11 @@ void Tmain::Beenden1Click() {
     view_.EndProgram();
 }
 
+// The windows a modal dialog runs over must stay as they are until it is closed.
 void Tmain::MenuClick(MenuItem item) {
+    if (state_.modalDialogs > 0) {
+        return;
+    }
     switch (item) {
     case MenuItem::Zeigen1:
         Hotkeyhotkey();

@@ -20,6 +20,8 @@ struct ProgramState {
     components::Tfishotkey adminhotkey; // shows it in admin mode
     // Called whenever the dialogs have set and enabled the hotkeys.
     std::function<void()> HotkeysApplied;
+    // The modal dialogs running now: the tray menu waits until they are closed.
+    int modalDialogs = 0;
 
     config::LaunchFile LaunchFile() const {
         return config::LaunchFileFor(PortableMode, location.IniPath, location.ProgramPath);

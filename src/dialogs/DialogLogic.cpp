@@ -44,6 +44,11 @@ void DialogLogic::Show() {
 
 Closed DialogLogic::ShowModal() {
     FormShow();
+    ++state_.modalDialogs;
+    struct Ended {
+        int& count;
+        ~Ended() { --count; }
+    } ended{state_.modalDialogs};
     return view_.ShowModal();
 }
 

@@ -11,15 +11,7 @@ namespace {
 
 constexpr const char* kSection = "laufwerksform";
 constexpr int kHelpContext = 750;
-
-ControlLayout Button(const char* name, int left, int width, const char* caption, int tabOrder,
-                     Picture picture, const char* hint) {
-    ControlLayout button = PlacedControl(name, ControlKind::Button, {left, 20, width, 36}, caption,
-                                         kHelpContext, tabOrder, hint);
-    button.parent = "GroupBox1";
-    button.picture = picture;
-    return button;
-}
+constexpr const char* kBar = "GroupBox1"; // the buttons' group box
 
 DialogLayout MakeLayout() {
     DialogLayout form{kSection, "Laufwerk auswählen", FrameKind::Dialog, 367, 317, kHelpContext,
@@ -39,7 +31,8 @@ DialogLayout MakeLayout() {
                   "Suche nach Laufwerk mit Programm"};
     // "Ersetze Laufwerke" takes the room that "OK" and "Hilfe" do not need, so that its text and
     // picture fit side by side in any of the desktop's fonts.
-    ControlLayout ok = Button("okbut", 10, 80, "OK", 0, Picture::Ok, "Ok|Schließt denDialog");
+    ControlLayout ok = PictureButton("okbut", {10, 20, 80, 36}, "OK", kHelpContext, 0,
+                                     "Ok|Schließt denDialog", Picture::Ok, kBar);
     ok.isDefault = true;
     form.controls = {
         PlacedControl("Label1", ControlKind::Label, {16, 12, 335, 16},
@@ -49,13 +42,13 @@ DialogLayout MakeLayout() {
                       "Wird ersetzt mit:", kHelpContext, 0, ""),
         target,
         mode,
-        PlacedControl("GroupBox1", ControlKind::GroupBox, {8, 233, 351, 72}, "", kHelpContext, 2,
-                      ""),
+        PlacedControl(kBar, ControlKind::GroupBox, {8, 233, 351, 72}, "", kHelpContext, 2, ""),
         ok,
-        Button("helpbut", 98, 80, "Hilfe", 1, Picture::Help,
-               "Hilfe|Hilfe zu diesem Dialog aufrufen"),
-        Button("changedrivebut", 186, 155, "Ersetze Laufwerke", 2, Picture::Drive,
-               "Ausführen|Führt das Ersetzen des Quell- durch das Ziellaufwerk durch"),
+        PictureButton("helpbut", {98, 20, 80, 36}, "Hilfe", kHelpContext, 1,
+                      "Hilfe|Hilfe zu diesem Dialog aufrufen", Picture::Help, kBar),
+        PictureButton("changedrivebut", {186, 20, 155, 36}, "Ersetze Laufwerke", kHelpContext, 2,
+                      "Ausführen|Führt das Ersetzen des Quell- durch das Ziellaufwerk durch",
+                      Picture::Drive, kBar),
     };
     return form;
 }

@@ -110,4 +110,14 @@ ControlLayout PlacedControl(const std::string& name, ControlKind kind, const Rec
     return control;
 }
 
+ControlLayout PictureButton(const std::string& name, const Rect& place, const std::string& caption,
+                            int helpContext, int tabOrder, const std::string& hint, Picture picture,
+                            const std::string& parent) {
+    ControlLayout button =
+        PlacedControl(name, ControlKind::Button, place, caption, helpContext, tabOrder, hint);
+    button.picture = picture;
+    button.parent = parent;
+    return button;
+}
+
 } // namespace dialogs

@@ -122,5 +122,10 @@ struct DialogLayout {
 ControlLayout PlacedControl(const std::string& name, ControlKind kind, const Rect& place,
                             const std::string& caption, int helpContext, int tabOrder,
                             const std::string& hint);
+// A button with its picture, placed as PlacedControl places it, in the group box named parent
+// (none: on the form).
+ControlLayout PictureButton(const std::string& name, const Rect& place, const std::string& caption,
+                            int helpContext, int tabOrder, const std::string& hint, Picture picture,
+                            const std::string& parent = "");
 
 } // namespace dialogs

@@ -15,14 +15,6 @@ ControlLayout Label(const char* name, int left, int top, int width, const char* 
                          "");
 }
 
-ControlLayout Button(const char* name, int left, int width, const char* caption, int tabOrder,
-                     Picture picture, const char* hint) {
-    ControlLayout button = PlacedControl(name, ControlKind::Button, {left, 244, width, 36}, caption,
-                                         kHelpContext, tabOrder, hint);
-    button.picture = picture;
-    return button;
-}
-
 DialogLayout MakeLayout() {
     DialogLayout form{"ParameterForm",
                       "Einstellungen für den Aufruf",
@@ -44,11 +36,12 @@ DialogLayout MakeLayout() {
     ControlLayout parameter = PlacedControl(Tparameterform::kParameter, ControlKind::ButtonEdit,
                                             {20, 134, 305, 24}, "", kHelpContext, 3, "");
     parameter.picture = Picture::Browse;
-    ControlLayout ok = Button("okbut", 20, 75, "OK", 5, Picture::Ok,
-                              "Ok|Dialog schließen und Änderung übernehmen");
+    ControlLayout ok = PictureButton("okbut", {20, 244, 75, 36}, "OK", kHelpContext, 5,
+                                     "Ok|Dialog schließen und Änderung übernehmen", Picture::Ok);
     ok.isDefault = true;
-    ControlLayout close = Button("closebut", 115, 106, "Abbrechen", 6, Picture::Cancel,
-                                 "abbrechen|Schließt diesen Dialog ohne die Daten zu verändern");
+    ControlLayout close = PictureButton(
+        "closebut", {115, 244, 106, 36}, "Abbrechen", kHelpContext, 6,
+        "abbrechen|Schließt diesen Dialog ohne die Daten zu verändern", Picture::Cancel);
     close.isCancel = true;
     form.controls = {
         Label("Label4", 20, 15, 78, "Aufruftaste:"),
@@ -66,10 +59,19 @@ DialogLayout MakeLayout() {
         folder,
         ok,
         close,
-        Button("helpbut", 240, 92, "&Hilfe", 7, Picture::Help,
-               "Hilfe|Hilfe zu diesem Dialog aufrufen"),
+        PictureButton("helpbut", {240, 244, 92, 36}, "&Hilfe", kHelpContext, 7,
+                      "Hilfe|Hilfe zu diesem Dialog aufrufen", Picture::Help),
     };
     return form;
+}
+
+// The field holds a file's path as typed, or as an earlier browse wrote it (quoted).
+bool NamesAFile(const std::string& parameters) {
+    if (platform::FileExists(parameters)) {
+        return true;
+    }
+    const std::optional<std::string> word = platform::SingleParameter(parameters);
+    return word && platform::FileExists(*word);
 }
 
 } // namespace
@@ -132,8 +134,7 @@ void Tparameterform::ParameterRightButtonClick() {
     }
     const std::string current = view_.Text(kParameter);
     const std::string parameter = platform::ParameterText(*chosen);
-    view_.SetText(kParameter,
-                  platform::FileExists(current) ? parameter : current + " " + parameter);
+    view_.SetText(kParameter, NamesAFile(current) ? parameter : current + " " + parameter);
 }
 
 // The texts are stored as they stand; an empty program field unbinds the key.

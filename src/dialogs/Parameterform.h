@@ -41,7 +41,7 @@ class Tparameterform : public DialogLogic {
   private:
     void FormCreate();
 
-    int chosenSlot_ = 0;
+    int chosenSlot_ = -1;
 };
 
 } // namespace dialogs

@@ -14,23 +14,16 @@ constexpr int kColumns = 4;
 constexpr int kKeyColumnWidth = 56;
 constexpr int kFloors[] = {68, 60, 94}; // path, parameters, working directory
 constexpr int kResizeMargin = 100;
-
-ControlLayout Button(const char* name, int left, int height, const char* caption, int tabOrder,
-                     Picture picture, const char* hint) {
-    ControlLayout button = PlacedControl(name, ControlKind::Button, {left, 12, 100, height},
-                                         caption, kHelpContext, tabOrder, hint);
-    button.parent = "GroupBox1";
-    button.picture = picture;
-    return button;
-}
+constexpr const char* kBar = "GroupBox1"; // the buttons' group box
 
 DialogLayout MakeLayout() {
     DialogLayout form{
         "Programmliste", "Einstellungen", FrameKind::Sizable, 623, 284, kHelpContext, {}};
     ControlLayout bar =
-        PlacedControl("GroupBox1", ControlKind::GroupBox, {0, 227, 623, 57}, "", 500, 0, "");
+        PlacedControl(kBar, ControlKind::GroupBox, {0, 227, 623, 57}, "", 500, 0, "");
     bar.dock = Dock::Bottom;
-    ControlLayout ok = Button("okbut", 16, 35, "OK", 0, Picture::Ok, "Ok|Dialog schließen");
+    ControlLayout ok = PictureButton("okbut", {16, 12, 100, 35}, "OK", kHelpContext, 0,
+                                     "Ok|Dialog schließen", Picture::Ok, kBar);
     ok.isDefault = true;
     ControlLayout grid =
         PlacedControl(Tprogrammliste::kProgramme, ControlKind::Grid, {0, 0, 623, 227}, "",
@@ -41,14 +34,14 @@ DialogLayout MakeLayout() {
     form.controls = {
         bar,
         ok,
-        Button("delbut", 132, 35, "&Löschen", 1, Picture::Delete,
-               "Löschen|markierten Eintrag löschen"),
-        Button("AendernBut", 249, 35, "Ä&ndern", 2, Picture::Change,
-               "Ändern|In der Tabelle markierten Eintrag editieren"),
-        Button("Anfuegenbut", 367, 35, "&Anfügen", 3, Picture::Add,
-               "Anfügen|Eintrag zur Liste hinzufügen"),
-        Button("helpbutton", 484, 36, "&Hilfe", 4, Picture::Help,
-               "Hilfe|Hilfe zu diesem Dialog aufrufen"),
+        PictureButton("delbut", {132, 12, 100, 35}, "&Löschen", kHelpContext, 1,
+                      "Löschen|markierten Eintrag löschen", Picture::Delete, kBar),
+        PictureButton("AendernBut", {249, 12, 100, 35}, "Ä&ndern", kHelpContext, 2,
+                      "Ändern|In der Tabelle markierten Eintrag editieren", Picture::Change, kBar),
+        PictureButton("Anfuegenbut", {367, 12, 100, 35}, "&Anfügen", kHelpContext, 3,
+                      "Anfügen|Eintrag zur Liste hinzufügen", Picture::Add, kBar),
+        PictureButton("helpbutton", {484, 12, 100, 36}, "&Hilfe", kHelpContext, 4,
+                      "Hilfe|Hilfe zu diesem Dialog aufrufen", Picture::Help, kBar),
         grid,
     };
     return form;

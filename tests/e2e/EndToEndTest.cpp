@@ -108,14 +108,18 @@ class EndToEndTest : public ::testing::Test {
         })) << hotkey;
     }
 
-    // The right button on the tray icon, until its menu shows.
-    void OpenTrayMenu() {
+    // The right button on the tray icon; whether its menu shows within the seconds.
+    static bool TrayMenuOpened(int seconds = 30) {
         const std::string icon = Output("xdotool search --onlyvisible --class Tippomat | head -1");
-        Output("xdotool mousemove --window " + icon.substr(0, icon.size() - 1) + " 4 4 click 3");
-        ASSERT_TRUE(Eventually([] {
-            return !Output("xdotool search --onlyvisible --class Tippomat | sed -n 2p").empty();
-        })) << "no menu";
+        Output("xdotool mousemove --window " + icon.substr(0, icon.size() - 1) +
+               " 4 4 click 3 2>/dev/null");
+        return Eventually(
+            [] {
+                return !Output("xdotool search --onlyvisible --class Tippomat | sed -n 2p").empty();
+            },
+            seconds);
     }
+    void OpenTrayMenu() { ASSERT_TRUE(TrayMenuOpened()) << "no menu"; }
 
     TestFolder folder_;
     std::string mark_ = folder_.Path("mark.txt");
@@ -321,9 +325,6 @@ TEST_F(EndToEndTest, HotkeyWhoseKeyTheLayoutLacksIsTold) {
     })) << "the X server's layout (us) has no Ü key";
 }
 
-// A binding added through the list and the binding editor and confirmed with OK is in the file
-// and starts; one deleted there no longer does. The list is opened from the tray menu and its
-// OK clicked with the mouse: the keys of the dialogs are their own.
 // Whether the window of that name has the keyboard: keys sent before then go elsewhere.
 bool FocusedWindowNamed(const std::string& name) {
     const std::string window =
@@ -331,6 +332,9 @@ bool FocusedWindowNamed(const std::string& name) {
     return !window.empty() && Output("xdotool getwindowfocus") == window;
 }
 
+// A binding added through the list and the binding editor and confirmed with OK is in the file
+// and starts; one deleted there no longer does. The list is opened from the tray menu and its
+// OK clicked with the mouse: the keys of the dialogs are their own.
 TEST_F(EndToEndTest, BindingAddedAndDeletedInTheListEditor) {
     const std::string ini = folder_.Path(".config/Orvanta/Tippomat/Tippomat.ini");
     const std::string script = folder_.Path("d.sh");
@@ -340,16 +344,7 @@ TEST_F(EndToEndTest, BindingAddedAndDeletedInTheListEditor) {
     // the menu before it holds the keyboard: tried until the list comes up.
     const auto openList = [] {
         ASSERT_TRUE(Eventually([] {
-            const std::string icon =
-                Output("xdotool search --onlyvisible --class Tippomat | head -1");
-            Output("xdotool mousemove --window " + icon.substr(0, icon.size() - 1) +
-                   " 4 4 click 3 2>/dev/null");
-            if (!Eventually(
-                    [] {
-                        return !Output("xdotool search --onlyvisible --class Tippomat | sed -n 2p")
-                                    .empty();
-                    },
-                    2)) {
+            if (!TrayMenuOpened(2)) {
                 return false;
             }
             // "Einstellungen", its submenu, over "Einstellungsdialog" to "Editieren".

@@ -26,9 +26,14 @@ class ListEditorLogicTest : public testing_support::LogicFixture {
         start_->hub.Clicked("editbutton");
         return start_->views.View(Tprogrammliste::Form().name);
     }
-    // What the user does in the binding editor that the next click opens.
+    // What the user does in the binding editor that the next click opens; editorRuns_ counts
+    // its runs.
     void InEditor(std::function<void(FakeDialogView&)> doing) {
-        start_->views.whileModal[Tparameterform::Form().name] = std::move(doing);
+        start_->views.whileModal[Tparameterform::Form().name] =
+            [this, doing = std::move(doing)](FakeDialogView& editor) {
+                ++editorRuns_;
+                doing(editor);
+            };
     }
     void Bind(int slot, const std::string& path, const std::string& workDir = "",
               const std::string& params = "") {
@@ -44,6 +49,7 @@ class ListEditorLogicTest : public testing_support::LogicFixture {
     }
 
     std::unique_ptr<Start> start_;
+    int editorRuns_ = 0;
 };
 
 TEST_F(ListEditorLogicTest, RowsAreTheBoundKeysInSlotOrderAndOneEmptyRow) {
@@ -129,6 +135,35 @@ TEST_F(ListEditorLogicTest, ChangingToAnotherKeyMovesTheBindingAndReplacesWhatTh
     EXPECT_EQ(list.RowsOf("programme"), (Rows{kHeader, Row("C: ", "a.exe", "-a", dir), kEmptyRow}));
 }
 
+TEST_F(ListEditorLogicTest, ChangingWhatAKeyStartsKeepsItsRow) {
+    Bind(0, "a.exe", "", "-a");
+    FakeDialogView& list = OpenList();
+    list.SetNumber("programme", 1);
+    InEditor([](FakeDialogView& editor) {
+        editor.SetText(Tparameterform::kParameter, "-b");
+        editor.user.Clicked("okbut");
+    });
+    list.user.Clicked("AendernBut");
+    EXPECT_EQ(Slot(0).Path, "a.exe");
+    EXPECT_EQ(Slot(0).Params, "-b");
+    EXPECT_EQ(list.RowsOf("programme"), (Rows{kHeader, Row("A: ", "a.exe", "-b"), kEmptyRow}));
+}
+
+TEST_F(ListEditorLogicTest, EditingAFolderBindingOffersTheFolderChooser) {
+    const std::string folder = folder_.Path();
+    Bind(0, folder);
+    FakeDialogView& list = OpenList();
+    list.SetNumber("programme", 1);
+    InEditor([](FakeDialogView& editor) {
+        EXPECT_EQ(editor.Number(Tparameterform::kMode), 1);
+        editor.user.Clicked(Tparameterform::kProgrammorDir);
+        ASSERT_EQ(editor.pathQuestions.size(), 1u);
+        EXPECT_EQ(editor.pathQuestions[0].kind, dialogs::PathKind::Folder);
+    });
+    list.user.Clicked("AendernBut");
+    EXPECT_EQ(editorRuns_, 1);
+}
+
 TEST_F(ListEditorLogicTest, CancelEscapeAndTheCloseBoxChangeNothing) {
     Bind(0, "a.exe", "", "-a");
     FakeDialogView& list = OpenList();
@@ -144,6 +179,7 @@ TEST_F(ListEditorLogicTest, CancelEscapeAndTheCloseBoxChangeNothing) {
     list.user.Clicked("AendernBut");
     InEditor(edit); // then the close box
     list.user.Clicked("AendernBut");
+    EXPECT_EQ(editorRuns_, 2);
     EXPECT_EQ(Slot(0).Path, "a.exe");
     EXPECT_FALSE(Slot(1).IsBound());
     EXPECT_TRUE(Tparameterform::Form().Find("closebut")->isCancel) << "Escape is Abbrechen";
@@ -156,6 +192,31 @@ TEST_F(ListEditorLogicTest, CancelEscapeAndTheCloseBoxChangeNothing) {
     EXPECT_FALSE(list.shown);
     EXPECT_EQ(Slot(0).Path, "a.exe");
     EXPECT_EQ(IniText().find("a.exe"), std::string::npos) << "nothing saved";
+}
+
+// A face may end the modal run with Ok on its own; no key was chosen then.
+TEST_F(ListEditorLogicTest, AnOkWithoutTheOkButtonMovesNothing) {
+    Bind(1, "b.exe");
+    FakeDialogView& list = OpenList();
+    list.SetNumber("programme", 1);
+    InEditor([](FakeDialogView& editor) { editor.HideForm(dialogs::Closed::Ok); });
+    list.user.Clicked("AendernBut");
+    EXPECT_EQ(Slot(1).Path, "b.exe");
+    EXPECT_FALSE(Slot(0).IsBound());
+}
+
+TEST_F(ListEditorLogicTest, TrayMenuDoesNothingWhileTheBindingEditorRuns) {
+    FakeDialogView& list = OpenList();
+    InEditor([this](FakeDialogView&) {
+        start_->launcher.MenuClick(core::MenuItem::Editieren1);
+        start_->launcher.MenuClick(core::MenuItem::Einstellungsdialog1);
+    });
+    list.user.Clicked("Anfuegenbut");
+    ASSERT_EQ(editorRuns_, 1);
+    EXPECT_EQ(&start_->views.View(Tprogrammliste::Form().name), &list) << "no other list";
+    EXPECT_FALSE(start_->hubView.shown);
+    start_->launcher.MenuClick(core::MenuItem::Einstellungsdialog1);
+    EXPECT_TRUE(start_->hubView.shown) << "afterwards the menu works";
 }
 
 TEST_F(ListEditorLogicTest, AddingOffersTheUnboundKeysOnlyAndWithNoneLeftStoresNothing) {
@@ -242,6 +303,7 @@ TEST_F(ListEditorLogicTest, ProgramFieldChooserFollowsTheFolderTick) {
             << "every chooser cancelled";
     });
     list.user.Clicked("Anfuegenbut");
+    EXPECT_EQ(editorRuns_, 1);
 }
 
 TEST_F(ListEditorLogicTest, ParameterBrowseAppendsOrReplacesAndQuotesABlank) {
@@ -272,6 +334,23 @@ TEST_F(ListEditorLogicTest, ParameterBrowseAppendsOrReplacesAndQuotesABlank) {
         EXPECT_EQ(editor.pathQuestions.back().filter, "");
     });
     list.user.Clicked("Anfuegenbut");
+    EXPECT_EQ(editorRuns_, 1);
+}
+
+// What the first browse wrote names a file still, though quoted.
+TEST_F(ListEditorLogicTest, ASecondBrowseReplacesAQuotedPath) {
+    const std::string spaced = folder_.Path("mit Blank.txt");
+    testing_support::WriteBytes(spaced, "");
+    const std::string other = folder_.Path("noch einer.txt");
+    FakeDialogView& list = OpenList();
+    InEditor([&](FakeDialogView& editor) {
+        editor.paths = {spaced, other};
+        editor.user.Clicked(Tparameterform::kParameter);
+        editor.user.Clicked(Tparameterform::kParameter);
+        EXPECT_EQ(editor.Text(Tparameterform::kParameter), platform::ParameterText(other));
+    });
+    list.user.Clicked("Anfuegenbut");
+    EXPECT_EQ(editorRuns_, 1);
 }
 
 } // namespace

@@ -111,6 +111,19 @@ TEST_F(ListEditorTest, DoubleClickEditsTheRowInABindingEditorOverTheList) {
     EXPECT_EQ(grid.item(0, 0)->text(), "B: ");
 }
 
+TEST_F(ListEditorTest, OkInTheEditorKeepsAParameterTextLongerThanAnEditsDefaultLimit) {
+    Start start(folder_);
+    const std::string params(40000, 'x');
+    start.state.table.SetSlot(0, "a.exe", "", params);
+    QDialog& list = OpenList(start);
+    Grid(list).selectRow(0);
+    InEditor(start, [](QDialog& editor) {
+        QTest::mouseClick(editor.findChild<QPushButton*>("okbut"), Qt::LeftButton);
+    });
+    QTest::mouseClick(list.findChild<QPushButton*>("AendernBut"), Qt::LeftButton);
+    EXPECT_EQ(start.state.table.Slot(0).Params.size(), params.size());
+}
+
 TEST_F(ListEditorTest, EditorChoosersHaveTheirTitleFilterAndStartFolder) {
     Start start(folder_);
     QDialog& list = OpenList(start);

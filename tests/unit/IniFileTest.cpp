@@ -85,6 +85,16 @@ TEST_F(IniFileTest, WritesInPlaceAppendsAndErases) {
     EXPECT_EQ(ReadBytes(path_), "[A]\r\nX=neu\r\ny=2\r\nw=4\r\n\r\n[C]\r\nv=5\r\n\r\n");
 }
 
+TEST_F(IniFileTest, LineBreakInValueAddsNoEntry) {
+    IniFile ini = Open("[A]\n");
+    ini.WriteString("A", "Path", "/tmp/harmless\nB=/tmp/evil\r\nC=x");
+    ASSERT_TRUE(ini.UpdateFile());
+    const IniFile reloaded(path_);
+    EXPECT_EQ(reloaded.ReadString("A", "Path", ""), "/tmp/harmless B=/tmp/evil  C=x");
+    EXPECT_EQ(reloaded.ReadString("A", "B", "-"), "-");
+    EXPECT_EQ(reloaded.ReadString("A", "C", "-"), "-");
+}
+
 TEST_F(IniFileTest, RepeatedSectionIsErasedWhole) {
     IniFile ini = Open("[A]\nx=1\n[B]\n[a]\nx=2\n");
     EXPECT_EQ(ini.ReadString("A", "x", ""), "1");

@@ -82,8 +82,8 @@ TEST_F(DialogWindowTest, TabWalksTheEnabledControlsInTabOrder) {
     start->program.hauptformular.Show();
     EXPECT_EQ(TabWalk(start->hub, dialogs::THauptformular::Form()),
               (std::vector<std::string>{"installbutton", "admibutton", "infobut", "laufwerkbut",
-                                        "editbutton", "aussehenbut", "okbut", "Closebut",
-                                        "HelpBut", "PortableModus", "kuerzel"}));
+                                        "editbutton", "aussehenbut", "okbut", "Closebut", "HelpBut",
+                                        "PortableModus", "kuerzel"}));
     start->program.hauptformular.Close();
     start->program.admindata.Show();
     EXPECT_EQ(

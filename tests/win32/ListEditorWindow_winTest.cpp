@@ -47,11 +47,11 @@ class WhileModal {
 };
 
 std::string CellText(HWND list, int row, int column) {
-    wchar_t text[256] = {};
+    wchar_t text[1024] = {};
     LVITEMW cell{};
     cell.iSubItem = column;
     cell.pszText = text;
-    cell.cchTextMax = 256;
+    cell.cchTextMax = 1024;
     SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&cell));
     return platform::Narrow(text);
 }
@@ -101,18 +101,14 @@ TEST_F(ListEditorWindowTest, ListShowsTheBoundKeysWithColumnsAsWideAsTheirTexts)
     EXPECT_EQ(CellText(list, 2, 0), "");
     EXPECT_NE(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT, 0);
 
-    const HDC dc = GetDC(list);
-    const HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
-    const std::wstring wide = platform::Wide(path);
-    SIZE text{};
-    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &text);
-    SelectObject(dc, old);
-    ReleaseDC(list, dc);
+    // The list measures the text itself, in its own font.
+    const int pathWidth = static_cast<int>(SendMessageW(
+        list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(platform::Wide(path).c_str())));
     const UINT dpi = GetDpiForWindow(list);
     const auto width = [&](int column) {
         return static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
     };
+    ASSERT_GT(pathWidth, win32face::Scale(68, dpi)) << "wider than its floor";
     EXPECT_EQ(width(0), win32face::Scale(56, dpi));
     EXPECT_EQ(width(2), win32face::Scale(60, dpi));
     EXPECT_EQ(width(3), win32face::Scale(94, dpi));
@@ -121,7 +117,22 @@ TEST_F(ListEditorWindowTest, ListShowsTheBoundKeysWithColumnsAsWideAsTheirTexts)
     EXPECT_GE(shown, width(1)) << "the window is wide enough: the path shows whole";
     SetWindowPos(dialog.Window(), nullptr, 0, 0, win32face::Scale(300, dpi), 300,
                  SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_LT(width(1), text.cx) << "narrower, they shrink";
+    EXPECT_LT(width(1), pathWidth - 2) << "narrower, they shrink";
+}
+
+TEST_F(ListEditorWindowTest, DeletingARowKeepsTheLongPathsOfTheOthers) {
+    auto start = NewStart();
+    const std::string path = "C:\\" + std::string(704, 'p');
+    start->state.table.SetSlot(0, path, "", "");
+    start->state.table.SetSlot(1, "b.exe", "", "");
+    win32face::Dialog& dialog = OpenList(*start);
+    const HWND list = dialog.Control("programme");
+    LVITEMW chosen{};
+    chosen.stateMask = chosen.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&chosen));
+    SendMessageW(dialog.Control("delbut"), BM_CLICK, 0, 0);
+    EXPECT_FALSE(start->state.table.Slot(1).IsBound());
+    EXPECT_EQ(CellText(list, 0, 1), path);
 }
 
 TEST_F(ListEditorWindowTest, DoubleClickEditsTheRowInABindingEditorOverTheList) {

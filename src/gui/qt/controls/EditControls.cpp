@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <limits>
+
 namespace qtface {
 
 namespace {
@@ -50,7 +52,10 @@ class Edit : public Control {
 
   protected:
     QWidget* Make(QWidget* parent) override {
-        edit_ = new QLineEdit(FromUtf8(value().Text()), parent);
+        // A stored value longer than the default limit would be cut when shown.
+        edit_ = new QLineEdit(parent);
+        edit_->setMaxLength(std::numeric_limits<int>::max());
+        edit_->setText(FromUtf8(value().Text()));
         edit_->setReadOnly(Layout().readOnly);
         edit_->installEventFilter(new KeyForwarder(edit_, Layout(), events_));
         QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this] { events_.Changed(Name()); });

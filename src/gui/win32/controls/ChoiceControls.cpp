@@ -180,15 +180,9 @@ class Grid : public Control {
         if (Window() == nullptr) {
             return Control::TextWidth(text);
         }
-        const HDC dc = GetDC(Window());
-        const HGDIOBJ old =
-            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(Window(), WM_GETFONT, 0, 0)));
-        const std::wstring wide = platform::Wide(text);
-        SIZE size{};
-        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-        SelectObject(dc, old);
-        ReleaseDC(Window(), dc);
-        return MulDiv(size.cx + kCellMargins, USER_DEFAULT_SCREEN_DPI, static_cast<int>(Dpi()));
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0));
+        return TextWidthIn(font, text, Dpi()) +
+               MulDiv(kCellMargins, USER_DEFAULT_SCREEN_DPI, static_cast<int>(Dpi()));
     }
 
   protected:
@@ -221,30 +215,6 @@ class Grid : public Control {
             SendMessageW(Window(), LVM_SETITEMSTATE, static_cast<WPARAM>(number) - 1,
                          reinterpret_cast<LPARAM>(&state));
         }
-    }
-    dialogs::Rows ShownRows() const override {
-        const int columns = std::max(Layout().columns, 1);
-        const auto count = SendMessageW(Window(), LVM_GETITEMCOUNT, 0, 0);
-        dialogs::Rows rows(static_cast<size_t>(count) + 1);
-        for (int column = 0; column < columns; ++column) {
-            wchar_t text[512] = {};
-            LVCOLUMNW description{};
-            description.mask = LVCF_TEXT;
-            description.pszText = text;
-            description.cchTextMax = 512;
-            SendMessageW(Window(), LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
-            rows[0].push_back(platform::Narrow(text));
-            for (LRESULT row = 0; row < count; ++row) {
-                LVITEMW cell{};
-                cell.iSubItem = column;
-                cell.pszText = text;
-                cell.cchTextMax = 512;
-                text[0] = L'\0';
-                SendMessageW(Window(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&cell));
-                rows[static_cast<size_t>(row) + 1].push_back(platform::Narrow(text));
-            }
-        }
-        return rows;
     }
     void SetShownRows() override {
         const HWND list = Window();

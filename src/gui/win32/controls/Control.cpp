@@ -35,18 +35,23 @@ void Control::Place(const dialogs::Rect& place, UINT dpi, HFONT font) {
 
 void Control::Command(int, WORD) {}
 
+// In the dialogs' own font before the control has one.
 int Control::TextWidth(const std::string& text) const {
-    const HDC dc = GetDC(nullptr);
     const HFONT font = CreateTahoma(-13);
+    const int width = TextWidthIn(font, text, GetDpiForSystem());
+    DeleteObject(font);
+    return width;
+}
+
+int Control::TextWidthIn(HFONT font, const std::string& text, UINT dpi) {
+    const HDC dc = GetDC(nullptr);
     const HGDIOBJ old = SelectObject(dc, font);
     const std::wstring wide = platform::Wide(text);
     SIZE size{};
     GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
     SelectObject(dc, old);
-    DeleteObject(font);
     ReleaseDC(nullptr, dc);
-    return MulDiv(size.cx, USER_DEFAULT_SCREEN_DPI, dpi);
+    return MulDiv(size.cx, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi));
 }
 
 void Control::ShowEnabled(bool enabled) {

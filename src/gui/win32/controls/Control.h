@@ -46,6 +46,8 @@ class Control : public dialogs::FaceControl {
     // Places one of its windows at pixels scaled for the DPI.
     static void PlaceWindow(HWND window, const dialogs::Rect& place, UINT dpi, HFONT font);
     UINT Dpi() const { return dpi_; }
+    // The text's width in that font, made for the DPI, in pixels at 96 dots per inch.
+    static int TextWidthIn(HFONT font, const std::string& text, UINT dpi);
 
   private:
     HWND dialog_ = nullptr;
