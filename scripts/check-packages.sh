@@ -98,6 +98,7 @@ for size in 16 22 24 32 48 64 128 256; do
   file "$png" | grep -q "PNG image data, $size x $size" || fail "no $size-pixel icon"
 done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no dependencies found"
+dpkg-deb -f "$deb" Depends | grep -q libcurl4 || fail "libcurl4 is not a dependency"
 desktop-file-validate "$root/usr/share/applications/tippomat.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/tippomat.metainfo.xml" >/dev/null ||
   appstreamcli validate --no-net "$root/usr/share/metainfo/tippomat.metainfo.xml"

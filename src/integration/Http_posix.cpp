@@ -1,6 +1,5 @@
+#include "integration/CurlLibrary_posix.h"
 #include "integration/Http.h"
-
-#include <curl/curl.h>
 
 #include <chrono>
 
@@ -57,40 +56,41 @@ class CurlClient : public HttpClient {
   private:
     HttpResponse Run(const std::string& url, bool head, const HttpProgress* progress) {
         HttpResponse response;
-        CURL* curl = curl_easy_init();
+        const CurlLibrary* lib = Curl();
+        CURL* curl = lib != nullptr ? lib->easyInit() : nullptr;
         if (curl == nullptr) {
             return response;
         }
         Transfer transfer{options_, progress, {}};
         curl_slist* headers =
-            curl_slist_append(nullptr, (std::string("Accept: ") + kHttpAccept).c_str());
-        curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-        curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-        curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-        curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-        curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
-        curl_easy_setopt(curl, CURLOPT_NOBODY, head ? 1L : 0L);
-        curl_easy_setopt(curl, CURLOPT_USERAGENT, kHttpUserAgent);
-        curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-        curl_easy_setopt(curl, CURLOPT_COOKIEFILE, ""); // cookies kept for the transfer
-        curl_easy_setopt(curl, CURLOPT_NOPROXY, "*");
-        curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(options_.stallSeconds));
-        curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE,
-                         static_cast<curl_off_t>(options_.maxBodyBytes));
-        curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Receive);
-        curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
-        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, Progress);
-        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
-        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+            lib->slistAppend(nullptr, (std::string("Accept: ") + kHttpAccept).c_str());
+        lib->easySetopt(curl, CURLOPT_URL, url.c_str());
+        lib->easySetopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+        lib->easySetopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+        lib->easySetopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+        lib->easySetopt(curl, CURLOPT_MAXREDIRS, 5L);
+        lib->easySetopt(curl, CURLOPT_NOBODY, head ? 1L : 0L);
+        lib->easySetopt(curl, CURLOPT_USERAGENT, kHttpUserAgent);
+        lib->easySetopt(curl, CURLOPT_HTTPHEADER, headers);
+        lib->easySetopt(curl, CURLOPT_COOKIEFILE, ""); // cookies kept for the transfer
+        lib->easySetopt(curl, CURLOPT_NOPROXY, "*");
+        lib->easySetopt(curl, CURLOPT_NOSIGNAL, 1L);
+        lib->easySetopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(options_.stallSeconds));
+        lib->easySetopt(curl, CURLOPT_MAXFILESIZE_LARGE,
+                        static_cast<curl_off_t>(options_.maxBodyBytes));
+        lib->easySetopt(curl, CURLOPT_WRITEFUNCTION, Receive);
+        lib->easySetopt(curl, CURLOPT_WRITEDATA, &transfer);
+        lib->easySetopt(curl, CURLOPT_XFERINFOFUNCTION, Progress);
+        lib->easySetopt(curl, CURLOPT_XFERINFODATA, &transfer);
+        lib->easySetopt(curl, CURLOPT_NOPROGRESS, 0L);
 
-        const CURLcode result = curl_easy_perform(curl);
+        const CURLcode result = lib->easyPerform(curl);
         long status = 0;
-        curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+        lib->easyGetinfo(curl, CURLINFO_RESPONSE_CODE, &status);
         curl_off_t length = -1;
-        curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
-        curl_slist_free_all(headers);
-        curl_easy_cleanup(curl);
+        lib->easyGetinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+        lib->slistFreeAll(headers);
+        lib->easyCleanup(curl);
 
         response.status = static_cast<int>(status);
         response.contentLength = length;
