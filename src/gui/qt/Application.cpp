@@ -1,6 +1,5 @@
 #include "gui/qt/Application.h"
 
-#include "gui/qt/Pictures.h"
 #include "gui/qt/Questions.h"
 
 #include <exception>
@@ -11,7 +10,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Tippomat");
     setApplicationVersion(TIPPOMAT_VERSION);
     setQuitOnLastWindowClosed(false);
-    setWindowIcon(ApplicationIcon());
+    // Each window sets the program icon itself as it is made; as the application's default it
+    // would be decoded in all its sizes and sent with the tray icon's window before that docks.
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
