@@ -7,8 +7,8 @@ namespace {
 // The appearance dialog stores its numbers with a fraction ("150,7"): their integer part, so
 // that a setting survives a restart. Anything else that is no number gives the default.
 int ReadIntegerPart(const IniFile& ini, const char* key, int fallback) {
-    return IntegerPart(ini.ReadFloat(kAppearanceSection, key,
-                                     ini.ReadInteger(kAppearanceSection, key, fallback)));
+    return IntegerPart(
+        ini.ReadFloat(kAppearanceSection, key, ini.ReadInteger(kAppearanceSection, key, fallback)));
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The hotkeys as the desktop portal's global shortcuts, on a private session bus: with a
 // stand-in portal that records the calls, and with no portal at all.
+#include "gui/qt/PortalShortcuts.h"
 #include "dialogs/Program.h"
 #include "gui/qt/Faces.h"
-#include "gui/qt/PortalShortcuts.h"
 #include "portal/PrivateSessionBus.h"
 #include "ui/UiFixture.h"
 #include "unit/ChildProcess.h"
