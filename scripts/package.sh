@@ -8,8 +8,7 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${jobs:-$(nproc)}
 . "$top/scripts/trees.sh"
-[ -f "$top/build/build.ninja" ] || build_native
-[ -f "$top/build-win/build.ninja" ] || build_windows
+make_missing_trees
 cmake --build "$top/build" -j "$jobs"
 cmake --build "$top/build-win" -j "$jobs" --target Tippomat help_file
 

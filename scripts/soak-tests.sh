@@ -8,8 +8,9 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 runs=${1:-20}
 . "$top/scripts/trees.sh"
-if [ -f "$top/build/build.ninja" ]; then cmake --build "$top/build" -j "$jobs"; else build_native; fi
-if [ -f "$top/build-win/build.ninja" ]; then cmake --build "$top/build-win" -j "$jobs"; else build_windows; fi
+make_missing_trees
+cmake --build "$top/build" -j "$jobs"
+cmake --build "$top/build-win" -j "$jobs"
 
 . "$top/scripts/x-session.sh"
 start_x_session

@@ -12,6 +12,13 @@ build_windows() {
   cmake --build "$top/build-win" -j "$jobs"
 }
 
+# The native and Windows trees, made where they are missing; what a caller builds in them after
+# that is its own choice.
+make_missing_trees() {
+  [ -f "$top/build/build.ninja" ] || build_native
+  [ -f "$top/build-win/build.ninja" ] || build_windows
+}
+
 # The Qt-free tests once more with AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz
 # targets (clang).
 build_checked() {
