@@ -228,14 +228,15 @@ void UseConnection(xcb_connection_t* connection) {
     FreeSymbols(session);
     session.connection = connection;
     session.root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    // Held keys then repeat as presses only, so one press raises one event.
-    free(xcb_xkb_use_extension_reply(connection, xcb_xkb_use_extension(connection, 1, 0), nullptr));
-    free(xcb_xkb_per_client_flags_reply(
-        connection,
-        xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD,
-                                 XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
-                                 XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0, 0, 0),
-        nullptr));
+    // Held keys then repeat as presses only, so one press raises one event. The answers are
+    // not waited for: the start-up goes on to the tray icon.
+    xcb_discard_reply(connection, xcb_xkb_use_extension(connection, 1, 0).sequence);
+    xcb_discard_reply(connection,
+                      xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD,
+                                               XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
+                                               XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0,
+                                               0, 0)
+                          .sequence);
     const xcb_query_extension_reply_t* xkb = xcb_get_extension_data(connection, &xcb_xkb_id);
     session.xkbFirstEvent = xkb != nullptr && xkb->present ? xkb->first_event : 0;
 }

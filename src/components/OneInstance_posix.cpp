@@ -62,8 +62,8 @@ std::string RuntimeFolder() {
 }
 
 // The guard name holds a whole path, which a socket file name cannot: it is hashed (FNV-1a).
-// Place 0 is the plain name; the places of copies beside it carry their number.
-std::string SocketPath(int place) {
+// Empty where there is no private folder for it.
+std::string GuardSocketPath() {
     const std::string folder = RuntimeFolder();
     if (folder.empty()) {
         return {};
@@ -75,11 +75,12 @@ std::string SocketPath(int place) {
     char name[48];
     std::snprintf(name, sizeof name, "/OneInstUtilWnd-%016llx",
                   static_cast<unsigned long long>(hash));
-    std::string path = folder + name;
-    if (place > 0) {
-        path += "-" + std::to_string(place);
-    }
-    return path;
+    return folder + name;
+}
+
+// Place 0 is the guard's own path; the places of copies beside it carry their number.
+std::string AtPlace(const std::string& guardPath, int place) {
+    return place > 0 ? guardPath + "-" + std::to_string(place) : guardPath;
 }
 
 // The words of this process's command line, joined as one line.
@@ -100,11 +101,11 @@ enum class Listening { Serving, HeldByAnotherCopy, Failed };
 
 // Takes the socket path for this copy. The lock beside it is held by every copy that serves
 // there, so a socket found without the lock held was left by a copy that crashed.
-Listening Listen(Guard& guard, int place) {
-    guard.socketPath = SocketPath(place);
-    if (guard.socketPath.empty()) {
+Listening Listen(Guard& guard, const std::string& guardPath, int place) {
+    if (guardPath.empty()) {
         return Listening::Failed;
     }
+    guard.socketPath = AtPlace(guardPath, place);
     const std::string lockPath = guard.socketPath + ".lock";
     guard.lock = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (guard.lock < 0) {
@@ -132,9 +133,9 @@ Listening Listen(Guard& guard, int place) {
 }
 
 // A copy that the running one lets run serves at the first place no other copy holds.
-Listening ListenBeside(Guard& guard) {
+Listening ListenBeside(Guard& guard, const std::string& guardPath) {
     for (int place = 0; place < kGuardPlaces; ++place) {
-        const Listening listening = Listen(guard, place);
+        const Listening listening = Listen(guard, guardPath, place);
         if (listening != Listening::HeldByAnotherCopy) {
             return listening;
         }
@@ -159,9 +160,10 @@ std::string GuardWindowClassName() {
 
 std::uint32_t NotifyFirstInstance() {
     const Deadline deadline = std::chrono::steady_clock::now() + kClientTime;
+    const std::string guardPath = GuardSocketPath();
     int fd = -1;
-    for (int place = 0; place < kGuardPlaces && fd < 0; ++place) {
-        fd = ConnectBefore(SocketPath(place), deadline);
+    for (int place = 0; place < kGuardPlaces && fd < 0 && !guardPath.empty(); ++place) {
+        fd = ConnectBefore(AtPlace(guardPath, place), deadline);
     }
     if (fd < 0) {
         return 0;
@@ -189,7 +191,9 @@ bool OneInstanceStartup() {
         if (answer == kReplyStop) {
             return false;
         }
-        const Listening listening = answer == kReplyGoOn ? ListenBeside(guard) : Listen(guard, 0);
+        const std::string guardPath = GuardSocketPath();
+        const Listening listening =
+            answer == kReplyGoOn ? ListenBeside(guard, guardPath) : Listen(guard, guardPath, 0);
         if (listening == Listening::HeldByAnotherCopy &&
             std::chrono::steady_clock::now() < deadline) {
             ::usleep(20000);

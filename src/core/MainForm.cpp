@@ -105,11 +105,11 @@ void Tmain::Neues_Design(int blinkfrequenz, int color1, int color2, int breite, 
         Blink();
     }
     view_.SetLabelText(kLabelText);
+    // Fitted when the popup is next seen: measuring text loads the font system, which would
+    // compete with the tray icon at start-up.
     labelFitted_ = false;
     if (view_.IsPopupShown()) {
         FitLabel();
-    } else {
-        view_.WhenIdle([this] { FitLabel(); });
     }
 }
 

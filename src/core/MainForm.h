@@ -10,7 +10,6 @@
 #include "core/ProgramState.h"
 #include "core/StartOptions.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -92,8 +91,6 @@ class MainView {
     virtual void OpenMenuAtCursor() = 0;
 
     virtual void ShowMessage(MessageKind kind, const std::string& text, int helpContext) = 0;
-    // Runs work once the message loop is idle; start-up reaches the tray icon first.
-    virtual void WhenIdle(std::function<void()> work) = 0;
     // Ends the message loop without closing the dialogs: their close handlers must not run.
     virtual void EndProgram() = 0;
 

@@ -405,6 +405,17 @@ bool GuardSocketIn(const std::string& folder) {
     return false;
 }
 
+// Qt's offscreen platform reports X11 without a connection.
+TEST_F(EndToEndTest, RunsOnAPlatformWithoutAnXConnection) {
+    const std::vector<std::string> offscreen{"-platform", "offscreen"};
+    program_ = std::make_unique<ChildProcess>(TIPPOMAT_PROGRAM, offscreen);
+    ASSERT_TRUE(Eventually([&] { return GuardSocketIn(folder_.Path("run")); }));
+    ChildProcess second(TIPPOMAT_PROGRAM, offscreen);
+    EXPECT_EQ(second.Wait(), 0) << "the first copy answered from its event loop";
+    ::kill(static_cast<pid_t>(program_->Id()), SIGTERM);
+    EXPECT_EQ(program_->Wait(10), 0);
+}
+
 TEST_F(EndToEndTest, TerminationSignalEndsAsBeendenDoes) {
     Start();
     ASSERT_TRUE(GuardSocketIn(folder_.Path("run")));

@@ -56,14 +56,7 @@ class FakeMainView : public core::MainView {
     void ShowMessage(core::MessageKind kind, const std::string& text, int help) override {
         messages.push_back({kind, text, dialogs::MessageButtons::Ok, help});
     }
-    void WhenIdle(std::function<void()> work) override { idleWork.push_back(std::move(work)); }
     void EndProgram() override { ended = true; }
-    // The message loop comes to rest.
-    void RunIdleWork() {
-        for (auto& work : std::exchange(idleWork, {})) {
-            work();
-        }
-    }
 
     core::Size screen{1920, 1080};
     config::WindowBounds bounds{219, 143, 6, 37};
@@ -76,7 +69,6 @@ class FakeMainView : public core::MainView {
     std::vector<std::string> notices;
     std::map<core::MenuItem, bool> menuEnabled;
     std::vector<dialogs::MessageQuestion> messages;
-    std::vector<std::function<void()>> idleWork;
 };
 
 // A control that is never drawn: it keeps its value as a face's control does before its widgets

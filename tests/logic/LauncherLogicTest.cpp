@@ -70,14 +70,14 @@ TEST_F(LauncherLogicTest, LookComesFromTheAppearanceSettings) {
     EXPECT_EQ(view.blinkInterval, 1000);
     EXPECT_EQ(view.frameStyle, core::kStyleCircle);
     EXPECT_EQ(view.labelText, "Tippomat aktiv\rTaste drücken");
-    EXPECT_EQ(view.labelFontSize, 0) << "the font is fitted once the tray icon is up";
-    start->main.RunIdleWork();
+    EXPECT_EQ(view.labelFontSize, 0) << "no text is measured before the popup is seen";
+    EXPECT_FALSE(view.popupShown) << "start-up goes straight to the tray";
+    EXPECT_TRUE(view.trayIconShown);
+    start->launcher.Hotkeyhotkey();
     // Every size up to 40 fits (3 by 2 characters of 40 points: 120 by 80): 39 is taken.
     EXPECT_EQ(view.labelFontSize, 39);
     EXPECT_EQ(view.labelPosition.width, (120 - 117) / 2);
     EXPECT_EQ(view.labelPosition.height, (90 - 78) / 2);
-    EXPECT_FALSE(view.popupShown) << "start-up goes straight to the tray";
-    EXPECT_TRUE(view.trayIconShown);
 }
 
 TEST_F(LauncherLogicTest, FontFitsTheWindowAndTheColoursAlternateWhileShown) {
@@ -86,7 +86,6 @@ TEST_F(LauncherLogicTest, FontFitsTheWindowAndTheColoursAlternateWhileShown) {
     testing_support::FakeMainView& view = start->main;
     launcher.Hotkeyhotkey();
     EXPECT_EQ(view.labelFontSize, 23) << "fitted before the popup is first seen";
-    view.RunIdleWork();
     launcher.Verbergen();
     EXPECT_EQ(view.bounds.width, 70);
     EXPECT_EQ(view.blinkInterval, 200);
@@ -94,10 +93,11 @@ TEST_F(LauncherLogicTest, FontFitsTheWindowAndTheColoursAlternateWhileShown) {
     EXPECT_EQ(view.labelFontSize, 23) << "24 points are 72 wide";
 
     launcher.Neues_Design(50, 0x123456, 0x654321, 2, 2);
-    view.RunIdleWork();
+    launcher.Hotkeyhotkey();
     EXPECT_EQ(view.labelFontSize, 0) << "not even size 1 fits";
     EXPECT_EQ(view.labelPosition.width, 1);
 
+    launcher.Verbergen();
     launcher.Timertimer();
     EXPECT_EQ(view.background, 0) << "nothing changes while hidden";
     launcher.Hotkeyhotkey();

@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, LookIsDrawnAsTheSettingsSay) {
     testing_support::WriteBytes(folder_.Path("Tippomat.ini"),
                                 "[EinstellungenHaupt]\r\nbreite=120\r\nhoehe=90\r\nStil=2\r\n");
     Start start(folder_);
-    QCoreApplication::processEvents(); // the font is fitted once the loop runs
+    start.program.main.Hotkeyhotkey(); // the font is fitted as the popup shows
     qtface::MainWindow& window = start.main;
     EXPECT_EQ(window.size(), QSize(120, 90));
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the user cannot resize it";

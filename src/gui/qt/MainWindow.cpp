@@ -29,7 +29,6 @@ QString FromUtf8(const std::string& text) {
 MainWindow::MainWindow() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName("main");
     setWindowTitle("Tippomat");
-    setWindowIcon(ApplicationIcon());
     resize(219, 143);
     move(6, 37);
     QFont tahoma("Tahoma");
@@ -201,6 +200,10 @@ bool MainWindow::IsPopupShown() const {
 }
 
 void MainWindow::ShowPopup() {
+    // The icon's pictures are read as the window is first made, not at start-up.
+    if (windowHandle() == nullptr) {
+        setWindowIcon(ApplicationIcon());
+    }
     showNormal();
     raise();
     activateWindow();
@@ -245,10 +248,6 @@ void MainWindow::OpenMenuAtCursor() {
 
 void MainWindow::ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) {
     qtface::ShowMessage(this, text, kind, helpContext);
-}
-
-void MainWindow::WhenIdle(std::function<void()> work) {
-    QTimer::singleShot(0, this, std::move(work));
 }
 
 void MainWindow::EndProgram() {

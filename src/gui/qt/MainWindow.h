@@ -52,7 +52,6 @@ class MainWindow : public QWidget, public core::MainView {
     void SetMenuItemEnabled(core::MenuItem item, bool enabled) override;
     void OpenMenuAtCursor() override;
     void ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) override;
-    void WhenIdle(std::function<void()> work) override;
     void EndProgram() override;
 
   protected:

@@ -1,15 +1,22 @@
 #include "gui/qt/Pictures.h"
 
+#include <QImageReader>
+#include <QPixmap>
+
 #include <initializer_list>
 
 namespace qtface {
 
 namespace {
 
+// Read as PNG, never guessed: guessing a picture's format loads every image format plugin
+// and its libraries, which at start-up would delay the tray icon.
 QIcon Ours(const char* name, std::initializer_list<int> sizes) {
     QIcon icon;
     for (const int size : sizes) {
-        icon.addFile(QString(":/pictures/%1-%2.png").arg(name).arg(size), QSize(size, size));
+        QImageReader reader(QString(":/pictures/%1-%2.png").arg(name).arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     return icon;
 }

@@ -30,7 +30,9 @@ void OnReadable(QApplication& application, int descriptor, std::function<void()>
 } // namespace
 
 void ConnectPlatformEvents(QApplication& application) {
-    if (auto* x11 = application.nativeInterface<QNativeInterface::QX11Application>()) {
+    // Qt's offscreen platform answers as X11 without a connection.
+    auto* x11 = application.nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 != nullptr && x11->connection() != nullptr) {
         components::x11::UseConnection(x11->connection());
         static XcbEventFilter filter;
         application.installNativeEventFilter(&filter);

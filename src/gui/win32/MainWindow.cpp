@@ -35,9 +35,9 @@ MainWindow::MainWindow()
                               nullptr, nullptr, GetModuleHandleW(nullptr), this);
     tray_.SetWindow(window_);
     hints_.Set(window_, "Tippomat");
-    // The tooltip and the library it comes from wait until the start's work is done: the tray
-    // icon first.
-    WhenIdle([this] { hints_.Ready(); });
+    // The tooltip and the library it comes from wait until the start's work is done, posted
+    // behind the start-up's own messages: the tray icon first.
+    PostMessageW(window_, kHintsMessage, 0, 0);
     labelText_ = L"Tippomat aktiv!";
     SetLabelFont(kLabelHeight);
 }
@@ -45,13 +45,6 @@ MainWindow::MainWindow()
 MainWindow::~MainWindow() {
     DestroyWindow(window_);
     DeleteObject(labelFont_);
-}
-
-void MainWindow::Attach(core::Tmain* logic) {
-    logic_ = logic;
-    if (logic == nullptr) {
-        idleWork_.clear();
-    }
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -119,14 +112,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             logic_->FormDestroy();
         }
         return 0;
-    case kIdleMessage: {
-        std::vector<std::function<void()>> work;
-        work.swap(idleWork_);
-        for (const auto& run : work) {
-            run();
-        }
+    case kHintsMessage:
+        hints_.Ready();
         return 0;
-    }
     case WM_NOTIFY:
         if (hints_.Answer(*reinterpret_cast<NMHDR*>(lParam))) {
             return 0;
@@ -365,12 +353,6 @@ void MainWindow::OpenMenuAtCursor() {
 
 void MainWindow::ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) {
     win32face::ShowMessage(IsPopupShown() ? window_ : nullptr, kind, text, helpContext);
-}
-
-// Posted behind what is queued now, such as the start-up's own messages.
-void MainWindow::WhenIdle(std::function<void()> work) {
-    idleWork_.push_back(std::move(work));
-    PostMessageW(window_, kIdleMessage, 0, 0);
 }
 
 void MainWindow::EndProgram() {

@@ -8,9 +8,7 @@
 #include "gui/win32/PopupMenu.h"
 #include "gui/win32/TrayIcon.h"
 
-#include <functional>
 #include <string>
-#include <vector>
 
 #include <windows.h>
 
@@ -23,15 +21,15 @@ class MainWindow : public core::MainView {
     static constexpr UINT kTrayMessage = WM_APP + 1;
     static constexpr UINT_PTR kBlinkTimer = 1;
     // Work for when the messages before it are done.
-    static constexpr UINT kIdleMessage = WM_APP + 2;
+    static constexpr UINT kHintsMessage = WM_APP + 2;
 
     MainWindow();
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // Events reach the logic from now on; nullptr stops them and drops work waiting for idle.
-    void Attach(core::Tmain* logic);
+    // Events reach the logic from now on; nullptr stops them.
+    void Attach(core::Tmain* logic) { logic_ = logic; }
 
     HWND Handle() const { return window_; }
     const PopupMenu& Menu() const { return menu_; }
@@ -61,7 +59,6 @@ class MainWindow : public core::MainView {
     void SetMenuItemEnabled(core::MenuItem item, bool enabled) override;
     void OpenMenuAtCursor() override;
     void ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) override;
-    void WhenIdle(std::function<void()> work) override;
     void EndProgram() override;
 
   private:
@@ -88,7 +85,6 @@ class MainWindow : public core::MainView {
     UINT blinkInterval_ = 200;
     bool blinking_ = false;
     std::string lastNotice_;
-    std::vector<std::function<void()>> idleWork_;
 };
 
 } // namespace win32face
