@@ -14,7 +14,8 @@ cmake --build "$top/build-bench-win" --target bench_windows
 start_x_session
 export WINEPREFIX="$top/build-bench-win/wineprefix" WINEDEBUG=-all WINEARCH=win64 \
   WINEDLLOVERRIDES="mscoree,mshtml="
-[ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1 || true
+# A new prefix's wineserver ends before the persistent one below may start.
+[ -d "$WINEPREFIX" ] || { wineboot -i >/dev/null 2>&1 || true; wineserver -w; }
 # One Wine session for all starts: the server and Wine's tray stay between them.
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true; kill $x_pids 2>/dev/null || true' EXIT INT TERM

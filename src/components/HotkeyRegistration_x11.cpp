@@ -231,12 +231,10 @@ void UseConnection(xcb_connection_t* connection) {
     // Held keys then repeat as presses only, so one press raises one event. The answers are
     // not waited for: the start-up goes on to the tray icon.
     xcb_discard_reply(connection, xcb_xkb_use_extension(connection, 1, 0).sequence);
-    xcb_discard_reply(connection,
-                      xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD,
-                                               XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
-                                               XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0,
-                                               0, 0)
-                          .sequence);
+    constexpr auto kDetectable = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
+    const xcb_xkb_per_client_flags_cookie_t flags = xcb_xkb_per_client_flags(
+        connection, XCB_XKB_ID_USE_CORE_KBD, kDetectable, kDetectable, 0, 0, 0);
+    xcb_discard_reply(connection, flags.sequence);
     const xcb_query_extension_reply_t* xkb = xcb_get_extension_data(connection, &xcb_xkb_id);
     session.xkbFirstEvent = xkb != nullptr && xkb->present ? xkb->first_event : 0;
 }
