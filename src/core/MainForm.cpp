@@ -67,6 +67,8 @@ void Tmain::SetHauptformular(Hauptformular* hauptformular) {
 }
 
 void Tmain::FormCreate() {
+    // Straight to the tray, before the hidden popup takes its look.
+    ApplicationEvents1Minimize();
     config::PopupAppearance look;
     try {
         const Size screen = view_.ScreenSize();
@@ -79,7 +81,6 @@ void Tmain::FormCreate() {
     }
     Neues_Design(look.blinkfrequenz, look.farbe1, look.farbe2, look.breite, look.hoehe);
     view_.SetFrameStyle(look.stil);
-    ApplicationEvents1Minimize();
 }
 
 void Tmain::FormDestroy() {

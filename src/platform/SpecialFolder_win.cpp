@@ -9,22 +9,15 @@
 
 namespace platform {
 
+// Asked by number, not through the shell's item lists: those need COM, whose libraries would
+// then load at every start.
 std::string GetSpecialFolder(int folder) {
-    IMalloc* allocator = nullptr;
-    if (FAILED(SHGetMalloc(&allocator)) || allocator == nullptr) {
+    wchar_t buffer[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, buffer)) ||
+        buffer[0] == 0) {
         return {};
     }
-    std::string path;
-    LPITEMIDLIST items = nullptr;
-    if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, folder, &items))) {
-        wchar_t buffer[MAX_PATH] = {};
-        if (SHGetPathFromIDListW(items, buffer)) {
-            path = Narrow(buffer);
-        }
-        allocator->Free(items);
-    }
-    allocator->Release();
-    return path.empty() ? path : WithTrailingSeparator(path);
+    return WithTrailingSeparator(Narrow(buffer));
 }
 
 } // namespace platform

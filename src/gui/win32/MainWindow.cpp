@@ -12,7 +12,6 @@ namespace win32face {
 
 namespace {
 
-constexpr int kLabelHeight = -15;
 constexpr int kSmallestFont = -1; // one pixel: size 0 still draws
 // The popup: no frame and no taskbar button at first; the dialog frame of style 0, which keeps
 // its size: maximised, it would be a full-screen, always-on-top blinking window.
@@ -39,7 +38,6 @@ MainWindow::MainWindow()
     // behind the start-up's own messages: the tray icon first.
     PostMessageW(window_, kHintsMessage, 0, 0);
     labelText_ = L"Tippomat aktiv!";
-    SetLabelFont(kLabelHeight);
 }
 
 MainWindow::~MainWindow() {

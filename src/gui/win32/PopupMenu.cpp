@@ -25,10 +25,9 @@ PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {
         if (std::string_view(entry.caption) == "-") {
             item.fType = MFT_SEPARATOR;
         } else {
-            item.fMask |= MIIM_STRING | MIIM_BITMAP;
+            item.fMask |= MIIM_STRING;
             item.fType = MFT_STRING;
             item.dwTypeData = caption.data();
-            item.hbmpItem = PictureBitmap(dialogs::HubImage(entry.image));
         }
         if (entry.item == core::MenuItem::Einstellungen1) {
             submenu = CreatePopupMenu();
@@ -63,7 +62,24 @@ void PopupMenu::SetEnabled(core::MenuItem item, bool enabled) {
     EnableMenuItem(place.menu, place.position, MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-void PopupMenu::OpenAt(HWND owner, POINT where) const {
+void PopupMenu::PutPictures() {
+    for (const core::MenuEntry& entry : core::TrayMenu()) {
+        if (std::string_view(entry.caption) != "-") {
+            MENUITEMINFOW item{};
+            item.cbSize = sizeof item;
+            item.fMask = MIIM_BITMAP;
+            item.hbmpItem = PictureBitmap(dialogs::HubImage(entry.image));
+            const Place& place = places_.at(entry.item);
+            SetMenuItemInfoW(place.menu, place.position, TRUE, &item);
+        }
+    }
+    pictured_ = true;
+}
+
+void PopupMenu::OpenAt(HWND owner, POINT where) {
+    if (!pictured_) {
+        PutPictures();
+    }
     // The menu closes when the user clicks elsewhere only if its owner is in front; the empty
     // message afterwards lets a second opening work (the system's documented pattern).
     SetForegroundWindow(owner);

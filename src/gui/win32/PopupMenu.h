@@ -1,5 +1,6 @@
 // The tray menu built from its table: the entries in order, the settings submenu, the pictures
-// of the hub's image list, a command id per entry. Chosen with the left mouse button only.
+// of the hub's image list (put in the first time it opens, not at start-up), a command id per
+// entry. Chosen with the left mouse button only.
 #pragma once
 
 #include "core/MainForm.h"
@@ -25,16 +26,18 @@ class PopupMenu {
 
     void SetEnabled(core::MenuItem item, bool enabled);
     // Opens at a screen point; the choice comes to owner as WM_COMMAND.
-    void OpenAt(HWND owner, POINT where) const;
+    void OpenAt(HWND owner, POINT where);
 
   private:
     struct Place {
         HMENU menu;
         UINT position;
     };
+    void PutPictures();
 
     HMENU menu_;
     std::map<core::MenuItem, Place> places_;
+    bool pictured_ = false;
 };
 
 } // namespace win32face
