@@ -107,7 +107,8 @@ TEST_F(LauncherWindowTest, TrayMenuListsItsEntriesWithTheirStatesAndRunsThem) {
     }
     EXPECT_NE(GetMenuState(settings, 1, MF_BYPOSITION) & MF_SEPARATOR, 0u);
     EXPECT_FALSE(HasPicture(menu, MenuItem::Beenden1)) << "the pictures wait for its opening";
-    const UINT_PTR closer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+    const UINT_PTR closer =
+        SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
     main.OpenMenuAtCursor();
     KillTimer(nullptr, closer);
     EXPECT_TRUE(HasPicture(menu, MenuItem::Beenden1));
