@@ -120,21 +120,27 @@ void Tmain::ApplyStyle(int style) {
     }
 }
 
-// The last size whose text fits the window: 39 when every size fitted, 0 when none did.
+// The largest size below kLargestFontSize whose text fits the window, 0 when none does. Text
+// grows with its size, so halving the range finds it in a few measurements: each one makes a
+// font.
 void Tmain::FitLabel() {
     if (labelFitted_) {
         return;
     }
     labelFitted_ = true;
     const Size client = view_.ClientSize();
-    int size = 1;
-    for (; size <= kLargestFontSize; ++size) {
+    int fits = 0;
+    int tooLarge = kLargestFontSize;
+    while (tooLarge - fits > 1) {
+        const int size = (fits + tooLarge) / 2;
         const Size label = view_.SetLabelFontSize(size);
-        if (client.width < label.width || client.height < label.height) {
-            break;
+        if (label.width <= client.width && label.height <= client.height) {
+            fits = size;
+        } else {
+            tooLarge = size;
         }
     }
-    const Size label = view_.SetLabelFontSize(std::min(size, kLargestFontSize) - 1);
+    const Size label = view_.SetLabelFontSize(fits);
     view_.MoveLabel((client.width - label.width) / 2, (client.height - label.height) / 2);
 }
 
