@@ -9,6 +9,8 @@ set(TIPPOMAT_PICTURE_SIZES 16 24 32)
 # The program icon as the hicolor theme and Windows ask for it.
 set(TIPPOMAT_ICON_SIZES 16 20 22 24 32 40 48 64 128 256)
 set(TIPPOMAT_HICOLOR_SIZES 16 22 24 32 48 64 128 256)
+# The program icon that the Qt face gives its windows (gui/qt/Pictures.cpp).
+set(TIPPOMAT_WINDOW_ICON_SIZES 16 22 24 32 48 64)
 
 # Renders picture (a file name without .svg) at each size into <binary dir>/pictures; the list
 # of PNG files goes to out_var.

@@ -56,8 +56,10 @@ QIcon PictureIcon(dialogs::Picture picture) {
     return {};
 }
 
+// The sizes of title bars and task lists (TIPPOMAT_WINDOW_ICON_SIZES): each window sends all of
+// them to the X server as it is made. Larger pictures of the program come from the icon theme.
 QIcon ApplicationIcon() {
-    static const QIcon icon = Ours("tippomat", {16, 22, 24, 32, 48, 64, 128, 256});
+    static const QIcon icon = Ours("tippomat", {16, 22, 24, 32, 48, 64});
     return icon;
 }
 
