@@ -9,7 +9,7 @@
 
 namespace bench {
 
-constexpr int kStarts = 10;
+constexpr int kStarts = 20;
 constexpr int kPresses = 50;
 constexpr int kIdleSeconds = 30;
 
