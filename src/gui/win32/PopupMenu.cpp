@@ -77,12 +77,12 @@ void PopupMenu::PutPictures() {
 }
 
 void PopupMenu::OpenAt(HWND owner, POINT where) {
-    if (!pictured_) {
-        PutPictures();
-    }
     // The menu closes when the user clicks elsewhere only if its owner is in front; the empty
     // message afterwards lets a second opening work (the system's documented pattern).
     SetForegroundWindow(owner);
+    if (!pictured_) {
+        PutPictures();
+    }
     TrackPopupMenu(menu_, TPM_LEFTBUTTON, where.x, where.y, 0, owner, nullptr);
     PostMessageW(owner, WM_NULL, 0, 0);
 }
