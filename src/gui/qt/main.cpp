@@ -11,10 +11,23 @@
 #include "platform/DetachedProcess_posix.h"
 #include "platform/StandardError.h"
 
+#include <functional>
+
 namespace {
 
 int Run(int argc, char** argv, core::PopupRequest popup) {
     qtface::Application application(argc, argv);
+    // Watched before any window is made: a signal that comes while they are (the tray icon is
+    // already up) ends the program from the event loop, as Beenden does; from a message box
+    // of the start-up, before the windows are complete, it just ends.
+    std::function<void()> endProgram;
+    qtface::EndOnTerminationSignals(application, [&endProgram] {
+        if (endProgram) {
+            endProgram();
+        } else {
+            QCoreApplication::exit(0);
+        }
+    });
     // After the application: the hotkeys let go of their grabs on its X connection at the end.
     core::ProgramState state;
     state.location = core::ResolveConfigLocation();
@@ -24,7 +37,7 @@ int Run(int argc, char** argv, core::PopupRequest popup) {
     // Where no key can be grabbed (Wayland), the desktop's portal carries the hotkeys.
     const auto portal = qtface::PortalShortcutsForSession(state, faces.main);
     dialogs::Program program(state, faces);
-    qtface::EndOnTerminationSignals(application, [&program] { program.main.Beenden1Click(); });
+    endProgram = [&program] { program.main.Beenden1Click(); };
     program.main.ShowRequested(popup);
     return application.exec();
 }
