@@ -2,6 +2,7 @@
 // frames and blinking, the tray icon and its menu.
 #include "win32/FaceFixture_win.h"
 #include "win32/KeyInput_win.h"
+#include "win32/TopWindows_win.h"
 
 #include "gui/win32/WindowBasics.h"
 
@@ -49,6 +50,8 @@ TEST_F(LauncherWindowTest, HotkeyShowsThePopupInFrontAndEscapeHidesIt) {
     const HWND popup = start->main.Handle();
     EXPECT_FALSE(IsWindowVisible(popup)) << "a start shows only the tray icon";
     EXPECT_NE(GetWindowLongPtrW(popup, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    ASSERT_TRUE(PumpUntil(
+        [] { return testing_support::FirstWindow(testing_support::TrayIconDocked) != nullptr; }));
 
     testing_support::PressKeys({VK_MENU, VK_F12});
     ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(popup) != FALSE; }));

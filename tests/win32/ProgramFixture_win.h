@@ -6,6 +6,7 @@
 #include "helpers/ShellFolders_win.h"
 #include "unit/ChildProcess.h"
 #include "unit/TestFolder.h"
+#include "win32/TopWindows_win.h"
 
 #include <gtest/gtest.h>
 
@@ -18,18 +19,12 @@
 
 namespace testing_support {
 
-// The first top-level window that passes the test; nullptr while there is none.
-HWND FirstWindow(const std::function<bool(HWND)>& test);
 // A shown window of that class of a process, or (shownOnly false) any.
 HWND WindowOf(std::uint32_t process, const wchar_t* className, bool shownOnly);
 // The launcher window of a process, once it exists.
 HWND MainWindowOf(std::uint32_t process);
-bool HasClass(HWND window, const wchar_t* className);
 // Whether some program holds the shortcut: the program is ready once its hotkey is.
 bool ShortcutTaken(UINT modifiers, UINT key);
-// Wine's own window for a tray icon becomes a child window when the tray host takes it, and
-// taking it moves the foreground to Wine's shell: a popup shown before then ends up behind it.
-bool TrayIconDocked(HWND window);
 // Every open menu is a window of this class.
 bool MenuShown(HWND window);
 
