@@ -3,7 +3,7 @@
 set -eu
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxkbcommon-dev
   libxcb1-dev libxcb-keysyms1-dev libxcb-xkb-dev libxcb-xtest0-dev libgtest-dev googletest
-  g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xdotool openbox trayer
+  g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth x11-utils xdotool openbox trayer
   clang libclang-rt-14-dev qt6-wayland weston dbus python3-dbus python3-gi
   libcurl4-openssl-dev desktop-file-utils fp-utils-3.2.2 libchm-bin librsvg2-bin icoutils
   appstream lintian dpkg-dev file zip unzip"

@@ -1,12 +1,11 @@
 #include "core/Launch.h"
 
 #include "config/LaunchTable.h"
+#include "core/Starter.h"
 #include "platform/Drive.h"
-#include "platform/Elevation.h"
 #include "platform/ErrorMode.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
-#include "platform/Shell.h"
 #include "platform/Text.h"
 #include "platform/VersionInfo.h"
 
@@ -16,8 +15,8 @@ namespace {
 
 bool Start(const std::string& file, const std::string& directory, const std::string& params,
            const LaunchSettings& settings) {
-    return settings.AdminMode ? RunElevated(file, directory, params, settings)
-                              : platform::ShellOpen(file, params, directory);
+    return StartProgram({file, params, directory, settings.AdminMode, settings.AdminUserName,
+                         settings.AdminPassword});
 }
 
 // Tries the path on every fixed and network drive from A to Z; the first start that works ends
@@ -63,12 +62,6 @@ LaunchOutcome LaunchPath(std::string path, std::string workDir, const std::strin
         return SearchDrives(path, workDir, params, settings);
     }
     return {};
-}
-
-bool RunElevated(const std::string& file, const std::string& directory, const std::string& params,
-                 const LaunchSettings& settings) {
-    return platform::RunElevated(file, params, directory, settings.AdminUserName,
-                                 settings.AdminPassword);
 }
 
 std::string GetProductName(const std::string& file) {

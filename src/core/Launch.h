@@ -33,10 +33,6 @@ struct LaunchOutcome {
 LaunchOutcome LaunchPath(std::string path, std::string workDir, const std::string& params,
                          const LaunchSettings& settings, const std::string& programPath);
 
-// Starts with raised rights; true when the request was made.
-bool RunElevated(const std::string& file, const std::string& directory, const std::string& params,
-                 const LaunchSettings& settings);
-
 class ProductNameError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;

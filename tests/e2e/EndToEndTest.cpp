@@ -1,8 +1,8 @@
 // The real program under Xvfb with a window manager and a tray host: real key events through
 // XTEST (xdotool), a temporary home, and bindings to scripts that leave a mark.
-#include "unit/ChildProcess.h"
-#include "unit/TestFolder.h"
-#include "unit/Wait.h"
+#include "support/ChildProcess.h"
+#include "support/TestFolder.h"
+#include "support/Wait.h"
 
 #include <gtest/gtest.h>
 

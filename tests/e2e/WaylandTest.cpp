@@ -2,9 +2,9 @@
 // server, and a start with --popup shows the running copy's popup. What the program says to
 // the compositor is read from its Wayland protocol log (WAYLAND_DEBUG).
 #include "portal/PrivateSessionBus.h"
-#include "unit/ChildProcess.h"
-#include "unit/TestFolder.h"
-#include "unit/Wait.h"
+#include "support/ChildProcess.h"
+#include "support/TestFolder.h"
+#include "support/Wait.h"
 
 #include <gtest/gtest.h>
 

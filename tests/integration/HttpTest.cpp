@@ -1,7 +1,7 @@
 // The update's HTTP client against a server on 127.0.0.1: bodies, lengths, progress, and every
 // failure as a result.
 #include "integration/Http.h"
-#include "helpers/LocalHttpServer.h"
+#include "support/LocalHttpServer.h"
 
 #include <gtest/gtest.h>
 

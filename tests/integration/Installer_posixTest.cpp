@@ -1,7 +1,7 @@
 // The autostart entry on Linux: where it goes, what it says, and that the desktop accepts it.
 #include "integration/DesktopEntry.h"
 #include "integration/Installer.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Shell links under Wine: every location from the registry values the test sets, the link read
 // back through IShellLinkW, and the autostart install's outcome.
-#include "helpers/ShellFolders_win.h"
 #include "integration/Installer.h"
 #include "platform/FileSystem.h"
 #include "platform/WinText.h"
-#include "unit/TestFolder.h"
+#include "support/ShellFolders_win.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The user's autostart folder moved into a test folder for as long as the object lives.
 #pragma once
 
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <memory>
 #include <string>

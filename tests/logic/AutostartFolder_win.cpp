@@ -1,8 +1,8 @@
 #include "logic/AutostartFolder.h"
 
-#include "helpers/ShellFolders_win.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "support/ShellFolders_win.h"
 
 namespace testing_support {
 

@@ -2,7 +2,7 @@
 // launch-drive mode and what closing stores.
 #include "dialogs/Laufwerksauswahl.h"
 #include "logic/LogicFixture.h"
-#include "unit/PlatformDrives.h"
+#include "support/PlatformDrives.h"
 
 using testing_support::On;
 

@@ -1,10 +1,10 @@
 // The info dialog over a recording view, with the update server on 127.0.0.1: its texts in
 // German and English, the version comparison, the download and where it is saved.
 #include "dialogs/Info.h"
-#include "helpers/LocalHttpServer.h"
 #include "logic/LogicFixture.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
+#include "support/LocalHttpServer.h"
 
 using dialogs::Answer;
 using dialogs::MessageButtons;

@@ -7,13 +7,14 @@
 #include <utility>
 
 using core::MenuItem;
+namespace fake_starts = testing_support::fake_starts;
 
 namespace {
 
 class LauncherLogicTest : public testing_support::LogicFixture {};
 
 TEST_F(LauncherLogicTest, KeysStartTheirSlotsAndHideThePopup) {
-    const std::string quiet = testing_support::QuietProgram(folder_);
+    const std::string quiet = AProgram();
     auto start = NewStart();
     start->state.table.SetSlot(10, quiet, "", ""); // K
     start->state.table.SetSlot(31, quiet, "", ""); // 5
@@ -34,6 +35,7 @@ TEST_F(LauncherLogicTest, KeysStartTheirSlotsAndHideThePopup) {
     expectStarts("5", [&] { launcher.Formkeypress(U'5'); });
     expectStarts("F12", [&] { launcher.Formkeydown(0x7B); });
     EXPECT_EQ(view.notices.back(), "Gestartet: " + quiet);
+    EXPECT_EQ(fake_starts::Requests().size(), 4u);
     EXPECT_FALSE(start->state.launch.AdminMode);
     EXPECT_EQ(launcher.Caption(), "Start als User... ");
 
@@ -48,13 +50,49 @@ TEST_F(LauncherLogicTest, KeysStartTheirSlotsAndHideThePopup) {
         launcher.Formkeydown(key);
     }
     EXPECT_TRUE(view.popupShown);
-    EXPECT_EQ(view.notices.size(), 4u);
+    EXPECT_EQ(fake_starts::Requests().size(), 4u);
     EXPECT_TRUE(view.messages.empty());
     launcher.Formkeydown(0x1B);
     EXPECT_FALSE(view.popupShown);
     EXPECT_TRUE(view.trayIconShown);
     launcher.Formkeypress(U'k');
-    EXPECT_EQ(view.notices.size(), 4u) << "a character after its key hid the popup starts nothing";
+    EXPECT_EQ(fake_starts::Requests().size(), 4u)
+        << "a character after its key hid the popup starts nothing";
+}
+
+TEST_F(LauncherLogicTest, StartsTheBindingAsStoredAndInAdminModeWithRaisedRights) {
+    const std::string program = AProgram();
+    auto start = NewStart();
+    start->state.table.SetSlot(10, program, folder_.Path(), "-a \"b c\""); // K
+    start->state.launch.AdminUserName = "Verwalter";
+    start->state.launch.AdminPassword = "geheim";
+    start->launcher.Hotkeyhotkey();
+    start->launcher.Formkeypress(U'k');
+    start->launcher.Adminhotkeyhotkey();
+    start->launcher.Formkeypress(U'k');
+
+    ASSERT_EQ(fake_starts::Requests().size(), 2u);
+    for (const core::StartRequest& request : fake_starts::Requests()) {
+        EXPECT_EQ(request.file, program);
+        EXPECT_EQ(request.params, "-a \"b c\"");
+        EXPECT_EQ(request.directory, folder_.Path());
+    }
+    EXPECT_FALSE(fake_starts::Requests()[0].elevated);
+    EXPECT_TRUE(fake_starts::Requests()[1].elevated);
+    EXPECT_EQ(fake_starts::Requests()[1].user, "Verwalter");
+    EXPECT_EQ(fake_starts::Requests()[1].password, "geheim");
+}
+
+// No program for the file type, access denied, "No" to the elevation prompt: nothing started.
+TEST_F(LauncherLogicTest, RefusedStartKeepsThePopupUpAndTellsNothing) {
+    auto start = NewStart();
+    start->state.table.SetSlot(10, AProgram(), "", ""); // K
+    fake_starts::RefuseAll();
+    start->launcher.Hotkeyhotkey();
+    start->launcher.Formkeypress(U'k');
+    EXPECT_EQ(fake_starts::Requests().size(), 1u);
+    EXPECT_TRUE(start->main.popupShown);
+    EXPECT_TRUE(start->main.notices.empty());
 }
 
 TEST_F(LauncherLogicTest, LookComesFromTheAppearanceSettings) {
@@ -126,7 +164,7 @@ TEST_F(LauncherLogicTest, BlinksWheneverThePopupIsShown) {
 }
 
 TEST_F(LauncherLogicTest, StopsBlinkingWheneverThePopupHides) {
-    const std::string quiet = testing_support::QuietProgram(folder_);
+    const std::string quiet = AProgram();
     auto start = NewStart();
     start->state.table.SetSlot(10, quiet, "", ""); // K
     core::Tmain& launcher = start->launcher;

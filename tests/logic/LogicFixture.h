@@ -3,9 +3,10 @@
 
 #include "components/ShortCut.h"
 #include "dialogs/Program.h"
-#include "fakes/FakeHotkeys.h"
 #include "logic/FakeViews.h"
-#include "unit/TestFolder.h"
+#include "support/FakeHotkeys.h"
+#include "support/FakeStarts.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +14,11 @@
 
 namespace testing_support {
 
-// A program file that starts and ends at once.
-std::string QuietProgram(const TestFolder& folder);
-
 class LogicFixture : public ::testing::Test {
   protected:
     LogicFixture() {
         fake_hotkeys::Reset();
+        fake_starts::Reset();
         location_.ProgramPath = folder_.Path("Tippomat");
         location_.ConfigFolder = folder_.Path();
         location_.IniPath = folder_.Path("Tippomat.ini");
@@ -53,6 +52,12 @@ class LogicFixture : public ::testing::Test {
         return bytes.rfind("\xEF\xBB\xBF", 0) == 0 ? bytes.substr(3) : bytes;
     }
     void WriteIni(const std::string& text) { WriteBytes(location_.IniPath, text); }
+    // A file a binding can name: the fake system starts it without running anything.
+    std::string AProgram() const {
+        const std::string path = folder_.Path("Werkzeug");
+        WriteBytes(path, "");
+        return path;
+    }
     // Both hotkeys work: the window system holds the shortcut of each.
     static ::testing::AssertionResult BothHotkeysHeld(const Start& start) {
         for (const components::Tfishotkey* hotkey :

@@ -3,7 +3,7 @@
 #include "gui/qt/Faces.h"
 #include "gui/qt/Questions.h"
 #include "support/EveryKind.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

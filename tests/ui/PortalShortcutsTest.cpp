@@ -4,13 +4,13 @@
 #include "dialogs/Program.h"
 #include "gui/qt/Faces.h"
 #include "portal/PrivateSessionBus.h"
+#include "support/ChildProcess.h"
+#include "support/Wait.h"
 #include "ui/UiFixture.h"
-#include "unit/ChildProcess.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 
-#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -18,16 +18,11 @@ namespace {
 
 using testing_support::ReadBytes;
 
-// Runs the event loop until the condition holds.
-bool Eventually(const std::function<bool()>& condition) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
+// Runs the event loop until the condition holds: the portal answers through it.
+bool RunEventsUntil(const std::function<bool()>& condition) {
+    return testing_support::Eventually(condition, 30, [] {
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    });
 }
 
 class PortalShortcutsTest : public testing_support::UiFixture {
@@ -49,7 +44,7 @@ class PortalShortcutsTest : public testing_support::UiFixture {
         testing_support::SetEnvironment("DBUS_SESSION_BUS_ADDRESS", address_.toStdString());
         portal_ = std::make_unique<testing_support::ChildProcess>(
             TIPPOMAT_STAND_IN_PORTAL, std::vector<std::string>{record_});
-        ASSERT_TRUE(Eventually([&] { return Record().find("ready") != std::string::npos; }));
+        ASSERT_TRUE(RunEventsUntil([&] { return Record().find("ready") != std::string::npos; }));
     }
 
     // The windows of a start, with the portal carrying their hotkeys.
@@ -94,13 +89,13 @@ class PortalShortcutsTest : public testing_support::UiFixture {
 TEST_F(PortalShortcutsTest, BindsBothStoredShortcutsAndShowsThePopupOnActivated) {
     StartPortal();
     Begin();
-    ASSERT_TRUE(Eventually([&] { return start_->state.hotkey.Registered(); })) << Record();
+    ASSERT_TRUE(RunEventsUntil([&] { return start_->state.hotkey.Registered(); })) << Record();
     EXPECT_NE(Record().find("ready\nCreateSession\nBindShortcuts popup=ALT+F12 "
                             "admin-popup=ALT+F11\n"),
               std::string::npos)
         << Record();
     Activate("admin-popup");
-    ASSERT_TRUE(Eventually([&] { return start_->main.isVisible(); }));
+    ASSERT_TRUE(RunEventsUntil([&] { return start_->main.isVisible(); }));
     EXPECT_EQ(start_->main.windowTitle(), "Start als Admin... ");
     EXPECT_EQ(qgetenv("XDG_ACTIVATION_TOKEN"), "token-1") << "for the popup to take the keyboard";
     EXPECT_TRUE(told_.empty());
@@ -109,19 +104,20 @@ TEST_F(PortalShortcutsTest, BindsBothStoredShortcutsAndShowsThePopupOnActivated)
 TEST_F(PortalShortcutsTest, ChangedShortcutIsBoundInANewSession) {
     StartPortal();
     Begin();
-    ASSERT_TRUE(Eventually([&] { return start_->state.hotkey.Registered(); }));
+    ASSERT_TRUE(RunEventsUntil([&] { return start_->state.hotkey.Registered(); }));
     start_->state.hotkey.SetEnabled(false);
     start_->state.hotkey.SetKey(0xC000 | 'K'); // Strg+Alt+K
     start_->state.hotkey.SetEnabled(true);
-    ASSERT_TRUE(Eventually([&] { return Record().find("popup=CTRL+ALT+k") != std::string::npos; }))
-        << Record();
+    ASSERT_TRUE(RunEventsUntil([&] {
+        return Record().find("popup=CTRL+ALT+k") != std::string::npos;
+    })) << Record();
     EXPECT_NE(Record().find("Close "), std::string::npos) << "the old session ends";
-    EXPECT_TRUE(Eventually([&] { return start_->state.hotkey.Registered(); }));
+    EXPECT_TRUE(RunEventsUntil([&] { return start_->state.hotkey.Registered(); }));
 }
 
 TEST_F(PortalShortcutsTest, WithoutAPortalTheUserIsToldOnceHowToBindTheCommand) {
     Begin();
-    ASSERT_TRUE(Eventually([&] { return !told_.empty(); }));
+    ASSERT_TRUE(RunEventsUntil([&] { return !told_.empty(); }));
     EXPECT_NE(told_.front().find(folder_.Path("Tippomat") + " --popup"), std::string::npos)
         << told_.front();
     start_->program.hauptformular.Show();

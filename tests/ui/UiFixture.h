@@ -5,7 +5,7 @@
 #include "dialogs/Program.h"
 #include "gui/qt/Faces.h"
 #include "gui/qt/Questions.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "core/ConfigLocation.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

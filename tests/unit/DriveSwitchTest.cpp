@@ -2,7 +2,7 @@
 // it: drive letters on Windows, mount points on Linux.
 #include "config/LaunchTable.h"
 #include "platform/Drive.h"
-#include "unit/PlatformDrives.h"
+#include "support/PlatformDrives.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "config/FormStateFile.h"
 #include "platform/FileSystem.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

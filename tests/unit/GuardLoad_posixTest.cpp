@@ -1,8 +1,8 @@
 // The guard socket under load and against clients that misbehave.
 #include "components/GuardSocket_posix.h"
 #include "components/OneInstance.h"
-#include "unit/ChildProcess.h"
-#include "unit/TestFolder.h"
+#include "support/ChildProcess.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

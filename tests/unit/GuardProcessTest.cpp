@@ -1,7 +1,7 @@
 // The single-instance guard with real processes of a helper program.
 #include "platform/Paths.h"
-#include "unit/ChildProcess.h"
-#include "unit/TestFolder.h"
+#include "support/ChildProcess.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "config/IniFile.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/TextCodec.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "config/IniFile.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

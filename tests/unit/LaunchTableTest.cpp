@@ -3,7 +3,7 @@
 #include "platform/Drive.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

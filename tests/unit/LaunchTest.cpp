@@ -2,7 +2,7 @@
 #include "core/Launch.h"
 #include "platform/FileSystem.h"
 #include "platform/ShellWords.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

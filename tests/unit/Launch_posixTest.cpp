@@ -3,8 +3,8 @@
 #include "core/Launch.h"
 #include "platform/DetachedProcess_posix.h"
 #include "platform/FileSystem.h"
-#include "unit/TestFolder.h"
-#include "unit/Wait.h"
+#include "support/TestFolder.h"
+#include "support/Wait.h"
 
 #include <gtest/gtest.h>
 

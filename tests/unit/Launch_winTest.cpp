@@ -3,7 +3,7 @@
 #include "core/Launch.h"
 #include "platform/FileSystem.h"
 #include "platform/WinText.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // What a save must never do to the user's file, on every platform.
 #include "config/IniFile.h"
 #include "config/LaunchTable.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A save through a link, cut off by a kill, or into a full disk.
 #include "config/IniFile.h"
 #include "config/LaunchTable.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "config/IniFile.h"
 #include "platform/FileSystem.h"
 #include "platform/WinText.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

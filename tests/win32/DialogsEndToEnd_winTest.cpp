@@ -6,8 +6,8 @@
 #include "gui/win32/MainWindow.h"
 #include "gui/win32/PopupMenu.h"
 #include "platform/WinText.h"
-#include "unit/Wait.h"
-#include "win32/KeyInput_win.h"
+#include "support/KeyInput_win.h"
+#include "support/Wait.h"
 
 #include <gtest/gtest.h>
 
@@ -187,32 +187,16 @@ TEST_F(ProgramEndToEndTest, BindingAddedAndDeletedInTheListEditor) {
     std::unique_ptr<ChildProcess> process;
     const HWND window = Start(process);
     ASSERT_NE(window, nullptr);
-    // Keys may reach the menu before it holds the keyboard: tried until the list comes up.
-    const auto openList = [&] {
-        HWND list = nullptr;
-        Eventually([&] {
-            PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONDOWN);
-            PostMessageW(window, win32face::MainWindow::kTrayMessage, 0, WM_RBUTTONUP);
-            if (Eventually(
-                    [&] {
-                        return (FirstWindow(MenuShown) != nullptr) &&
-                               GetForegroundWindow() == window;
-                    },
-                    5)) {
-                // "Einstellungen", its submenu, over "Einstellungsdialog" to "Editieren".
-                for (WORD key : {VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN}) {
-                    PressKeys({key});
-                }
-                list = WaitForFront(L"Einstellungen", 3);
-            }
-            if (list == nullptr) {
-                PressKeys({VK_ESCAPE});
-                PressKeys({VK_ESCAPE});
-                Eventually([] { return !(FirstWindow(MenuShown) != nullptr); }, 5);
-            }
-            return list != nullptr;
-        });
-        return list;
+    const auto openList = [&]() -> HWND {
+        OpenTrayMenu(window);
+        if (HasFatalFailure()) {
+            return nullptr;
+        }
+        // "Einstellungen", its submenu, over "Einstellungsdialog" to "Editieren".
+        for (WORD key : {VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN}) {
+            PressKeys({key});
+        }
+        return WaitForFront(L"Einstellungen", 30);
     };
     // Back in front, as the binding editor leaves it; clicked again while a click is lost.
     const auto confirm = [](HWND list) {

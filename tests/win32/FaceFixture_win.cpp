@@ -3,6 +3,7 @@
 #include "gui/win32/Help.h"
 #include "gui/win32/MessageLoop.h"
 #include "gui/win32/Questions.h"
+#include "support/Wait.h"
 
 #include <commctrl.h>
 
@@ -24,19 +25,14 @@ FaceTest::~FaceTest() {
 }
 
 bool FaceTest::PumpUntil(const std::function<bool()>& done, int seconds) {
-    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
-    MSG message;
-    while (!done()) {
-        if (GetTickCount64() > end) {
-            return false;
-        }
+    return Eventually(done, seconds, [] {
+        MSG message;
         if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             win32face::DispatchOne(message);
         } else {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
         }
-    }
-    return true;
+    });
 }
 
 void KeyDownIn(HWND window, WPARAM key, UINT message) {

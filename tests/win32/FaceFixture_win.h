@@ -6,7 +6,7 @@
 #include "dialogs/Program.h"
 #include "dialogs/ScriptedAnswers.h"
 #include "gui/win32/Faces.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

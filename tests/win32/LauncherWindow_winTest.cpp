@@ -1,8 +1,8 @@
 // The launcher window as Win32 draws it: the popup shown by the hotkey and hidden by Escape, its
 // frames and blinking, the tray icon and its menu.
+#include "support/KeyInput_win.h"
+#include "support/TopWindows_win.h"
 #include "win32/FaceFixture_win.h"
-#include "win32/KeyInput_win.h"
-#include "win32/TopWindows_win.h"
 
 #include "gui/win32/WindowBasics.h"
 

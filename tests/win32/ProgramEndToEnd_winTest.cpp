@@ -4,8 +4,8 @@
 #include "win32/ProgramFixture_win.h"
 
 #include "platform/WinText.h"
-#include "unit/Wait.h"
-#include "win32/KeyInput_win.h"
+#include "support/KeyInput_win.h"
+#include "support/Wait.h"
 
 #include <gtest/gtest.h>
 

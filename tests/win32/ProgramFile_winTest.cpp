@@ -2,7 +2,7 @@
 // and its manifest.
 #include "platform/VersionInfo.h"
 #include "platform/WinText.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

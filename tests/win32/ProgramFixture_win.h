@@ -3,10 +3,10 @@
 // its windows.
 #pragma once
 
-#include "helpers/ShellFolders_win.h"
-#include "unit/ChildProcess.h"
-#include "unit/TestFolder.h"
-#include "win32/TopWindows_win.h"
+#include "support/ChildProcess.h"
+#include "support/ShellFolders_win.h"
+#include "support/TestFolder.h"
+#include "support/TopWindows_win.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "helpers/LocalHttpServer.h"
+#include "support/LocalHttpServer.h"
 
 namespace testing_support {
 

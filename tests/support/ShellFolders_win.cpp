@@ -1,4 +1,4 @@
-#include "helpers/ShellFolders_win.h"
+#include "support/ShellFolders_win.h"
 
 #include "platform/WinText.h"
 

@@ -3,7 +3,7 @@
 // ends. Every connection carries one request.
 #pragma once
 
-#include "helpers/Sockets.h"
+#include "support/Sockets.h"
 
 #include <condition_variable>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "unit/ChildProcess.h"
+#include "support/ChildProcess.h"
 
-#include "unit/Wait.h"
+#include "support/Wait.h"
 
 #include <csignal>
 #include <sys/wait.h>

@@ -8,6 +8,9 @@
 namespace testing_support {
 
 // True as soon as condition() holds; false when it still does not after the given seconds.
-bool Eventually(const std::function<bool()>& condition, int seconds = 30);
+// Between two asks it sleeps a moment, or runs pause (a thread with windows passes its event
+// loop, which must wait itself).
+bool Eventually(const std::function<bool()>& condition, int seconds = 30,
+                const std::function<void()>& pause = {});
 
 } // namespace testing_support

@@ -1,6 +1,6 @@
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
-#include "unit/Wait.h"
+#include "support/Wait.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "unit/ChildProcess.h"
+#include "support/ChildProcess.h"
 
 #include "platform/WinText.h"
 

@@ -1,4 +1,4 @@
-#include "win32/KeyInput_win.h"
+#include "support/KeyInput_win.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // fakes/FakeHotkeys.h. It refuses as the real ones do: a shortcut that another program (or
 // another registration) holds, and silently a key no keyboard types (virtual key 0).
 #include "components/HotkeyRegistration.h"
-#include "fakes/FakeHotkeys.h"
+#include "support/FakeHotkeys.h"
 
 #include <algorithm>
 

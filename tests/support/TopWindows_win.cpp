@@ -1,4 +1,4 @@
-#include "win32/TopWindows_win.h"
+#include "support/TopWindows_win.h"
 
 namespace testing_support {
 

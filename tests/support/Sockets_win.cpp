@@ -1,4 +1,4 @@
-#include "helpers/Sockets.h"
+#include "support/Sockets.h"
 
 #include <winsock2.h>
 #include <ws2tcpip.h>

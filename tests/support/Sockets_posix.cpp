@@ -1,4 +1,4 @@
-#include "helpers/Sockets.h"
+#include "support/Sockets.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
