@@ -2,11 +2,9 @@
 
 namespace dialogs {
 
-using namespace admindata;
-
 namespace {
 
-ControlLayout AdminControl(const char* name, ControlKind kind, int left, int top, int width,
+ControlLayout AdminControl(ControlName name, ControlKind kind, int left, int top, int width,
                            int height, const char* caption, int tabOrder, const char* hint) {
     ControlLayout control{name, kind, left, top, width, height, caption};
     control.helpContext = 700;
@@ -19,16 +17,20 @@ DialogLayout MakeLayout() {
     DialogLayout form{
         "Admindata", "Administratoreinstellungen", FrameKind::ToolWindow, 255, 264, 400, {}};
     form.controls = {
-        AdminControl(kBenutzername, ControlKind::LabeledEdit, 16, 32, 205, 24, "Benutzername:", 0,
+        AdminControl(TAdmindata::kBenutzername, ControlKind::LabeledEdit, 16, 32, 205, 24,
+                     "Benutzername:", 0,
                      "Benutzername|Der Benutzername des Administratoracccounts"),
-        AdminControl(kPasswort, ControlKind::LabeledEdit, 16, 88, 205, 24, "Passwort:", 1,
+        AdminControl(TAdmindata::kPasswort, ControlKind::LabeledEdit, 16, 88, 205, 24,
+                     "Passwort:", 1,
                      "Passwort|Das Passwort des Administratoirs, benötigt um einen Prozess mit "
                      "erhöhten Rechten zu starten"),
-        AdminControl(kKuerzel, ControlKind::LabeledEdit, 16, 144, 121, 24, "Tastenkürzel:", 2,
+        AdminControl(TAdmindata::kKuerzel, ControlKind::LabeledEdit, 16, 144, 121, 24,
+                     "Tastenkürzel:", 2,
                      "Shortcut|Tastenkombination unter der ein Programm mit "
                      "Administratorechten aufgerufen wird"),
-        AdminControl(kOkbut, ControlKind::Button, 16, 200, 100, 36, "OK", 3, "Ok|Dialog schließen"),
-        AdminControl(kHelpbut, ControlKind::Button, 136, 200, 100, 36, "Hilfe", 4,
+        AdminControl(TAdmindata::kOkbut, ControlKind::Button, 16, 200, 100, 36, "OK", 3,
+                     "Ok|Dialog schließen"),
+        AdminControl(TAdmindata::kHelpbut, ControlKind::Button, 136, 200, 100, 36, "Hilfe", 4,
                      "Hilfe|Hilfe zu diesem Dialog aufrufen."),
     };
     form.controls[2].text = "ALT+F11";

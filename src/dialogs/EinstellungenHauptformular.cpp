@@ -19,11 +19,11 @@ constexpr const char* kColourHint = "Farben|Farben in denen das Fenster blinkt";
 // A number with its labels left and right of it, all three with the same hint.
 struct NumberRow {
     int top;
-    const char* leftLabel;
+    ControlName leftLabel;
     const char* caption;
-    const char* name;
+    ControlName name;
     const char* design;
-    const char* rightLabel;
+    ControlName rightLabel;
     const char* unit;
     int tabOrder;
     const char* hint;
@@ -50,28 +50,34 @@ DialogLayout MakeLayout() {
                       359,
                       kHelpContext,
                       {}};
-    AddNumber(form, {16, "Label1", "Blinkfrequenz:", "blinkfrequenz", "200", "Label2", "ms", 0,
-                     kBlinkHint});
-    AddNumber(form, {52, "Label3", "Breite Minifenster:", "breite", "100", "Label4", "Pixel", 1,
-                     kSizeHint});
+    AddNumber(form, {16, TEinstellungenHaupt::kLabel1,
+                     "Blinkfrequenz:", TEinstellungenHaupt::kBlinkfrequenz, "200",
+                     TEinstellungenHaupt::kLabel2, "ms", 0, kBlinkHint});
+    AddNumber(form, {52, TEinstellungenHaupt::kLabel3,
+                     "Breite Minifenster:", TEinstellungenHaupt::kBreite, "100",
+                     TEinstellungenHaupt::kLabel4, "Pixel", 1, kSizeHint});
     AddNumber(form,
-              {88, "Label5", "Höhe Minifenster:", "hoehe", "100", "Label6", "Pixel", 2, kSizeHint});
-    form.controls.push_back(PlacedControl("farbe1", ControlKind::ColorButton, {16, 128, 205, 30},
-                                          "Farbe 1 Minifenster", kHelpContext, 3, kColourHint));
-    form.controls.push_back(PlacedControl("farbe2", ControlKind::ColorButton, {16, 166, 205, 30},
-                                          "Farbe 2 Minifenster", kHelpContext, 4, kColourHint));
+              {88, TEinstellungenHaupt::kLabel5, "Höhe Minifenster:", TEinstellungenHaupt::kHoehe,
+               "100", TEinstellungenHaupt::kLabel6, "Pixel", 2, kSizeHint});
+    form.controls.push_back(PlacedControl(TEinstellungenHaupt::kFarbe1, ControlKind::ColorButton,
+                                          {16, 128, 205, 30}, "Farbe 1 Minifenster", kHelpContext,
+                                          3, kColourHint));
+    form.controls.push_back(PlacedControl(TEinstellungenHaupt::kFarbe2, ControlKind::ColorButton,
+                                          {16, 166, 205, 30}, "Farbe 2 Minifenster", kHelpContext,
+                                          4, kColourHint));
     ControlLayout style =
-        PlacedControl("Stil", ControlKind::RadioGroup, {16, 206, 205, 66}, "Stil", kHelpContext, 5,
-                      "Stil|Stil in der das Popupfenster gezeichnet wird");
+        PlacedControl(TEinstellungenHaupt::kStil, ControlKind::RadioGroup, {16, 206, 205, 66},
+                      "Stil", kHelpContext, 5, "Stil|Stil in der das Popupfenster gezeichnet wird");
     style.items = {"Normal", "ohne Rand", "Kreis"};
     style.columns = 2;
     form.controls.push_back(style);
-    ControlLayout ok = PlacedControl("OKButton", ControlKind::Button, {16, 300, 98, 36}, "&Ok",
-                                     kHelpContext, 6, "Ok|Dialog schließen");
+    ControlLayout ok =
+        PlacedControl(TEinstellungenHaupt::kOKButton, ControlKind::Button, {16, 300, 98, 36}, "&Ok",
+                      kHelpContext, 6, "Ok|Dialog schließen");
     ok.isDefault = true;
     form.controls.push_back(ok);
-    form.controls.push_back(PlacedControl("HelpButton", ControlKind::Button, {123, 300, 98, 36},
-                                          "&Hilfe", kHelpContext, 7,
+    form.controls.push_back(PlacedControl(TEinstellungenHaupt::kHelpButton, ControlKind::Button,
+                                          {123, 300, 98, 36}, "&Hilfe", kHelpContext, 7,
                                           "Hilfe|Hilfe zu diesem Dialog aufrufen"));
     return form;
 }
@@ -86,8 +92,8 @@ const DialogLayout& TEinstellungenHaupt::Form() {
 TEinstellungenHaupt::TEinstellungenHaupt(core::ProgramState& state, core::Tmain& main,
                                          ViewFactory& views)
     : DialogLogic(state, views, Form()), main_(main) {
-    OnClick("OKButton", [this] { OKButtonClick(); });
-    OnClick("HelpButton", [this] { HelpButtonClick(); });
+    OnClick(kOKButton, [this] { OKButtonClick(); });
+    OnClick(kHelpButton, [this] { HelpButtonClick(); });
     FormCreate();
 }
 
@@ -102,16 +108,16 @@ void TEinstellungenHaupt::FormCreate() {
     } catch (const config::IniFileError& error) {
         ReportError(error);
     }
-    view_.SetNumber("farbe1", farbe1);
-    view_.SetNumber("farbe2", farbe2);
+    view_.SetNumber(kFarbe1, farbe1);
+    view_.SetNumber(kFarbe2, farbe2);
 }
 
 // The values go over untested, 0 and negative numbers included. "Kreis" (or no choice) leaves
 // the frame as it is: the ellipse is cut only at the next start.
 void TEinstellungenHaupt::SaveAndApply() {
     SaveFormState();
-    const int farbe1 = static_cast<int>(view_.Number("farbe1"));
-    const int farbe2 = static_cast<int>(view_.Number("farbe2"));
+    const int farbe1 = static_cast<int>(view_.Number(kFarbe1));
+    const int farbe2 = static_cast<int>(view_.Number(kFarbe2));
     try {
         config::IniFile ini(state_.location.IniPath);
         ini.WriteInteger("Farben", "Farbe1", farbe1);
@@ -123,10 +129,10 @@ void TEinstellungenHaupt::SaveAndApply() {
     } catch (const config::IniFileError& error) {
         ReportError(error);
     }
-    main_.Neues_Design(config::IntegerPart(view_.Number("blinkfrequenz")), farbe1, farbe2,
-                       config::IntegerPart(view_.Number("breite")),
-                       config::IntegerPart(view_.Number("hoehe")));
-    main_.ApplyStyle(static_cast<int>(view_.Number("Stil")));
+    main_.Neues_Design(config::IntegerPart(view_.Number(kBlinkfrequenz)), farbe1, farbe2,
+                       config::IntegerPart(view_.Number(kBreite)),
+                       config::IntegerPart(view_.Number(kHoehe)));
+    main_.ApplyStyle(static_cast<int>(view_.Number(kStil)));
 }
 
 void TEinstellungenHaupt::OKButtonClick() {

@@ -9,6 +9,22 @@ namespace dialogs {
 
 class TEinstellungenHaupt : public DialogLogic {
   public:
+    // Its control names, also its INI keys.
+    static constexpr ControlName kLabel1{"Label1"};
+    static constexpr ControlName kBlinkfrequenz{"blinkfrequenz"};
+    static constexpr ControlName kLabel2{"Label2"};
+    static constexpr ControlName kLabel3{"Label3"};
+    static constexpr ControlName kBreite{"breite"};
+    static constexpr ControlName kLabel4{"Label4"};
+    static constexpr ControlName kLabel5{"Label5"};
+    static constexpr ControlName kHoehe{"hoehe"};
+    static constexpr ControlName kLabel6{"Label6"};
+    static constexpr ControlName kFarbe1{"farbe1"};
+    static constexpr ControlName kFarbe2{"farbe2"};
+    static constexpr ControlName kStil{"Stil"};
+    static constexpr ControlName kOKButton{"OKButton"};
+    static constexpr ControlName kHelpButton{"HelpButton"};
+
     // Runs FormCreate.
     TEinstellungenHaupt(core::ProgramState& state, core::Tmain& main, ViewFactory& views);
 

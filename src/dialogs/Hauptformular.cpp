@@ -10,11 +10,9 @@
 
 namespace dialogs {
 
-using namespace core::hauptformular;
-
 namespace {
 
-ControlLayout HubButton(const char* name, const char* caption, int left, int top, int width,
+ControlLayout HubButton(ControlName name, const char* caption, int left, int top, int width,
                         int helpContext, int tabOrder, int image, const char* hint) {
     ControlLayout button{name, ControlKind::Button, left, top, width, 36, caption};
     button.helpContext = helpContext;
@@ -27,47 +25,56 @@ ControlLayout HubButton(const char* name, const char* caption, int left, int top
 DialogLayout MakeLayout() {
     DialogLayout form{"Hauptformular", "Tippomat", FrameKind::Dialog, 539, 184, 900, {}};
     form.controls = {
-        HubButton(kInstallbutton, "&Installieren", 16, 17, 107, 1100, 0, 5,
+        HubButton(THauptformular::kInstallbutton, "&Installieren", 16, 17, 107, 1100, 0, 5,
                   "Installieren|Installiert die Anwendung im Autostartmenü"),
-        HubButton(kAdmibutton, "&Admininmode", 144, 17, 120, 400, 1, 6,
+        HubButton(THauptformular::kAdmibutton, "&Admininmode", 144, 17, 120, 400, 1, 6,
                   "Admin Einstellungen|Ruft Dialog zum Einstellungen der Daten des Admins auf"),
-        HubButton(kInfobut, "&Info", 280, 17, 100, 1000, 2, 1,
+        HubButton(THauptformular::kInfobut, "&Info", 280, 17, 100, 1000, 2, 1,
                   "Info|Ruft Informationen zum Programm auf, erlaubt es das Programm zu "
                   "aktualisieren"),
-        HubButton(kLaufwerkbut, "&Laufwerk", 16, 71, 107, 900, 3, 3,
+        HubButton(THauptformular::kLaufwerkbut, "&Laufwerk", 16, 71, 107, 900, 3, 3,
                   "Laufwerke|Ruft Dialog auf um das Laufwerk in allen Einträgen zu wechseln"),
-        HubButton(kEditbutton, "&Editieren", 144, 71, 120, 200, 4, 4,
+        HubButton(THauptformular::kEditbutton, "&Editieren", 144, 71, 120, 200, 4, 4,
                   "Editieren|Ruft Dialog zum Editieren der Programmliste auf"),
-        HubButton(kAussehenbut, "Aussehen", 280, 71, 100, 300, 5, 7,
+        HubButton(THauptformular::kAussehenbut, "Aussehen", 280, 71, 100, 300, 5, 7,
                   "Aussehen|Lergt das Aussehen des Popupfensters fest, das beim Drücken des "
                   "Hotkeys erscheint"),
-        HubButton(kOkbut, "&Minimieren", 16, 123, 107, 900, 6, 0,
+        HubButton(THauptformular::kOkbut, "&Minimieren", 16, 123, 107, 900, 6, 0,
                   "Minimieren|Schließt dieses Fenster, sichtbar ist nur noch das Symbol in der "
                   "Trayleiste"),
-        HubButton(kClosebut, "&Schließen", 144, 123, 120, 900, 7, 8, ""),
-        HubButton(kHelpBut, "&Hilfe", 280, 123, 100, 100, 8, 2,
+        HubButton(THauptformular::kClosebut, "&Schließen", 144, 123, 120, 900, 7, 8, ""),
+        HubButton(THauptformular::kHelpBut, "&Hilfe", 280, 123, 100, 100, 8, 2,
                   "Hilfe|Hilfe zu diesem Dialog aufrufen"),
     };
     // Their dialogs come with their own work; until then these buttons are off.
     for (ControlLayout& button : form.controls) {
-        button.enabled = button.name == kAdmibutton || button.name == kLaufwerkbut ||
-                         button.name == kAussehenbut || button.name == kEditbutton ||
-                         button.name == kOkbut || button.name == kClosebut ||
-                         button.name == kHelpBut || button.name == kInstallbutton ||
-                         button.name == kInfobut;
+        button.enabled =
+            button.name == THauptformular::kAdmibutton ||
+            button.name == THauptformular::kLaufwerkbut ||
+            button.name == THauptformular::kAussehenbut ||
+            button.name == THauptformular::kEditbutton || button.name == THauptformular::kOkbut ||
+            button.name == THauptformular::kClosebut || button.name == THauptformular::kHelpBut ||
+            button.name == THauptformular::kInstallbutton ||
+            button.name == THauptformular::kInfobut;
     }
     form.controls[6].isDefault = true;
 
     // Created in the order their values stand in the INI section.
-    ControlLayout kuerzel{
-        kKuerzel, ControlKind::LabeledEdit, 400, 75, 97, 24, "ShortCut:", "Alt+F12"};
+    ControlLayout kuerzel{THauptformular::kKuerzel,
+                          ControlKind::LabeledEdit,
+                          400,
+                          75,
+                          97,
+                          24,
+                          "ShortCut:",
+                          "Alt+F12"};
     kuerzel.helpContext = 400;
     kuerzel.tabOrder = 10;
     kuerzel.hint = "ShortCut| Aufruftaste fürr den Tippomat (auch mit STRG+ALT möglich)";
     kuerzel.readOnly = true;
     kuerzel.capturesShortcut = true;
-    ControlLayout portable{kPortableModus,  ControlKind::CheckBox, 400, 27, 129, 17,
-                           "Portable Modus"};
+    ControlLayout portable{
+        THauptformular::kPortableModus, ControlKind::CheckBox, 400, 27, 129, 17, "Portable Modus"};
     portable.helpContext = 800;
     portable.tabOrder = 9;
     portable.hint = "Portable Modus|Aktiviert Speichern im Programmverzeichnis und Starten nur "

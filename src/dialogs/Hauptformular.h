@@ -2,6 +2,7 @@
 // Created hidden at start-up; its button handlers are also the tray menu's actions.
 #pragma once
 
+#include "core/HauptformularControls.h"
 #include "core/MainForm.h"
 #include "dialogs/DialogLogic.h"
 #include "dialogs/Info.h"
@@ -14,6 +15,19 @@ class TAdmindata;
 
 class THauptformular : public DialogLogic, public core::Hauptformular {
   public:
+    // Its control names, also its INI keys.
+    static constexpr ControlName kInstallbutton{core::hauptformular::kInstallbutton};
+    static constexpr ControlName kAdmibutton{core::hauptformular::kAdmibutton};
+    static constexpr ControlName kInfobut{core::hauptformular::kInfobut};
+    static constexpr ControlName kLaufwerkbut{core::hauptformular::kLaufwerkbut};
+    static constexpr ControlName kEditbutton{core::hauptformular::kEditbutton};
+    static constexpr ControlName kAussehenbut{core::hauptformular::kAussehenbut};
+    static constexpr ControlName kOkbut{core::hauptformular::kOkbut};
+    static constexpr ControlName kClosebut{core::hauptformular::kClosebut};
+    static constexpr ControlName kHelpBut{core::hauptformular::kHelpBut};
+    static constexpr ControlName kKuerzel{core::hauptformular::kKuerzel};
+    static constexpr ControlName kPortableModus{core::hauptformular::kPortableModus};
+
     // Runs FormCreate.
     THauptformular(core::ProgramState& state, core::Tmain& main, ViewFactory& views);
 

@@ -20,7 +20,7 @@ int At96(int pixels) {
     return (pixels * 4 + 2) / 5;
 }
 
-ControlLayout Placed(const char* name, ControlKind kind, int left, int top, int width, int height,
+ControlLayout Placed(ControlName name, ControlKind kind, int left, int top, int width, int height,
                      std::string caption, const char* hint) {
     ControlLayout control{name,        kind,         At96(left),        At96(top),
                           At96(width), At96(height), std::move(caption)};
@@ -41,23 +41,26 @@ DialogLayout MakeLayout(int userLanguage) {
     // The labels take the width of their texts, which are set when the dialog is shown.
     const int labelWidth = At96(501 - 38 - 8);
     form.controls = {
-        Placed("versionlabel", ControlKind::Label, 38, 9, 0, 18, "",
+        Placed(Tinfodialog::kVersionlabel, ControlKind::Label, 38, 9, 0, 18, "",
                "Version|Geben Sie diese Informationen bei Kontaktaufnahme an"),
-        Placed("datumlabel", ControlKind::Label, 38, 37, 0, 18, "",
+        Placed(Tinfodialog::kDatumlabel, ControlKind::Label, 38, 37, 0, 18, "",
                "Erstelldatum|Speicherdatum dieser Version"),
-        Placed("copyrightlabel", ControlKind::Label, 38, 62, 0, 18,
+        Placed(Tinfodialog::kCopyrightlabel, ControlKind::Label, 38, 62, 0, 18,
                "Copyright © Orvanta, Autor des Tippomat",
                "Urheber|Der Programmierer dieses Programmes"),
-        Placed("homepagelabel", ControlKind::Label, 38, 90, 0, 18, "",
+        Placed(Tinfodialog::kHomepagelabel, ControlKind::Label, 38, 90, 0, 18, "",
                "Homepage|Die Homepage mit interessanten Themen"),
-        Placed("okbut", ControlKind::Button, 6, 124, 75, 36, "&OK", "Ok|Schließt diesen Dialog"),
-        Placed("getnewversion", ControlKind::Button, 96, 124, 121, 36, texts.getNewVersionCaption,
+        Placed(Tinfodialog::kOkbut, ControlKind::Button, 6, 124, 75, 36, "&OK",
+               "Ok|Schließt diesen Dialog"),
+        Placed(Tinfodialog::kGetnewversion, ControlKind::Button, 96, 124, 121, 36,
+               texts.getNewVersionCaption,
                "Download|Holt eine neue Version dieses Programmes über das Internet"),
-        Placed("homepagebut", ControlKind::Button, 228, 124, 110, 36, texts.homepageCaption,
+        Placed(Tinfodialog::kHomepagebut, ControlKind::Button, 228, 124, 110, 36,
+               texts.homepageCaption,
                "Homepage|Ruft den Webbrowser mit der Homepage des Autors auf"),
-        Placed("emailbut", ControlKind::Button, 354, 124, 120, 36, texts.emailCaption,
+        Placed(Tinfodialog::kEmailbut, ControlKind::Button, 354, 124, 120, 36, texts.emailCaption,
                "E-Mail|Sztartet ihrMailprogramm zum schreiben einer Mail an den Autor"),
-        Placed("StatusBar", ControlKind::StatusBar, 0, 191 - 19, 501, 19, "",
+        Placed(Tinfodialog::kStatusBar, ControlKind::StatusBar, 0, 191 - 19, 501, 19, "",
                "Status|Fortschritt des Downloads"),
     };
     for (int i = 0; i < 4; ++i) {
@@ -115,10 +118,10 @@ const DialogLayout& Tinfodialog::Form(int userLanguage) {
 Tinfodialog::Tinfodialog(core::ProgramState& state, ViewFactory& views, InfoSystem system)
     : DialogLogic(state, views, Form(UserLanguage(system.primaryLanguage))),
       system_(std::move(system)), texts_(InfoTextsFor(UserLanguage(system_.primaryLanguage))) {
-    OnClick("okbut", [this] { Okbutclick(); });
-    OnClick("getnewversion", [this] { Getnewversionclick(); });
-    OnClick("homepagebut", [this] { Homepagebutclick(); });
-    OnClick("emailbut", [this] { Emailbutclick(); });
+    OnClick(kOkbut, [this] { Okbutclick(); });
+    OnClick(kGetnewversion, [this] { Getnewversionclick(); });
+    OnClick(kHomepagebut, [this] { Homepagebutclick(); });
+    OnClick(kEmailbut, [this] { Emailbutclick(); });
     FormCreate();
 }
 
@@ -131,10 +134,10 @@ void Tinfodialog::FormCreate() {
 
 void Tinfodialog::FormShow() {
     Version = system_.version ? integration::FileVersionText(*system_.version) : "";
-    view_.SetText("versionlabel", "Version : " + Version + " (" +
-                                      std::to_string(integration::kWordSizeBits) + " Bit)");
-    view_.SetText("homepagelabel", "Homepage: " + Homepage);
-    view_.SetText("datumlabel",
+    view_.SetText(kVersionlabel, "Version : " + Version + " (" +
+                                     std::to_string(integration::kWordSizeBits) + " Bit)");
+    view_.SetText(kHomepagelabel, "Homepage: " + Homepage);
+    view_.SetText(kDatumlabel,
                   texts_.datePrefix + platform::FileDateText(state_.location.ProgramPath));
 }
 
@@ -158,14 +161,14 @@ void Tinfodialog::CloseRequested() {
 
 void Tinfodialog::SetTransferring(bool transferring) {
     transferring_ = transferring;
-    for (const char* button : {"okbut", "getnewversion", "homepagebut", "emailbut"}) {
+    for (const ControlName button : {kOkbut, kGetnewversion, kHomepagebut, kEmailbut}) {
         view_.SetEnabled(button, !transferring);
     }
 }
 
 void Tinfodialog::HttpWork(std::int64_t AWorkCount) {
-    view_.SetText("StatusBar", FillTemplate(texts_.progress,
-                                            {std::to_string(AWorkCount), std::to_string(Filelen)}));
+    view_.SetText(kStatusBar, FillTemplate(texts_.progress,
+                                           {std::to_string(AWorkCount), std::to_string(Filelen)}));
     view_.ProcessPendingEvents();
 }
 

@@ -10,7 +10,7 @@ namespace {
 constexpr int kHelpContext = 200;
 constexpr const char* kProgramFilter = "Nur Programme|*.exe|Alle Dateien|*.*";
 
-ControlLayout Label(const char* name, int left, int top, int width, const char* caption) {
+ControlLayout Label(ControlName name, int left, int top, int width, const char* caption) {
     return PlacedControl(name, ControlKind::Label, {left, top, width, 16}, caption, kHelpContext, 0,
                          "");
 }
@@ -36,30 +36,30 @@ DialogLayout MakeLayout() {
     ControlLayout parameter = PlacedControl(Tparameterform::kParameter, ControlKind::ButtonEdit,
                                             {20, 134, 305, 24}, "", kHelpContext, 3, "");
     parameter.picture = Picture::Browse;
-    ControlLayout ok = PictureButton("okbut", {20, 244, 75, 36}, "OK", kHelpContext, 5,
-                                     "Ok|Dialog schließen und Änderung übernehmen", Picture::Ok);
+    ControlLayout ok = PictureButton(Tparameterform::kOkbut, {20, 244, 75, 36}, "OK", kHelpContext,
+                                     5, "Ok|Dialog schließen und Änderung übernehmen", Picture::Ok);
     ok.isDefault = true;
     ControlLayout close = PictureButton(
-        "closebut", {115, 244, 106, 36}, "Abbrechen", kHelpContext, 6,
+        Tparameterform::kClosebut, {115, 244, 106, 36}, "Abbrechen", kHelpContext, 6,
         "abbrechen|Schließt diesen Dialog ohne die Daten zu verändern", Picture::Cancel);
     close.isCancel = true;
     form.controls = {
-        Label("Label4", 20, 15, 78, "Aufruftaste:"),
+        Label(Tparameterform::kLabel4, 20, 15, 78, "Aufruftaste:"),
         PlacedControl(Tparameterform::kTaste, ControlKind::DropDownList, {100, 12, 85, 24}, "",
                       kHelpContext, 0, "Taste|Taste die das Programm startet"),
         PlacedControl(Tparameterform::kMode, ControlKind::CheckBox, {200, 16, 97, 17},
                       "Verzeichnis", kHelpContext, 1,
                       "Modus|Legt fest ob man mit dem Eintrag ein Verzeichnis öffnet oder ein "
                       "Programm startet"),
-        Label("Label3", 20, 52, 305, "Programm / zu öffnendes Verzeichnis:"),
+        Label(Tparameterform::kLabel3, 20, 52, 305, "Programm / zu öffnendes Verzeichnis:"),
         program,
-        Label("Label1", 20, 116, 305, "Parameter:"),
+        Label(Tparameterform::kLabel1, 20, 116, 305, "Parameter:"),
         parameter,
-        Label("Label2", 20, 164, 305, "Arbeitsverzeichnis:"),
+        Label(Tparameterform::kLabel2, 20, 164, 305, "Arbeitsverzeichnis:"),
         folder,
         ok,
         close,
-        PictureButton("helpbut", {240, 244, 92, 36}, "&Hilfe", kHelpContext, 7,
+        PictureButton(Tparameterform::kHelpbut, {240, 244, 92, 36}, "&Hilfe", kHelpContext, 7,
                       "Hilfe|Hilfe zu diesem Dialog aufrufen", Picture::Help),
     };
     return form;
@@ -85,9 +85,9 @@ Tparameterform::Tparameterform(core::ProgramState& state, ViewFactory& views)
     : DialogLogic(state, views, Form()) {
     OnChange(kMode, [this] { ModeClick(); });
     OnClick(kParameter, [this] { ParameterRightButtonClick(); });
-    OnClick("okbut", [this] { OkbutClick(); });
-    OnClick("closebut", [this] { ClosebutClick(); });
-    OnClick("helpbut", [this] { Helpbutclick(); });
+    OnClick(kOkbut, [this] { OkbutClick(); });
+    OnClick(kClosebut, [this] { ClosebutClick(); });
+    OnClick(kHelpbut, [this] { Helpbutclick(); });
     FormCreate();
 }
 

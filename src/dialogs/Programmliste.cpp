@@ -14,16 +14,16 @@ constexpr int kColumns = 4;
 constexpr int kKeyColumnWidth = 56;
 constexpr int kFloors[] = {68, 60, 94}; // path, parameters, working directory
 constexpr int kResizeMargin = 100;
-constexpr const char* kBar = "GroupBox1"; // the buttons' group box
 
 DialogLayout MakeLayout() {
     DialogLayout form{
         "Programmliste", "Einstellungen", FrameKind::Sizable, 623, 284, kHelpContext, {}};
-    ControlLayout bar =
-        PlacedControl(kBar, ControlKind::GroupBox, {0, 227, 623, 57}, "", 500, 0, "");
+    ControlLayout bar = PlacedControl(Tprogrammliste::kGroupBox1, ControlKind::GroupBox,
+                                      {0, 227, 623, 57}, "", 500, 0, "");
     bar.dock = Dock::Bottom;
-    ControlLayout ok = PictureButton("okbut", {16, 12, 100, 35}, "OK", kHelpContext, 0,
-                                     "Ok|Dialog schließen", Picture::Ok, kBar);
+    ControlLayout ok =
+        PictureButton(Tprogrammliste::kOkbut, {16, 12, 100, 35}, "OK", kHelpContext, 0,
+                      "Ok|Dialog schließen", Picture::Ok, Tprogrammliste::kGroupBox1);
     ok.isDefault = true;
     ControlLayout grid =
         PlacedControl(Tprogrammliste::kProgramme, ControlKind::Grid, {0, 0, 623, 227}, "",
@@ -34,14 +34,18 @@ DialogLayout MakeLayout() {
     form.controls = {
         bar,
         ok,
-        PictureButton("delbut", {132, 12, 100, 35}, "&Löschen", kHelpContext, 1,
-                      "Löschen|markierten Eintrag löschen", Picture::Delete, kBar),
-        PictureButton("AendernBut", {249, 12, 100, 35}, "Ä&ndern", kHelpContext, 2,
-                      "Ändern|In der Tabelle markierten Eintrag editieren", Picture::Change, kBar),
-        PictureButton("Anfuegenbut", {367, 12, 100, 35}, "&Anfügen", kHelpContext, 3,
-                      "Anfügen|Eintrag zur Liste hinzufügen", Picture::Add, kBar),
-        PictureButton("helpbutton", {484, 12, 100, 36}, "&Hilfe", kHelpContext, 4,
-                      "Hilfe|Hilfe zu diesem Dialog aufrufen", Picture::Help, kBar),
+        PictureButton(Tprogrammliste::kDelbut, {132, 12, 100, 35}, "&Löschen", kHelpContext, 1,
+                      "Löschen|markierten Eintrag löschen", Picture::Delete,
+                      Tprogrammliste::kGroupBox1),
+        PictureButton(Tprogrammliste::kAendernBut, {249, 12, 100, 35}, "Ä&ndern", kHelpContext, 2,
+                      "Ändern|In der Tabelle markierten Eintrag editieren", Picture::Change,
+                      Tprogrammliste::kGroupBox1),
+        PictureButton(Tprogrammliste::kAnfuegenbut, {367, 12, 100, 35}, "&Anfügen", kHelpContext, 3,
+                      "Anfügen|Eintrag zur Liste hinzufügen", Picture::Add,
+                      Tprogrammliste::kGroupBox1),
+        PictureButton(Tprogrammliste::kHelpbutton, {484, 12, 100, 36}, "&Hilfe", kHelpContext, 4,
+                      "Hilfe|Hilfe zu diesem Dialog aufrufen", Picture::Help,
+                      Tprogrammliste::kGroupBox1),
         grid,
     };
     return form;
@@ -64,11 +68,11 @@ const DialogLayout& Tprogrammliste::Form() {
 
 Tprogrammliste::Tprogrammliste(core::ProgramState& state, ViewFactory& views)
     : DialogLogic(state, views, Form()) {
-    OnClick("okbut", [this] { OkbutClick(); });
-    OnClick("delbut", [this] { Delbutclick(); });
-    OnClick("AendernBut", [this] { AendernButClick(); });
-    OnClick("Anfuegenbut", [this] { AnfuegenbutClick(); });
-    OnClick("helpbutton", [this] { HelpbuttonClick(); });
+    OnClick(kOkbut, [this] { OkbutClick(); });
+    OnClick(kDelbut, [this] { Delbutclick(); });
+    OnClick(kAendernBut, [this] { AendernButClick(); });
+    OnClick(kAnfuegenbut, [this] { AnfuegenbutClick(); });
+    OnClick(kHelpbutton, [this] { HelpbuttonClick(); });
     OnDoubleClick(kProgramme, [this] { AendernButClick(); });
     OnResize([this](int width, int) { FormCanResize(width); });
     FormCreate();

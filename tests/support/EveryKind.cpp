@@ -140,7 +140,7 @@ void ExpectEveryQuestionAnswered(dialogs::DialogView& view,
 EveryKindDialog::EveryKindDialog(core::ProgramState& state, dialogs::ViewFactory& views)
     : DialogLogic(state, views, EveryKindLayout()) {
     for (const dialogs::ControlLayout& control : EveryKindLayout().controls) {
-        const std::string name = control.name;
+        const dialogs::ControlName name{control.name.c_str()}; // the layout lives for the run
         OnClick(name, [this, name] { clicked.push_back(name); });
         OnChange(name, [this, name] { changed.push_back(name); });
         OnDoubleClick(name, [this, name] { doubleClicked.push_back(name); });
