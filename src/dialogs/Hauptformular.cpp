@@ -12,75 +12,109 @@ namespace dialogs {
 
 namespace {
 
-ControlLayout HubButton(ControlName name, const char* caption, int left, int top, int width,
-                        int helpContext, int tabOrder, int image, const char* hint) {
-    ControlLayout button{name, ControlKind::Button, left, top, width, 36, caption};
-    button.helpContext = helpContext;
-    button.tabOrder = tabOrder;
-    button.picture = HubImage(image);
-    button.hint = hint;
-    return button;
-}
+using T = THauptformular;
 
 DialogLayout MakeLayout() {
-    DialogLayout form{"Hauptformular", "Tippomat", FrameKind::Dialog, 539, 184, 900, {}};
-    form.controls = {
-        HubButton(THauptformular::kInstallbutton, "&Installieren", 16, 17, 107, 1100, 0, 5,
-                  "Installieren|Installiert die Anwendung im Autostartmenü"),
-        HubButton(THauptformular::kAdmibutton, "&Admininmode", 144, 17, 120, 400, 1, 6,
-                  "Admin Einstellungen|Ruft Dialog zum Einstellungen der Daten des Admins auf"),
-        HubButton(THauptformular::kInfobut, "&Info", 280, 17, 100, 1000, 2, 1,
-                  "Info|Ruft Informationen zum Programm auf, erlaubt es das Programm zu "
-                  "aktualisieren"),
-        HubButton(THauptformular::kLaufwerkbut, "&Laufwerk", 16, 71, 107, 900, 3, 3,
-                  "Laufwerke|Ruft Dialog auf um das Laufwerk in allen Einträgen zu wechseln"),
-        HubButton(THauptformular::kEditbutton, "&Editieren", 144, 71, 120, 200, 4, 4,
-                  "Editieren|Ruft Dialog zum Editieren der Programmliste auf"),
-        HubButton(THauptformular::kAussehenbut, "Aussehen", 280, 71, 100, 300, 5, 7,
-                  "Aussehen|Lergt das Aussehen des Popupfensters fest, das beim Drücken des "
-                  "Hotkeys erscheint"),
-        HubButton(THauptformular::kOkbut, "&Minimieren", 16, 123, 107, 900, 6, 0,
-                  "Minimieren|Schließt dieses Fenster, sichtbar ist nur noch das Symbol in der "
-                  "Trayleiste"),
-        HubButton(THauptformular::kClosebut, "&Schließen", 144, 123, 120, 900, 7, 8, ""),
-        HubButton(THauptformular::kHelpBut, "&Hilfe", 280, 123, 100, 100, 8, 2,
-                  "Hilfe|Hilfe zu diesem Dialog aufrufen"),
-    };
+    DialogLayout form{
+        "Hauptformular",
+        "Tippomat",
+        FrameKind::Dialog,
+        539,
+        184,
+        900,
+        {
+            Button(T::kInstallbutton)
+                .At(16, 17, 107, 36)
+                .Caption("&Installieren")
+                .Image(Picture::Install)
+                .Help(1100)
+                .Tab(0)
+                .Hint("Installieren|Installiert die Anwendung im Autostartmenü"),
+            Button(T::kAdmibutton)
+                .At(144, 17, 120, 36)
+                .Caption("&Admininmode")
+                .Image(Picture::Admin)
+                .Help(400)
+                .Tab(1)
+                .Hint("Admin Einstellungen|Ruft Dialog zum Einstellungen der Daten des Admins auf"),
+            Button(T::kInfobut)
+                .At(280, 17, 100, 36)
+                .Caption("&Info")
+                .Image(Picture::Information)
+                .Help(1000)
+                .Tab(2)
+                .Hint("Info|Ruft Informationen zum Programm auf, erlaubt es das Programm zu "
+                      "aktualisieren"),
+            Button(T::kLaufwerkbut)
+                .At(16, 71, 107, 36)
+                .Caption("&Laufwerk")
+                .Image(Picture::Drive)
+                .Help(900)
+                .Tab(3)
+                .Hint("Laufwerke|Ruft Dialog auf um das Laufwerk in allen Einträgen zu wechseln"),
+            Button(T::kEditbutton)
+                .At(144, 71, 120, 36)
+                .Caption("&Editieren")
+                .Image(Picture::EditList)
+                .Help(200)
+                .Tab(4)
+                .Hint("Editieren|Ruft Dialog zum Editieren der Programmliste auf"),
+            Button(T::kAussehenbut)
+                .At(280, 71, 100, 36)
+                .Caption("Aussehen")
+                .Image(Picture::Appearance)
+                .Help(300)
+                .Tab(5)
+                .Hint("Aussehen|Lergt das Aussehen des Popupfensters fest, das beim Drücken des "
+                      "Hotkeys erscheint"),
+            Button(T::kOkbut)
+                .At(16, 123, 107, 36)
+                .Caption("&Minimieren")
+                .Image(Picture::Minimize)
+                .Help(900)
+                .Tab(6)
+                .Hint("Minimieren|Schließt dieses Fenster, sichtbar ist nur noch das Symbol in der "
+                      "Trayleiste")
+                .Default(),
+            Button(T::kClosebut)
+                .At(144, 123, 120, 36)
+                .Caption("&Schließen")
+                .Image(Picture::EndProgram)
+                .Help(900)
+                .Tab(7),
+            Button(T::kHelpBut)
+                .At(280, 123, 100, 36)
+                .Caption("&Hilfe")
+                .Image(Picture::Help)
+                .Help(100)
+                .Tab(8)
+                .Hint("Hilfe|Hilfe zu diesem Dialog aufrufen"),
+            // Created in the order their values stand in the INI section.
+            LabeledEdit(T::kKuerzel)
+                .At(400, 75, 97, 24)
+                .Caption("ShortCut:")
+                .Text("Alt+F12")
+                .ReadOnly()
+                .CapturesShortcut()
+                .Help(400)
+                .Tab(10)
+                .Hint("ShortCut| Aufruftaste fürr den Tippomat (auch mit STRG+ALT möglich)"),
+            CheckBox(T::kPortableModus)
+                .At(400, 27, 129, 17)
+                .Caption("Portable Modus")
+                .Help(800)
+                .Tab(9)
+                .Hint("Portable Modus|Aktiviert Speichern im Programmverzeichnis und Starten nur "
+                      "vom aktuellen Laufwerk aus"),
+        }};
     // Their dialogs come with their own work; until then these buttons are off.
     for (ControlLayout& button : form.controls) {
-        button.enabled =
-            button.name == THauptformular::kAdmibutton ||
-            button.name == THauptformular::kLaufwerkbut ||
-            button.name == THauptformular::kAussehenbut ||
-            button.name == THauptformular::kEditbutton || button.name == THauptformular::kOkbut ||
-            button.name == THauptformular::kClosebut || button.name == THauptformular::kHelpBut ||
-            button.name == THauptformular::kInstallbutton ||
-            button.name == THauptformular::kInfobut;
+        button.enabled = button.name == T::kAdmibutton || button.name == T::kLaufwerkbut ||
+                         button.name == T::kAussehenbut || button.name == T::kEditbutton ||
+                         button.name == T::kOkbut || button.name == T::kClosebut ||
+                         button.name == T::kHelpBut || button.name == T::kInstallbutton ||
+                         button.name == T::kInfobut || button.kind != ControlKind::Button;
     }
-    form.controls[6].isDefault = true;
-
-    // Created in the order their values stand in the INI section.
-    ControlLayout kuerzel{THauptformular::kKuerzel,
-                          ControlKind::LabeledEdit,
-                          400,
-                          75,
-                          97,
-                          24,
-                          "ShortCut:",
-                          "Alt+F12"};
-    kuerzel.helpContext = 400;
-    kuerzel.tabOrder = 10;
-    kuerzel.hint = "ShortCut| Aufruftaste fürr den Tippomat (auch mit STRG+ALT möglich)";
-    kuerzel.readOnly = true;
-    kuerzel.capturesShortcut = true;
-    ControlLayout portable{
-        THauptformular::kPortableModus, ControlKind::CheckBox, 400, 27, 129, 17, "Portable Modus"};
-    portable.helpContext = 800;
-    portable.tabOrder = 9;
-    portable.hint = "Portable Modus|Aktiviert Speichern im Programmverzeichnis und Starten nur "
-                    "vom aktuellen Laufwerk aus";
-    form.controls.push_back(kuerzel);
-    form.controls.push_back(portable);
     return form;
 }
 

@@ -12,50 +12,70 @@ namespace {
 constexpr const char* kSection = "laufwerksform";
 constexpr int kHelpContext = 750;
 
+using T = Tlaufwerksform;
+
+// "Ersetze Laufwerke" takes the room that "OK" and "Hilfe" do not need, so that its text and
+// picture fit side by side in any of the desktop's fonts.
 DialogLayout MakeLayout() {
-    DialogLayout form{kSection, "Laufwerk auswählen", FrameKind::Dialog, 367, 317, kHelpContext,
-                      {}};
-    ControlLayout source = PlacedControl(
-        Tlaufwerksform::kSourcedrive, ControlKind::DropDownList, {16, 32, 335, 24}, "",
-        kHelpContext, 0,
-        "QuellLaufwerk|Alle Einträge von Programmen und Ordnern auf diesem Laufwerk werden "
-        "ersetzt");
-    ControlLayout target =
-        PlacedControl(Tlaufwerksform::kTargetdrive, ControlKind::DropDownList, {16, 88, 335, 24},
-                      "", kHelpContext, 1,
-                      "Ersetzlaufwerk|Ersetzt den Laufwerkbuchstaben aller Einträge durch diesen");
-    ControlLayout mode =
-        PlacedControl(Tlaufwerksform::kLaufwerkmode, ControlKind::RadioGroup, {16, 124, 335, 97},
-                      "Starte Programme ....", kHelpContext, 3,
-                      "Startmos|Legt fest ob der Laufwerksbuchstabe beim Starten verändert wird");
-    mode.items = {"Nur vom Anwendungslaufwerk aus", "vom angegebenen Laufwerk",
-                  "Suche nach Laufwerk mit Programm"};
-    // "Ersetze Laufwerke" takes the room that "OK" and "Hilfe" do not need, so that its text and
-    // picture fit side by side in any of the desktop's fonts.
-    ControlLayout ok =
-        PictureButton(Tlaufwerksform::kOkbut, {10, 20, 80, 36}, "OK", kHelpContext, 0,
-                      "Ok|Schließt denDialog", Picture::Ok, Tlaufwerksform::kGroupBox1);
-    ok.isDefault = true;
-    form.controls = {
-        PlacedControl(Tlaufwerksform::kLabel1, ControlKind::Label, {16, 12, 335, 16},
-                      "Zu ersetzendes Laufwerk:", kHelpContext, 0, ""),
-        source,
-        PlacedControl(Tlaufwerksform::kLabel2, ControlKind::Label, {16, 68, 335, 16},
-                      "Wird ersetzt mit:", kHelpContext, 0, ""),
-        target,
-        mode,
-        PlacedControl(Tlaufwerksform::kGroupBox1, ControlKind::GroupBox, {8, 233, 351, 72}, "",
-                      kHelpContext, 2, ""),
-        ok,
-        PictureButton(Tlaufwerksform::kHelpbut, {98, 20, 80, 36}, "Hilfe", kHelpContext, 1,
-                      "Hilfe|Hilfe zu diesem Dialog aufrufen", Picture::Help,
-                      Tlaufwerksform::kGroupBox1),
-        PictureButton(Tlaufwerksform::kChangedrivebut, {186, 20, 155, 36}, "Ersetze Laufwerke",
-                      kHelpContext, 2,
-                      "Ausführen|Führt das Ersetzen des Quell- durch das Ziellaufwerk durch",
-                      Picture::Drive, Tlaufwerksform::kGroupBox1),
-    };
-    return form;
+    return {
+        kSection,
+        "Laufwerk auswählen",
+        FrameKind::Dialog,
+        367,
+        317,
+        kHelpContext,
+        {
+            Label(T::kLabel1)
+                .At(16, 12, 335, 16)
+                .Caption("Zu ersetzendes Laufwerk:")
+                .Help(kHelpContext),
+            DropDownList(T::kSourcedrive)
+                .At(16, 32, 335, 24)
+                .Help(kHelpContext)
+                .Tab(0)
+                .Hint("QuellLaufwerk|Alle Einträge von Programmen und Ordnern auf diesem "
+                      "Laufwerk werden ersetzt"),
+            Label(T::kLabel2).At(16, 68, 335, 16).Caption("Wird ersetzt mit:").Help(kHelpContext),
+            DropDownList(T::kTargetdrive)
+                .At(16, 88, 335, 24)
+                .Help(kHelpContext)
+                .Tab(1)
+                .Hint("Ersetzlaufwerk|Ersetzt den Laufwerkbuchstaben aller Einträge durch diesen"),
+            RadioGroup(T::kLaufwerkmode)
+                .At(16, 124, 335, 97)
+                .Caption("Starte Programme ....")
+                .Items({"Nur vom Anwendungslaufwerk aus", "vom angegebenen Laufwerk",
+                        "Suche nach Laufwerk mit Programm"})
+                .Help(kHelpContext)
+                .Tab(3)
+                .Hint("Startmos|Legt fest ob der Laufwerksbuchstabe beim Starten verändert wird"),
+            GroupBox(T::kGroupBox1).At(8, 233, 351, 72).Help(kHelpContext).Tab(2),
+            Button(T::kOkbut)
+                .At(10, 20, 80, 36)
+                .In(T::kGroupBox1)
+                .Caption("OK")
+                .Image(Picture::Ok)
+                .Help(kHelpContext)
+                .Tab(0)
+                .Hint("Ok|Schließt denDialog")
+                .Default(),
+            Button(T::kHelpbut)
+                .At(98, 20, 80, 36)
+                .In(T::kGroupBox1)
+                .Caption("Hilfe")
+                .Image(Picture::Help)
+                .Help(kHelpContext)
+                .Tab(1)
+                .Hint("Hilfe|Hilfe zu diesem Dialog aufrufen"),
+            Button(T::kChangedrivebut)
+                .At(186, 20, 155, 36)
+                .In(T::kGroupBox1)
+                .Caption("Ersetze Laufwerke")
+                .Image(Picture::Drive)
+                .Help(kHelpContext)
+                .Tab(2)
+                .Hint("Ausführen|Führt das Ersetzen des Quell- durch das Ziellaufwerk durch"),
+        }};
 }
 
 } // namespace

@@ -15,40 +15,67 @@ constexpr int kKeyColumnWidth = 56;
 constexpr int kFloors[] = {68, 60, 94}; // path, parameters, working directory
 constexpr int kResizeMargin = 100;
 
+using T = Tprogrammliste;
+
+// No cancel button: Escape closes as the close box does and never deletes or changes.
 DialogLayout MakeLayout() {
-    DialogLayout form{
-        "Programmliste", "Einstellungen", FrameKind::Sizable, 623, 284, kHelpContext, {}};
-    ControlLayout bar = PlacedControl(Tprogrammliste::kGroupBox1, ControlKind::GroupBox,
-                                      {0, 227, 623, 57}, "", 500, 0, "");
-    bar.dock = Dock::Bottom;
-    ControlLayout ok =
-        PictureButton(Tprogrammliste::kOkbut, {16, 12, 100, 35}, "OK", kHelpContext, 0,
-                      "Ok|Dialog schließen", Picture::Ok, Tprogrammliste::kGroupBox1);
-    ok.isDefault = true;
-    ControlLayout grid =
-        PlacedControl(Tprogrammliste::kProgramme, ControlKind::Grid, {0, 0, 623, 227}, "",
-                      kHelpContext, 1, "Ändern|Doppelklicken um Eintrag zu ändern");
-    grid.columns = kColumns;
-    grid.dock = Dock::Fill;
-    // No cancel button: Escape closes as the close box does and never deletes or changes.
-    form.controls = {
-        bar,
-        ok,
-        PictureButton(Tprogrammliste::kDelbut, {132, 12, 100, 35}, "&Löschen", kHelpContext, 1,
-                      "Löschen|markierten Eintrag löschen", Picture::Delete,
-                      Tprogrammliste::kGroupBox1),
-        PictureButton(Tprogrammliste::kAendernBut, {249, 12, 100, 35}, "Ä&ndern", kHelpContext, 2,
-                      "Ändern|In der Tabelle markierten Eintrag editieren", Picture::Change,
-                      Tprogrammliste::kGroupBox1),
-        PictureButton(Tprogrammliste::kAnfuegenbut, {367, 12, 100, 35}, "&Anfügen", kHelpContext, 3,
-                      "Anfügen|Eintrag zur Liste hinzufügen", Picture::Add,
-                      Tprogrammliste::kGroupBox1),
-        PictureButton(Tprogrammliste::kHelpbutton, {484, 12, 100, 36}, "&Hilfe", kHelpContext, 4,
-                      "Hilfe|Hilfe zu diesem Dialog aufrufen", Picture::Help,
-                      Tprogrammliste::kGroupBox1),
-        grid,
-    };
-    return form;
+    return {"Programmliste",
+            "Einstellungen",
+            FrameKind::Sizable,
+            623,
+            284,
+            kHelpContext,
+            {
+                GroupBox(T::kGroupBox1).At(0, 227, 623, 57).Help(500).Docked(Dock::Bottom),
+                Button(T::kOkbut)
+                    .At(16, 12, 100, 35)
+                    .In(T::kGroupBox1)
+                    .Caption("OK")
+                    .Image(Picture::Ok)
+                    .Help(kHelpContext)
+                    .Tab(0)
+                    .Hint("Ok|Dialog schließen")
+                    .Default(),
+                Button(T::kDelbut)
+                    .At(132, 12, 100, 35)
+                    .In(T::kGroupBox1)
+                    .Caption("&Löschen")
+                    .Image(Picture::Delete)
+                    .Help(kHelpContext)
+                    .Tab(1)
+                    .Hint("Löschen|markierten Eintrag löschen"),
+                Button(T::kAendernBut)
+                    .At(249, 12, 100, 35)
+                    .In(T::kGroupBox1)
+                    .Caption("Ä&ndern")
+                    .Image(Picture::Change)
+                    .Help(kHelpContext)
+                    .Tab(2)
+                    .Hint("Ändern|In der Tabelle markierten Eintrag editieren"),
+                Button(T::kAnfuegenbut)
+                    .At(367, 12, 100, 35)
+                    .In(T::kGroupBox1)
+                    .Caption("&Anfügen")
+                    .Image(Picture::Add)
+                    .Help(kHelpContext)
+                    .Tab(3)
+                    .Hint("Anfügen|Eintrag zur Liste hinzufügen"),
+                Button(T::kHelpbutton)
+                    .At(484, 12, 100, 36)
+                    .In(T::kGroupBox1)
+                    .Caption("&Hilfe")
+                    .Image(Picture::Help)
+                    .Help(kHelpContext)
+                    .Tab(4)
+                    .Hint("Hilfe|Hilfe zu diesem Dialog aufrufen"),
+                Grid(T::kProgramme)
+                    .At(0, 0, 623, 227)
+                    .Docked(Dock::Fill)
+                    .Columns(kColumns)
+                    .Help(kHelpContext)
+                    .Tab(1)
+                    .Hint("Ändern|Doppelklicken um Eintrag zu ändern"),
+            }};
 }
 
 std::string Cell(const Rows& rows, int row, int column) {

@@ -40,8 +40,10 @@ const dialogs::DialogLayout& EveryKindLayout() {
             control.hint = "Titel|Text";
             form.controls.push_back(control);
             if (kind == ControlKind::GroupBox) {
-                form.controls.push_back({"inFrame", ControlKind::Button, 4, 4, 80, 20, "Drin"});
-                form.controls.back().parent = control.name;
+                form.controls.push_back(dialogs::Button(dialogs::ControlName{"inFrame"})
+                                            .At(4, 4, 80, 20)
+                                            .Caption("Drin")
+                                            .In(dialogs::ControlName{control.name.c_str()}));
             }
             top += height + 8;
         }
