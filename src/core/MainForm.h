@@ -10,6 +10,7 @@
 #include "core/ProgramState.h"
 #include "core/StartOptions.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,13 +35,16 @@ enum class MenuItem {
     Beenden1,
 };
 
-// One entry of the tray menu. The entries of the submenu run the hub's button of that name.
+// What the settings hub does for the tray menu: each is one of its buttons.
+enum class HubAction { Edit, Appearance, Install, SwitchDrive, Admin, Information, Help };
+
+// One entry of the tray menu. The entries of the submenu mostly run a hub action.
 struct MenuEntry {
     MenuItem item;
     const char* caption; // "-" for a separator
     int image;           // index into the hub's image list, -1 for none
     bool inSubmenu;      // under "Einstellungen"
-    const char* hubButton;
+    std::optional<HubAction> action{};
 };
 
 // The tray menu in its order.
@@ -98,14 +102,12 @@ class MainView {
     ~MainView() = default;
 };
 
-// The settings hub as the launcher reaches it: shown from the menu, its buttons run by name
-// (core/HauptformularControls.h).
+// The settings hub as the launcher reaches it: shown from the menu, which runs its actions.
 class Hauptformular {
   public:
     // Shown, or brought to the front when it is.
     virtual void Show() = 0;
-    virtual bool Offers(const std::string& button) const = 0;
-    virtual void Clicked(const std::string& button) = 0;
+    virtual void Run(HubAction action) = 0;
 
   protected:
     ~Hauptformular() = default;
@@ -123,8 +125,7 @@ class Tmain {
     Tmain(const Tmain&) = delete;
     Tmain& operator=(const Tmain&) = delete;
 
-    // The hub whose buttons the menu's settings entries run; each entry is offered as its
-    // button is.
+    // The hub whose actions the menu's settings entries run.
     void SetHauptformular(Hauptformular* hauptformular);
 
     void Neues_Design(int blinkfrequenz, int color1, int color2, int breite, int hoehe);

@@ -13,7 +13,6 @@ class ControlName {
     // The views and the form state take names as text.
     operator std::string() const { return name_; }
     const char* c_str() const { return name_; }
-    friend bool operator==(const std::string& text, ControlName name) { return text == name.name_; }
 
   private:
     const char* name_;

@@ -1,7 +1,6 @@
 #include "dialogs/Hauptformular.h"
 
 #include "config/IniFile.h"
-#include "core/HauptformularControls.h"
 #include "dialogs/Adminformular.h"
 #include "dialogs/EinstellungenHauptformular.h"
 #include "dialogs/Laufwerksauswahl.h"
@@ -15,7 +14,7 @@ namespace {
 using T = THauptformular;
 
 DialogLayout MakeLayout() {
-    DialogLayout form{
+    return {
         "Hauptformular",
         "Tippomat",
         FrameKind::Dialog,
@@ -107,15 +106,6 @@ DialogLayout MakeLayout() {
                 .Hint("Portable Modus|Aktiviert Speichern im Programmverzeichnis und Starten nur "
                       "vom aktuellen Laufwerk aus"),
         }};
-    // Their dialogs come with their own work; until then these buttons are off.
-    for (ControlLayout& button : form.controls) {
-        button.enabled = button.name == T::kAdmibutton || button.name == T::kLaufwerkbut ||
-                         button.name == T::kAussehenbut || button.name == T::kEditbutton ||
-                         button.name == T::kOkbut || button.name == T::kClosebut ||
-                         button.name == T::kHelpBut || button.name == T::kInstallbutton ||
-                         button.name == T::kInfobut || button.kind != ControlKind::Button;
-    }
-    return form;
 }
 
 } // namespace
@@ -236,9 +226,30 @@ void THauptformular::InstallbuttonClick() {
     }
 }
 
-bool THauptformular::Offers(const std::string& button) const {
-    const ControlLayout* control = Form().Find(button);
-    return control != nullptr && control->kind == ControlKind::Button && control->enabled;
+void THauptformular::Run(core::HubAction action) {
+    switch (action) {
+    case core::HubAction::Edit:
+        EditbuttonClick();
+        return;
+    case core::HubAction::Appearance:
+        AussehenbutClick();
+        return;
+    case core::HubAction::Install:
+        InstallbuttonClick();
+        return;
+    case core::HubAction::SwitchDrive:
+        LaufwerkbutClick();
+        return;
+    case core::HubAction::Admin:
+        AdmibuttonClick();
+        return;
+    case core::HubAction::Information:
+        InfobutClick();
+        return;
+    case core::HubAction::Help:
+        HrelpClick();
+        return;
+    }
 }
 
 } // namespace dialogs

@@ -2,7 +2,6 @@
 // Created hidden at start-up; its button handlers are also the tray menu's actions.
 #pragma once
 
-#include "core/HauptformularControls.h"
 #include "core/MainForm.h"
 #include "dialogs/DialogLogic.h"
 #include "dialogs/Info.h"
@@ -16,17 +15,17 @@ class TAdmindata;
 class THauptformular : public DialogLogic, public core::Hauptformular {
   public:
     // Its control names, also its INI keys.
-    static constexpr ControlName kInstallbutton{core::hauptformular::kInstallbutton};
-    static constexpr ControlName kAdmibutton{core::hauptformular::kAdmibutton};
-    static constexpr ControlName kInfobut{core::hauptformular::kInfobut};
-    static constexpr ControlName kLaufwerkbut{core::hauptformular::kLaufwerkbut};
-    static constexpr ControlName kEditbutton{core::hauptformular::kEditbutton};
-    static constexpr ControlName kAussehenbut{core::hauptformular::kAussehenbut};
-    static constexpr ControlName kOkbut{core::hauptformular::kOkbut};
-    static constexpr ControlName kClosebut{core::hauptformular::kClosebut};
-    static constexpr ControlName kHelpBut{core::hauptformular::kHelpBut};
-    static constexpr ControlName kKuerzel{core::hauptformular::kKuerzel};
-    static constexpr ControlName kPortableModus{core::hauptformular::kPortableModus};
+    static constexpr ControlName kInstallbutton{"installbutton"};
+    static constexpr ControlName kAdmibutton{"admibutton"};
+    static constexpr ControlName kInfobut{"infobut"};
+    static constexpr ControlName kLaufwerkbut{"laufwerkbut"};
+    static constexpr ControlName kEditbutton{"editbutton"};
+    static constexpr ControlName kAussehenbut{"aussehenbut"};
+    static constexpr ControlName kOkbut{"okbut"};
+    static constexpr ControlName kClosebut{"Closebut"};
+    static constexpr ControlName kHelpBut{"HelpBut"};
+    static constexpr ControlName kKuerzel{"kuerzel"};
+    static constexpr ControlName kPortableModus{"PortableModus"};
 
     // Runs FormCreate.
     THauptformular(core::ProgramState& state, core::Tmain& main, ViewFactory& views);
@@ -50,8 +49,7 @@ class THauptformular : public DialogLogic, public core::Hauptformular {
     InfoSystem infoSystem;
 
     void Show() override { DialogLogic::Show(); }
-    bool Offers(const std::string& button) const override;
-    void Clicked(const std::string& control) override { DialogLogic::Clicked(control); }
+    void Run(core::HubAction action) override;
 
   protected:
     void FormShow() override;
