@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace core {
@@ -45,6 +46,10 @@ struct MenuEntry {
     int image;           // index into the hub's image list, -1 for none
     bool inSubmenu;      // under "Einstellungen"
     std::optional<HubAction> action{};
+
+    // "Einstellungen" opens the submenu that the entries after it fill.
+    bool OpensSubmenu() const { return item == MenuItem::Einstellungen1; }
+    bool IsSeparator() const { return std::string_view(caption) == "-"; }
 };
 
 // The tray menu in its order.

@@ -70,6 +70,17 @@ template <class Control> class NamedControls : public DialogView {
         }
     }
 
+    // The button Escape presses: the cancel button while it is enabled. Without one Escape
+    // closes the dialog as its close box does.
+    Control* EscapeButton() const {
+        for (const auto& control : controls_) {
+            if (control->Layout().isCancel && control->Enabled()) {
+                return control.get();
+            }
+        }
+        return nullptr;
+    }
+
   protected:
     // A control of each of the layout's, in its order.
     NamedControls(const DialogLayout& layout, DialogEvents& events, MakeFunction<Control> make) {

@@ -5,6 +5,7 @@
 #include "gui/win32/MessageLoop.h"
 #include "gui/win32/Questions.h"
 #include "gui/win32/WindowBasics.h"
+#include "gui/win32/controls/Kinds.h"
 #include "platform/WinText.h"
 
 #include <commctrl.h>
@@ -46,7 +47,8 @@ int Unscale(int pixels, UINT dpi) {
 } // namespace
 
 Dialog::Dialog(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events)
-    : NamedControls(layout, events, MakeControl), layout_(layout), events_(events) {}
+    : NamedControls(layout, events, dialogs::MakeControl<Kinds>), layout_(layout), events_(events) {
+}
 
 Dialog::~Dialog() {
     if (window_ != nullptr) {
@@ -227,14 +229,11 @@ void Dialog::Command(WORD id, WORD code) {
     }
 }
 
-// Escape, as the dialog manager reports it, presses the cancel button; without one it closes as
-// the close box does.
+// Escape, as the dialog manager reports it.
 void Dialog::Escape() {
-    for (const ControlPointer& control : controls_) {
-        if (control->Layout().isCancel && IsWindowEnabled(control->Window())) {
-            SendMessageW(control->Window(), BM_CLICK, 0, 0);
-            return;
-        }
+    if (const win32face::Control* cancel = EscapeButton()) {
+        SendMessageW(cancel->Window(), BM_CLICK, 0, 0);
+        return;
     }
     events_.CloseRequested();
 }
