@@ -7,8 +7,6 @@ namespace dialogs {
 namespace {
 
 constexpr int kHelpContext = 300;
-constexpr int kFarbe1Default = 255;                           // pure red
-constexpr int kFarbe2Default = static_cast<int>(0xFF000001u); // the desktop's colour
 
 constexpr const char* kBlinkHint = "Blinkfrequenz|Frequenz mit der das beim Drücken des Hotkeys "
                                    "erscheinende fenster blinkt";
@@ -21,7 +19,7 @@ using T = TEinstellungenHaupt;
 // Each number stands between two labels with the same hint.
 DialogLayout MakeLayout() {
     return {
-        "EinstellungenHaupt",
+        config::kAppearanceSection,
         "Einstellung Popupfenster",
         FrameKind::Dialog,
         237,
@@ -125,17 +123,14 @@ TEinstellungenHaupt::TEinstellungenHaupt(core::ProgramState& state, core::Tmain&
 
 void TEinstellungenHaupt::FormCreate() {
     LoadFormState();
-    int farbe1 = kFarbe1Default;
-    int farbe2 = kFarbe2Default;
+    config::PopupAppearance look;
     try {
-        const config::IniFile ini(state_.location.IniPath);
-        farbe1 = ini.ReadInteger("Farben", "Farbe1", farbe1);
-        farbe2 = ini.ReadInteger("Farben", "Farbe2", farbe2);
+        look = config::ReadPopupAppearance(config::IniFile(state_.location.IniPath));
     } catch (const config::IniFileError& error) {
         ReportError(error);
     }
-    view_.SetNumber(kFarbe1, farbe1);
-    view_.SetNumber(kFarbe2, farbe2);
+    view_.SetNumber(kFarbe1, look.farbe1);
+    view_.SetNumber(kFarbe2, look.farbe2);
 }
 
 // The values go over untested, 0 and negative numbers included. "Kreis" (or no choice) leaves
@@ -146,8 +141,7 @@ void TEinstellungenHaupt::SaveAndApply() {
     const int farbe2 = static_cast<int>(view_.Number(kFarbe2));
     try {
         config::IniFile ini(state_.location.IniPath);
-        ini.WriteInteger("Farben", "Farbe1", farbe1);
-        ini.WriteInteger("Farben", "Farbe2", farbe2);
+        config::WriteColors(ini, farbe1, farbe2);
         if (!ini.UpdateFile()) {
             throw config::IniFileError("Die Datei " + ini.Path() +
                                        " kann nicht geschrieben werden.");
