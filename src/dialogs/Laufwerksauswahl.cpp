@@ -101,9 +101,9 @@ const DialogLayout& Tlaufwerksform::Form() {
 
 Tlaufwerksform::Tlaufwerksform(core::ProgramState& state, ViewFactory& views, DriveList listDrives)
     : DialogLogic(state, views, Form()) {
-    OnClick(Tlaufwerksform::kChangedrivebut, [this] { ChangedrivebutClick(); });
-    OnClick(Tlaufwerksform::kOkbut, [this] { OkbutClick(); });
-    OnClick(Tlaufwerksform::kHelpbut, [this] { HelpbutClick(); });
+    OnClick(kChangedrivebut, [this] { ChangedrivebutClick(); });
+    OnClick(kOkbut, [this] { OkbutClick(); });
+    OnClick(kHelpbut, [this] { HelpbutClick(); });
     FormCreate(listDrives ? listDrives : DriveList(platform::SwitchableDrives));
 }
 

@@ -89,7 +89,13 @@ class FakeDialogView : public dialogs::NamedControls<FakeControl>, public dialog
   public:
     FakeDialogView(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events);
 
-    bool Enabled(const std::string& control) const { return Find(control)->Enabled(); }
+    bool Enabled(const std::string& control) const {
+        const FakeControl* found = Find(control);
+        if (found == nullptr) {
+            NoSuchControl(control);
+        }
+        return found != nullptr && found->Enabled();
+    }
 
     bool IsShown() const override { return shown; }
     void ShowForm() override { shown = true; }
