@@ -15,12 +15,12 @@ int ReadIntegerPart(const IniFile& ini, const char* key, int fallback) {
 
 PopupAppearance ReadPopupAppearance(const IniFile& ini) {
     PopupAppearance look;
-    look.blinkfrequenz = ReadIntegerPart(ini, "blinkfrequenz", look.blinkfrequenz);
-    look.breite = ReadIntegerPart(ini, "breite", look.breite);
-    look.hoehe = ReadIntegerPart(ini, "hoehe", look.hoehe);
+    look.blinkfrequenz = ReadIntegerPart(ini, kBlinkfrequenzKey, look.blinkfrequenz);
+    look.breite = ReadIntegerPart(ini, kBreiteKey, look.breite);
+    look.hoehe = ReadIntegerPart(ini, kHoeheKey, look.hoehe);
     look.farbe1 = ini.ReadInteger(kColorsSection, "Farbe1", look.farbe1);
     look.farbe2 = ini.ReadInteger(kColorsSection, "Farbe2", look.farbe2);
-    look.stil = ini.ReadInteger(kAppearanceSection, "Stil", look.stil);
+    look.stil = ini.ReadInteger(kAppearanceSection, kStilKey, look.stil);
     return look;
 }
 

@@ -8,6 +8,11 @@ namespace config {
 
 inline constexpr char kAppearanceSection[] = "EinstellungenHaupt"; // the dialog's form state
 inline constexpr char kColorsSection[] = "Farben";
+// The keys of the dialog's controls whose values the launcher reads.
+inline constexpr char kBlinkfrequenzKey[] = "blinkfrequenz";
+inline constexpr char kBreiteKey[] = "breite";
+inline constexpr char kHoeheKey[] = "hoehe";
+inline constexpr char kStilKey[] = "Stil";
 
 struct PopupAppearance {
     int blinkfrequenz = 200; // milliseconds between two colour changes

@@ -3,7 +3,6 @@
 #include "components/ShortCut.h"
 #include "config/Appearance.h"
 #include "config/IniFile.h"
-#include "core/HauptformularControls.h"
 
 #include <algorithm>
 
@@ -16,25 +15,6 @@ constexpr int kLargestFontSize = 40;
 constexpr const char* kLabelText = "Tippomat aktiv\rTaste drücken";
 
 } // namespace
-
-const std::vector<MenuEntry>& TrayMenu() {
-    static const std::vector<MenuEntry> menu = {
-        {MenuItem::Zeigen1, "Zeigen", -1, false, nullptr},
-        {MenuItem::Verbergen1, "Verbergen", -1, false, nullptr},
-        {MenuItem::Einstellungen1, "Einstellungen", -1, false, nullptr},
-        {MenuItem::Einstellungsdialog1, "Einstellungsdialog", -1, true, nullptr},
-        {MenuItem::N1, "-", -1, true, nullptr},
-        {MenuItem::Editieren1, "Editieren", 4, true, hauptformular::kEditbutton},
-        {MenuItem::Aussehen1, "Aussehen", 7, true, hauptformular::kAussehenbut},
-        {MenuItem::Installieren1, "Installieren", 5, true, hauptformular::kInstallbutton},
-        {MenuItem::Laufwerkwechseln1, "Laufwerk wechseln", 3, true, hauptformular::kLaufwerkbut},
-        {MenuItem::Adminmodus1, "Adminmodus", 6, true, hauptformular::kAdmibutton},
-        {MenuItem::Information1, "Information", 1, true, hauptformular::kInfobut},
-        {MenuItem::Hilfe1, "Hilfe", 2, true, hauptformular::kHelpBut},
-        {MenuItem::Beenden1, "Beenden", 8, false, nullptr},
-    };
-    return menu;
-}
 
 Tmain::Tmain(ProgramState& state, MainView& view)
     : state_(state), view_(view), InstanceCheck1([this] { BringToFront(); }) {
@@ -58,12 +38,6 @@ Tmain::~Tmain() {
 
 void Tmain::SetHauptformular(Hauptformular* hauptformular) {
     hauptformular_ = hauptformular;
-    for (const MenuEntry& entry : TrayMenu()) {
-        if (entry.hubButton != nullptr) {
-            view_.SetMenuItemEnabled(entry.item, hauptformular_ != nullptr &&
-                                                     hauptformular_->Offers(entry.hubButton));
-        }
-    }
 }
 
 void Tmain::FormCreate() {
@@ -285,9 +259,8 @@ void Tmain::MenuClick(MenuItem item) {
     const auto& menu = TrayMenu();
     const auto entry = std::find_if(menu.begin(), menu.end(),
                                     [item](const MenuEntry& e) { return e.item == item; });
-    if (entry != menu.end() && entry->hubButton != nullptr && hauptformular_ != nullptr &&
-        hauptformular_->Offers(entry->hubButton)) {
-        hauptformular_->Clicked(entry->hubButton);
+    if (entry != menu.end() && entry->action && hauptformular_ != nullptr) {
+        hauptformular_->Run(*entry->action);
     }
 }
 

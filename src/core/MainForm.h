@@ -1,115 +1,20 @@
 // The launcher window: a small always-on-top popup that the global hotkey brings up and that
-// starts the binding of the next key pressed. It owns the tray icon and its menu and the
-// single-instance component; a face draws it through MainView.
+// starts the binding of the next key pressed. It owns the tray icon and its menu
+// (TrayMenu.h) and the single-instance component; a face draws it through MainView (MainView.h).
 #pragma once
 
 #include "components/InstanceCheck.h"
 #include "config/Appearance.h"
-#include "config/FormStateFile.h"
-#include "core/MessageKind.h"
+#include "core/Hauptformular.h"
+#include "core/MainView.h"
 #include "core/ProgramState.h"
 #include "core/StartOptions.h"
+#include "core/TrayMenu.h"
 
 #include <string>
 #include <vector>
 
 namespace core {
-
-// The look of the popup: 0 "Normal" (dialog frame), 1 "ohne Rand", 2 "Kreis".
-enum PopupStyle : int { kStyleNormal = 0, kStyleBorderless = 1, kStyleCircle = 2 };
-
-enum class MenuItem {
-    Zeigen1,
-    Verbergen1,
-    Einstellungen1,
-    Einstellungsdialog1,
-    N1,
-    Editieren1,
-    Aussehen1,
-    Installieren1,
-    Laufwerkwechseln1,
-    Adminmodus1,
-    Information1,
-    Hilfe1,
-    Beenden1,
-};
-
-// One entry of the tray menu. The entries of the submenu run the hub's button of that name.
-struct MenuEntry {
-    MenuItem item;
-    const char* caption; // "-" for a separator
-    int image;           // index into the hub's image list, -1 for none
-    bool inSubmenu;      // under "Einstellungen"
-    const char* hubButton;
-};
-
-// The tray menu in its order.
-const std::vector<MenuEntry>& TrayMenu();
-
-enum class MouseButton { Left, Right, Other };
-
-struct Size {
-    int width;
-    int height;
-};
-
-// What the launcher window's logic asks of a face.
-class MainView {
-  public:
-    virtual Size ScreenSize() const = 0; // the primary screen
-    virtual config::WindowBounds Bounds() const = 0;
-    virtual void SetBounds(const config::WindowBounds& bounds) = 0;
-    virtual Size ClientSize() const = 0;
-    virtual void SetCaption(const std::string& caption) = 0;
-    // kStyleNormal: dialog frame; kStyleCircle: cut to the ellipse of the current size; any
-    // other value: no frame.
-    virtual void SetFrameStyle(int style) = 0;
-    // The frames the appearance dialog applies: a dialog frame without border icons (so no
-    // close box), or no frame at all.
-    virtual void SetBareFrame(bool dialogFrame) = 0;
-    virtual void SetBackground(int windowsColor) = 0;
-    virtual void SetHint(const std::string& hint) = 0;
-
-    virtual void SetLabelText(const std::string& text) = 0;
-    // Sets the label's font size in points (0: the smallest the platform draws); the label
-    // takes the size of its text, which is returned.
-    virtual Size SetLabelFontSize(int points) = 0;
-    virtual void MoveLabel(int left, int top) = 0;
-
-    virtual void SetBlinkInterval(int milliseconds) = 0;
-    virtual void SetBlinking(bool running) = 0;
-
-    virtual bool IsPopupShown() const = 0;
-    // Shown normal, on top, in front, with the keyboard.
-    virtual void ShowPopup() = 0;
-    virtual void HidePopup() = 0;
-    virtual void BringToFront() = 0;
-
-    virtual void ShowTrayIcon() = 0;
-    virtual void ShowNotice(const std::string& title, const std::string& text) = 0;
-    virtual void SetMenuItemEnabled(MenuItem item, bool enabled) = 0;
-    virtual void OpenMenuAtCursor() = 0;
-
-    virtual void ShowMessage(MessageKind kind, const std::string& text, int helpContext) = 0;
-    // Ends the message loop without closing the dialogs: their close handlers must not run.
-    virtual void EndProgram() = 0;
-
-  protected:
-    ~MainView() = default;
-};
-
-// The settings hub as the launcher reaches it: shown from the menu, its buttons run by name
-// (core/HauptformularControls.h).
-class Hauptformular {
-  public:
-    // Shown, or brought to the front when it is.
-    virtual void Show() = 0;
-    virtual bool Offers(const std::string& button) const = 0;
-    virtual void Clicked(const std::string& button) = 0;
-
-  protected:
-    ~Hauptformular() = default;
-};
 
 class Tmain {
   public:
@@ -123,8 +28,7 @@ class Tmain {
     Tmain(const Tmain&) = delete;
     Tmain& operator=(const Tmain&) = delete;
 
-    // The hub whose buttons the menu's settings entries run; each entry is offered as its
-    // button is.
+    // The hub whose actions the menu's settings entries run.
     void SetHauptformular(Hauptformular* hauptformular);
 
     void Neues_Design(int blinkfrequenz, int color1, int color2, int breite, int hoehe);

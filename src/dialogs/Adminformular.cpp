@@ -2,41 +2,59 @@
 
 namespace dialogs {
 
-using namespace admindata;
-
 namespace {
 
-ControlLayout AdminControl(const char* name, ControlKind kind, int left, int top, int width,
-                           int height, const char* caption, int tabOrder, const char* hint) {
-    ControlLayout control{name, kind, left, top, width, height, caption};
-    control.helpContext = 700;
-    control.tabOrder = tabOrder;
-    control.hint = hint;
-    return control;
-}
+using T = TAdmindata;
+
+constexpr int kHelpContext = 700;
 
 DialogLayout MakeLayout() {
-    DialogLayout form{
-        "Admindata", "Administratoreinstellungen", FrameKind::ToolWindow, 255, 264, 400, {}};
-    form.controls = {
-        AdminControl(kBenutzername, ControlKind::LabeledEdit, 16, 32, 205, 24, "Benutzername:", 0,
-                     "Benutzername|Der Benutzername des Administratoracccounts"),
-        AdminControl(kPasswort, ControlKind::LabeledEdit, 16, 88, 205, 24, "Passwort:", 1,
-                     "Passwort|Das Passwort des Administratoirs, benötigt um einen Prozess mit "
-                     "erhöhten Rechten zu starten"),
-        AdminControl(kKuerzel, ControlKind::LabeledEdit, 16, 144, 121, 24, "Tastenkürzel:", 2,
-                     "Shortcut|Tastenkombination unter der ein Programm mit "
-                     "Administratorechten aufgerufen wird"),
-        AdminControl(kOkbut, ControlKind::Button, 16, 200, 100, 36, "OK", 3, "Ok|Dialog schließen"),
-        AdminControl(kHelpbut, ControlKind::Button, 136, 200, 100, 36, "Hilfe", 4,
-                     "Hilfe|Hilfe zu diesem Dialog aufrufen."),
-    };
-    form.controls[2].text = "ALT+F11";
-    form.controls[2].capturesShortcut = true;
-    form.controls[3].picture = Picture::Ok;
-    form.controls[3].isDefault = true;
-    form.controls[4].picture = Picture::Help;
-    return form;
+    return {
+        "Admindata",
+        "Administratoreinstellungen",
+        FrameKind::ToolWindow,
+        255,
+        264,
+        400,
+        {
+            LabeledEdit(T::kBenutzername)
+                .At(16, 32, 205, 24)
+                .Caption("Benutzername:")
+                .Help(kHelpContext)
+                .Tab(0)
+                .Hint("Benutzername|Der Benutzername des Administratoracccounts"),
+            LabeledEdit(T::kPasswort)
+                .At(16, 88, 205, 24)
+                .Caption("Passwort:")
+                .Help(kHelpContext)
+                .Tab(1)
+                .Hint("Passwort|Das Passwort des Administratoirs, benötigt um einen Prozess mit "
+                      "erhöhten Rechten zu starten"),
+            LabeledEdit(T::kKuerzel)
+                .At(16, 144, 121, 24)
+                .Caption("Tastenkürzel:")
+                .Text("ALT+F11")
+                .CapturesShortcut()
+                .Help(kHelpContext)
+                .Tab(2)
+                .Hint("Shortcut|Tastenkombination unter der ein Programm mit "
+                      "Administratorechten aufgerufen wird"),
+            Button(T::kOkbut)
+                .At(16, 200, 100, 36)
+                .Caption("OK")
+                .Image(Picture::Ok)
+                .Help(kHelpContext)
+                .Tab(3)
+                .Hint("Ok|Dialog schließen")
+                .Default(),
+            Button(T::kHelpbut)
+                .At(136, 200, 100, 36)
+                .Caption("Hilfe")
+                .Image(Picture::Help)
+                .Help(kHelpContext)
+                .Tab(4)
+                .Hint("Hilfe|Hilfe zu diesem Dialog aufrufen."),
+        }};
 }
 
 } // namespace
@@ -87,7 +105,7 @@ void TAdmindata::FormClose() {
 }
 
 void TAdmindata::HelpbutClick() {
-    view_.ShowHelp(700);
+    view_.ShowHelp(kHelpContext);
 }
 
 } // namespace dialogs

@@ -6,17 +6,15 @@
 
 namespace dialogs {
 
-// Its control names, also its INI keys.
-namespace admindata {
-inline constexpr char kBenutzername[] = "benutzername";
-inline constexpr char kPasswort[] = "passwort";
-inline constexpr char kKuerzel[] = "kuerzel";
-inline constexpr char kOkbut[] = "okbut";
-inline constexpr char kHelpbut[] = "helpbut";
-} // namespace admindata
-
 class TAdmindata : public DialogLogic {
   public:
+    // Its control names, also its INI keys.
+    static constexpr ControlName kBenutzername{"benutzername"};
+    static constexpr ControlName kPasswort{"passwort"};
+    static constexpr ControlName kKuerzel{"kuerzel"};
+    static constexpr ControlName kOkbut{"okbut"};
+    static constexpr ControlName kHelpbut{"helpbut"};
+
     // Runs FormCreate.
     TAdmindata(core::ProgramState& state, ViewFactory& views);
 

@@ -103,19 +103,19 @@ void DialogLogic::Resized(int width, int height) {
     }
 }
 
-void DialogLogic::OnClick(const std::string& control, Handler handler) {
+void DialogLogic::OnClick(ControlName control, Handler handler) {
     clicks_[control] = std::move(handler);
 }
 
-void DialogLogic::OnChange(const std::string& control, Handler handler) {
+void DialogLogic::OnChange(ControlName control, Handler handler) {
     changes_[control] = std::move(handler);
 }
 
-void DialogLogic::OnDoubleClick(const std::string& control, Handler handler) {
+void DialogLogic::OnDoubleClick(ControlName control, Handler handler) {
     doubleClicks_[control] = std::move(handler);
 }
 
-void DialogLogic::OnKeyDown(const std::string& control, KeyHandler handler) {
+void DialogLogic::OnKeyDown(ControlName control, KeyHandler handler) {
     keys_[control] = std::move(handler);
 }
 
@@ -123,7 +123,7 @@ void DialogLogic::OnResize(std::function<void(int, int)> handler) {
     resize_ = std::move(handler);
 }
 
-void DialogLogic::SetPathOptions(const std::string& control, const PathOptions& options) {
+void DialogLogic::SetPathOptions(ControlName control, const PathOptions& options) {
     paths_[control] = options;
 }
 

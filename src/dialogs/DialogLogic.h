@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/ProgramState.h"
+#include "dialogs/ControlName.h"
 #include "dialogs/ViewFactory.h"
 
 #include <exception>
@@ -53,14 +54,14 @@ class DialogLogic : public DialogEvents {
 
     using Handler = std::function<void()>;
     using KeyHandler = std::function<void(unsigned virtualKey, components::ShiftState shift)>;
-    void OnClick(const std::string& control, Handler handler);
-    void OnChange(const std::string& control, Handler handler);
-    void OnDoubleClick(const std::string& control, Handler handler);
-    void OnKeyDown(const std::string& control, KeyHandler handler);
+    void OnClick(ControlName control, Handler handler);
+    void OnChange(ControlName control, Handler handler);
+    void OnDoubleClick(ControlName control, Handler handler);
+    void OnKeyDown(ControlName control, KeyHandler handler);
     void OnResize(std::function<void(int width, int height)> handler);
 
     // What a path field's browse button offers from now on.
-    void SetPathOptions(const std::string& control, const PathOptions& options);
+    void SetPathOptions(ControlName control, const PathOptions& options);
 
     // The stored controls from the dialog's section; an error of the file is reported and the
     // dialog goes on. True when a save had written the section.

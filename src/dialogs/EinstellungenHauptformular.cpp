@@ -7,8 +7,6 @@ namespace dialogs {
 namespace {
 
 constexpr int kHelpContext = 300;
-constexpr int kFarbe1Default = 255;                           // pure red
-constexpr int kFarbe2Default = static_cast<int>(0xFF000001u); // the desktop's colour
 
 constexpr const char* kBlinkHint = "Blinkfrequenz|Frequenz mit der das beim Drücken des Hotkeys "
                                    "erscheinende fenster blinkt";
@@ -16,64 +14,96 @@ constexpr const char* kSizeHint = "Abmessungen|Höhe und Breite des beim Drücke
                                   "Hotkey erscheinende Fenster";
 constexpr const char* kColourHint = "Farben|Farben in denen das Fenster blinkt";
 
-// A number with its labels left and right of it, all three with the same hint.
-struct NumberRow {
-    int top;
-    const char* leftLabel;
-    const char* caption;
-    const char* name;
-    const char* design;
-    const char* rightLabel;
-    const char* unit;
-    int tabOrder;
-    const char* hint;
-};
+using T = TEinstellungenHaupt;
 
-void AddNumber(DialogLayout& form, const NumberRow& row) {
-    form.controls.push_back(PlacedControl(row.leftLabel, ControlKind::Label,
-                                          {16, row.top + 4, 104, 16}, row.caption, kHelpContext, 0,
-                                          row.hint));
-    ControlLayout edit = PlacedControl(row.name, ControlKind::NumericEdit, {124, row.top, 64, 24},
-                                       "", kHelpContext, row.tabOrder, row.hint);
-    edit.text = row.design;
-    form.controls.push_back(edit);
-    form.controls.push_back(PlacedControl(row.rightLabel, ControlKind::Label,
-                                          {194, row.top + 4, 36, 16}, row.unit, kHelpContext, 0,
-                                          row.hint));
-}
-
+// Each number stands between two labels with the same hint.
 DialogLayout MakeLayout() {
-    DialogLayout form{"EinstellungenHaupt",
-                      "Einstellung Popupfenster",
-                      FrameKind::Dialog,
-                      237,
-                      359,
-                      kHelpContext,
-                      {}};
-    AddNumber(form, {16, "Label1", "Blinkfrequenz:", "blinkfrequenz", "200", "Label2", "ms", 0,
-                     kBlinkHint});
-    AddNumber(form, {52, "Label3", "Breite Minifenster:", "breite", "100", "Label4", "Pixel", 1,
-                     kSizeHint});
-    AddNumber(form,
-              {88, "Label5", "Höhe Minifenster:", "hoehe", "100", "Label6", "Pixel", 2, kSizeHint});
-    form.controls.push_back(PlacedControl("farbe1", ControlKind::ColorButton, {16, 128, 205, 30},
-                                          "Farbe 1 Minifenster", kHelpContext, 3, kColourHint));
-    form.controls.push_back(PlacedControl("farbe2", ControlKind::ColorButton, {16, 166, 205, 30},
-                                          "Farbe 2 Minifenster", kHelpContext, 4, kColourHint));
-    ControlLayout style =
-        PlacedControl("Stil", ControlKind::RadioGroup, {16, 206, 205, 66}, "Stil", kHelpContext, 5,
-                      "Stil|Stil in der das Popupfenster gezeichnet wird");
-    style.items = {"Normal", "ohne Rand", "Kreis"};
-    style.columns = 2;
-    form.controls.push_back(style);
-    ControlLayout ok = PlacedControl("OKButton", ControlKind::Button, {16, 300, 98, 36}, "&Ok",
-                                     kHelpContext, 6, "Ok|Dialog schließen");
-    ok.isDefault = true;
-    form.controls.push_back(ok);
-    form.controls.push_back(PlacedControl("HelpButton", ControlKind::Button, {123, 300, 98, 36},
-                                          "&Hilfe", kHelpContext, 7,
-                                          "Hilfe|Hilfe zu diesem Dialog aufrufen"));
-    return form;
+    return {
+        config::kAppearanceSection,
+        "Einstellung Popupfenster",
+        FrameKind::Dialog,
+        237,
+        359,
+        kHelpContext,
+        {
+            Label(T::kLabel1)
+                .At(16, 20, 104, 16)
+                .Caption("Blinkfrequenz:")
+                .Help(kHelpContext)
+                .Hint(kBlinkHint),
+            NumericEdit(T::kBlinkfrequenz)
+                .At(124, 16, 64, 24)
+                .Text("200")
+                .Help(kHelpContext)
+                .Tab(0)
+                .Hint(kBlinkHint),
+            Label(T::kLabel2).At(194, 20, 36, 16).Caption("ms").Help(kHelpContext).Hint(kBlinkHint),
+            Label(T::kLabel3)
+                .At(16, 56, 104, 16)
+                .Caption("Breite Minifenster:")
+                .Help(kHelpContext)
+                .Hint(kSizeHint),
+            NumericEdit(T::kBreite)
+                .At(124, 52, 64, 24)
+                .Text("100")
+                .Help(kHelpContext)
+                .Tab(1)
+                .Hint(kSizeHint),
+            Label(T::kLabel4)
+                .At(194, 56, 36, 16)
+                .Caption("Pixel")
+                .Help(kHelpContext)
+                .Hint(kSizeHint),
+            Label(T::kLabel5)
+                .At(16, 92, 104, 16)
+                .Caption("Höhe Minifenster:")
+                .Help(kHelpContext)
+                .Hint(kSizeHint),
+            NumericEdit(T::kHoehe)
+                .At(124, 88, 64, 24)
+                .Text("100")
+                .Help(kHelpContext)
+                .Tab(2)
+                .Hint(kSizeHint),
+            Label(T::kLabel6)
+                .At(194, 92, 36, 16)
+                .Caption("Pixel")
+                .Help(kHelpContext)
+                .Hint(kSizeHint),
+            ColorButton(T::kFarbe1)
+                .At(16, 128, 205, 30)
+                .Caption("Farbe 1 Minifenster")
+                .Help(kHelpContext)
+                .Tab(3)
+                .Hint(kColourHint),
+            ColorButton(T::kFarbe2)
+                .At(16, 166, 205, 30)
+                .Caption("Farbe 2 Minifenster")
+                .Help(kHelpContext)
+                .Tab(4)
+                .Hint(kColourHint),
+            RadioGroup(T::kStil)
+                .At(16, 206, 205, 66)
+                .Caption("Stil")
+                .Items({"Normal", "ohne Rand", "Kreis"})
+                .Columns(2)
+                .Help(kHelpContext)
+                .Tab(5)
+                .Hint("Stil|Stil in der das Popupfenster gezeichnet wird"),
+            Button(T::kOKButton)
+                .At(16, 300, 98, 36)
+                .Caption("&Ok")
+                .Help(kHelpContext)
+                .Tab(6)
+                .Hint("Ok|Dialog schließen")
+                .Default(),
+            Button(T::kHelpButton)
+                .At(123, 300, 98, 36)
+                .Caption("&Hilfe")
+                .Help(kHelpContext)
+                .Tab(7)
+                .Hint("Hilfe|Hilfe zu diesem Dialog aufrufen"),
+        }};
 }
 
 } // namespace
@@ -86,36 +116,32 @@ const DialogLayout& TEinstellungenHaupt::Form() {
 TEinstellungenHaupt::TEinstellungenHaupt(core::ProgramState& state, core::Tmain& main,
                                          ViewFactory& views)
     : DialogLogic(state, views, Form()), main_(main) {
-    OnClick("OKButton", [this] { OKButtonClick(); });
-    OnClick("HelpButton", [this] { HelpButtonClick(); });
+    OnClick(kOKButton, [this] { OKButtonClick(); });
+    OnClick(kHelpButton, [this] { HelpButtonClick(); });
     FormCreate();
 }
 
 void TEinstellungenHaupt::FormCreate() {
     LoadFormState();
-    int farbe1 = kFarbe1Default;
-    int farbe2 = kFarbe2Default;
+    config::PopupAppearance look;
     try {
-        const config::IniFile ini(state_.location.IniPath);
-        farbe1 = ini.ReadInteger("Farben", "Farbe1", farbe1);
-        farbe2 = ini.ReadInteger("Farben", "Farbe2", farbe2);
+        look = config::ReadPopupAppearance(config::IniFile(state_.location.IniPath));
     } catch (const config::IniFileError& error) {
         ReportError(error);
     }
-    view_.SetNumber("farbe1", farbe1);
-    view_.SetNumber("farbe2", farbe2);
+    view_.SetNumber(kFarbe1, look.farbe1);
+    view_.SetNumber(kFarbe2, look.farbe2);
 }
 
 // The values go over untested, 0 and negative numbers included. "Kreis" (or no choice) leaves
 // the frame as it is: the ellipse is cut only at the next start.
 void TEinstellungenHaupt::SaveAndApply() {
     SaveFormState();
-    const int farbe1 = static_cast<int>(view_.Number("farbe1"));
-    const int farbe2 = static_cast<int>(view_.Number("farbe2"));
+    const int farbe1 = static_cast<int>(view_.Number(kFarbe1));
+    const int farbe2 = static_cast<int>(view_.Number(kFarbe2));
     try {
         config::IniFile ini(state_.location.IniPath);
-        ini.WriteInteger("Farben", "Farbe1", farbe1);
-        ini.WriteInteger("Farben", "Farbe2", farbe2);
+        config::WriteColors(ini, farbe1, farbe2);
         if (!ini.UpdateFile()) {
             throw config::IniFileError("Die Datei " + ini.Path() +
                                        " kann nicht geschrieben werden.");
@@ -123,10 +149,10 @@ void TEinstellungenHaupt::SaveAndApply() {
     } catch (const config::IniFileError& error) {
         ReportError(error);
     }
-    main_.Neues_Design(config::IntegerPart(view_.Number("blinkfrequenz")), farbe1, farbe2,
-                       config::IntegerPart(view_.Number("breite")),
-                       config::IntegerPart(view_.Number("hoehe")));
-    main_.ApplyStyle(static_cast<int>(view_.Number("Stil")));
+    main_.Neues_Design(config::IntegerPart(view_.Number(kBlinkfrequenz)), farbe1, farbe2,
+                       config::IntegerPart(view_.Number(kBreite)),
+                       config::IntegerPart(view_.Number(kHoehe)));
+    main_.ApplyStyle(static_cast<int>(view_.Number(kStil)));
 }
 
 void TEinstellungenHaupt::OKButtonClick() {

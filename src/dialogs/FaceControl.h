@@ -68,4 +68,43 @@ std::unique_ptr<Control> Make(const ControlLayout& layout, DialogEvents& events)
     return std::make_unique<Kind>(layout, events);
 }
 
+// A face's control of the layout's kind. Kinds names the face's control base (Kinds::Control)
+// and holds one maker per kind; the switch has no default, so that a kind without its maker is
+// a compiler warning (-Wswitch) in every face.
+template <class Kinds>
+std::unique_ptr<typename Kinds::Control> MakeControl(const ControlLayout& layout,
+                                                     DialogEvents& events) {
+    switch (layout.kind) {
+    case ControlKind::Label:
+        return Kinds::kLabel(layout, events);
+    case ControlKind::Button:
+        return Kinds::kButton(layout, events);
+    case ControlKind::CheckBox:
+        return Kinds::kCheckBox(layout, events);
+    case ControlKind::Edit:
+        return Kinds::kEdit(layout, events);
+    case ControlKind::LabeledEdit:
+        return Kinds::kLabeledEdit(layout, events);
+    case ControlKind::ButtonEdit:
+        return Kinds::kButtonEdit(layout, events);
+    case ControlKind::DropDownList:
+        return Kinds::kDropDownList(layout, events);
+    case ControlKind::RadioGroup:
+        return Kinds::kRadioGroup(layout, events);
+    case ControlKind::GroupBox:
+        return Kinds::kGroupBox(layout, events);
+    case ControlKind::NumericEdit:
+        return Kinds::kNumericEdit(layout, events);
+    case ControlKind::ColorButton:
+        return Kinds::kColorButton(layout, events);
+    case ControlKind::PathEdit:
+        return Kinds::kPathEdit(layout, events);
+    case ControlKind::Grid:
+        return Kinds::kGrid(layout, events);
+    case ControlKind::StatusBar:
+        return Kinds::kStatusBar(layout, events);
+    }
+    return nullptr; // no kind of the enumeration
+}
+
 } // namespace dialogs

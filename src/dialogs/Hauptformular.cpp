@@ -1,7 +1,6 @@
 #include "dialogs/Hauptformular.h"
 
 #include "config/IniFile.h"
-#include "core/HauptformularControls.h"
 #include "dialogs/Adminformular.h"
 #include "dialogs/EinstellungenHauptformular.h"
 #include "dialogs/Laufwerksauswahl.h"
@@ -10,71 +9,103 @@
 
 namespace dialogs {
 
-using namespace core::hauptformular;
-
 namespace {
 
-ControlLayout HubButton(const char* name, const char* caption, int left, int top, int width,
-                        int helpContext, int tabOrder, int image, const char* hint) {
-    ControlLayout button{name, ControlKind::Button, left, top, width, 36, caption};
-    button.helpContext = helpContext;
-    button.tabOrder = tabOrder;
-    button.picture = HubImage(image);
-    button.hint = hint;
-    return button;
-}
+using T = THauptformular;
 
 DialogLayout MakeLayout() {
-    DialogLayout form{"Hauptformular", "Tippomat", FrameKind::Dialog, 539, 184, 900, {}};
-    form.controls = {
-        HubButton(kInstallbutton, "&Installieren", 16, 17, 107, 1100, 0, 5,
-                  "Installieren|Installiert die Anwendung im Autostartmenü"),
-        HubButton(kAdmibutton, "&Admininmode", 144, 17, 120, 400, 1, 6,
-                  "Admin Einstellungen|Ruft Dialog zum Einstellungen der Daten des Admins auf"),
-        HubButton(kInfobut, "&Info", 280, 17, 100, 1000, 2, 1,
-                  "Info|Ruft Informationen zum Programm auf, erlaubt es das Programm zu "
-                  "aktualisieren"),
-        HubButton(kLaufwerkbut, "&Laufwerk", 16, 71, 107, 900, 3, 3,
-                  "Laufwerke|Ruft Dialog auf um das Laufwerk in allen Einträgen zu wechseln"),
-        HubButton(kEditbutton, "&Editieren", 144, 71, 120, 200, 4, 4,
-                  "Editieren|Ruft Dialog zum Editieren der Programmliste auf"),
-        HubButton(kAussehenbut, "Aussehen", 280, 71, 100, 300, 5, 7,
-                  "Aussehen|Lergt das Aussehen des Popupfensters fest, das beim Drücken des "
-                  "Hotkeys erscheint"),
-        HubButton(kOkbut, "&Minimieren", 16, 123, 107, 900, 6, 0,
-                  "Minimieren|Schließt dieses Fenster, sichtbar ist nur noch das Symbol in der "
-                  "Trayleiste"),
-        HubButton(kClosebut, "&Schließen", 144, 123, 120, 900, 7, 8, ""),
-        HubButton(kHelpBut, "&Hilfe", 280, 123, 100, 100, 8, 2,
-                  "Hilfe|Hilfe zu diesem Dialog aufrufen"),
-    };
-    // Their dialogs come with their own work; until then these buttons are off.
-    for (ControlLayout& button : form.controls) {
-        button.enabled = button.name == kAdmibutton || button.name == kLaufwerkbut ||
-                         button.name == kAussehenbut || button.name == kEditbutton ||
-                         button.name == kOkbut || button.name == kClosebut ||
-                         button.name == kHelpBut || button.name == kInstallbutton ||
-                         button.name == kInfobut;
-    }
-    form.controls[6].isDefault = true;
-
-    // Created in the order their values stand in the INI section.
-    ControlLayout kuerzel{
-        kKuerzel, ControlKind::LabeledEdit, 400, 75, 97, 24, "ShortCut:", "Alt+F12"};
-    kuerzel.helpContext = 400;
-    kuerzel.tabOrder = 10;
-    kuerzel.hint = "ShortCut| Aufruftaste fürr den Tippomat (auch mit STRG+ALT möglich)";
-    kuerzel.readOnly = true;
-    kuerzel.capturesShortcut = true;
-    ControlLayout portable{kPortableModus,  ControlKind::CheckBox, 400, 27, 129, 17,
-                           "Portable Modus"};
-    portable.helpContext = 800;
-    portable.tabOrder = 9;
-    portable.hint = "Portable Modus|Aktiviert Speichern im Programmverzeichnis und Starten nur "
-                    "vom aktuellen Laufwerk aus";
-    form.controls.push_back(kuerzel);
-    form.controls.push_back(portable);
-    return form;
+    return {
+        "Hauptformular",
+        "Tippomat",
+        FrameKind::Dialog,
+        539,
+        184,
+        900,
+        {
+            Button(T::kInstallbutton)
+                .At(16, 17, 107, 36)
+                .Caption("&Installieren")
+                .Image(Picture::Install)
+                .Help(1100)
+                .Tab(0)
+                .Hint("Installieren|Installiert die Anwendung im Autostartmenü"),
+            Button(T::kAdmibutton)
+                .At(144, 17, 120, 36)
+                .Caption("&Admininmode")
+                .Image(Picture::Admin)
+                .Help(400)
+                .Tab(1)
+                .Hint("Admin Einstellungen|Ruft Dialog zum Einstellungen der Daten des Admins auf"),
+            Button(T::kInfobut)
+                .At(280, 17, 100, 36)
+                .Caption("&Info")
+                .Image(Picture::Information)
+                .Help(1000)
+                .Tab(2)
+                .Hint("Info|Ruft Informationen zum Programm auf, erlaubt es das Programm zu "
+                      "aktualisieren"),
+            Button(T::kLaufwerkbut)
+                .At(16, 71, 107, 36)
+                .Caption("&Laufwerk")
+                .Image(Picture::Drive)
+                .Help(900)
+                .Tab(3)
+                .Hint("Laufwerke|Ruft Dialog auf um das Laufwerk in allen Einträgen zu wechseln"),
+            Button(T::kEditbutton)
+                .At(144, 71, 120, 36)
+                .Caption("&Editieren")
+                .Image(Picture::EditList)
+                .Help(200)
+                .Tab(4)
+                .Hint("Editieren|Ruft Dialog zum Editieren der Programmliste auf"),
+            Button(T::kAussehenbut)
+                .At(280, 71, 100, 36)
+                .Caption("Aussehen")
+                .Image(Picture::Appearance)
+                .Help(300)
+                .Tab(5)
+                .Hint("Aussehen|Lergt das Aussehen des Popupfensters fest, das beim Drücken des "
+                      "Hotkeys erscheint"),
+            Button(T::kOkbut)
+                .At(16, 123, 107, 36)
+                .Caption("&Minimieren")
+                .Image(Picture::Minimize)
+                .Help(900)
+                .Tab(6)
+                .Hint("Minimieren|Schließt dieses Fenster, sichtbar ist nur noch das Symbol in der "
+                      "Trayleiste")
+                .Default(),
+            Button(T::kClosebut)
+                .At(144, 123, 120, 36)
+                .Caption("&Schließen")
+                .Image(Picture::EndProgram)
+                .Help(900)
+                .Tab(7),
+            Button(T::kHelpBut)
+                .At(280, 123, 100, 36)
+                .Caption("&Hilfe")
+                .Image(Picture::Help)
+                .Help(100)
+                .Tab(8)
+                .Hint("Hilfe|Hilfe zu diesem Dialog aufrufen"),
+            // Created in the order their values stand in the INI section.
+            LabeledEdit(T::kKuerzel)
+                .At(400, 75, 97, 24)
+                .Caption("ShortCut:")
+                .Text("Alt+F12")
+                .ReadOnly()
+                .CapturesShortcut()
+                .Help(400)
+                .Tab(10)
+                .Hint("ShortCut| Aufruftaste fürr den Tippomat (auch mit STRG+ALT möglich)"),
+            CheckBox(T::kPortableModus)
+                .At(400, 27, 129, 17)
+                .Caption("Portable Modus")
+                .Help(800)
+                .Tab(9)
+                .Hint("Portable Modus|Aktiviert Speichern im Programmverzeichnis und Starten nur "
+                      "vom aktuellen Laufwerk aus"),
+        }};
 }
 
 } // namespace
@@ -195,9 +226,30 @@ void THauptformular::InstallbuttonClick() {
     }
 }
 
-bool THauptformular::Offers(const std::string& button) const {
-    const ControlLayout* control = Form().Find(button);
-    return control != nullptr && control->kind == ControlKind::Button && control->enabled;
+void THauptformular::Run(core::HubAction action) {
+    switch (action) {
+    case core::HubAction::Edit:
+        EditbuttonClick();
+        return;
+    case core::HubAction::Appearance:
+        AussehenbutClick();
+        return;
+    case core::HubAction::Install:
+        InstallbuttonClick();
+        return;
+    case core::HubAction::SwitchDrive:
+        LaufwerkbutClick();
+        return;
+    case core::HubAction::Admin:
+        AdmibuttonClick();
+        return;
+    case core::HubAction::Information:
+        InfobutClick();
+        return;
+    case core::HubAction::Help:
+        HrelpClick();
+        return;
+    }
 }
 
 } // namespace dialogs

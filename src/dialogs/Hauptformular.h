@@ -14,6 +14,19 @@ class TAdmindata;
 
 class THauptformular : public DialogLogic, public core::Hauptformular {
   public:
+    // Its control names, also its INI keys.
+    static constexpr ControlName kInstallbutton{"installbutton"};
+    static constexpr ControlName kAdmibutton{"admibutton"};
+    static constexpr ControlName kInfobut{"infobut"};
+    static constexpr ControlName kLaufwerkbut{"laufwerkbut"};
+    static constexpr ControlName kEditbutton{"editbutton"};
+    static constexpr ControlName kAussehenbut{"aussehenbut"};
+    static constexpr ControlName kOkbut{"okbut"};
+    static constexpr ControlName kClosebut{"Closebut"};
+    static constexpr ControlName kHelpBut{"HelpBut"};
+    static constexpr ControlName kKuerzel{"kuerzel"};
+    static constexpr ControlName kPortableModus{"PortableModus"};
+
     // Runs FormCreate.
     THauptformular(core::ProgramState& state, core::Tmain& main, ViewFactory& views);
 
@@ -36,8 +49,7 @@ class THauptformular : public DialogLogic, public core::Hauptformular {
     InfoSystem infoSystem;
 
     void Show() override { DialogLogic::Show(); }
-    bool Offers(const std::string& button) const override;
-    void Clicked(const std::string& control) override { DialogLogic::Clicked(control); }
+    void Run(core::HubAction action) override;
 
   protected:
     void FormShow() override;

@@ -15,62 +15,66 @@ namespace {
 constexpr const char* kApplicationTitle = "Tippomat";
 constexpr int kHelpContext = 1000;
 
-// The places are given at 120 dots per inch; the layout holds them at 96.
-int At96(int pixels) {
-    return (pixels * 4 + 2) / 5;
-}
+using T = Tinfodialog;
 
-ControlLayout Placed(const char* name, ControlKind kind, int left, int top, int width, int height,
-                     std::string caption, const char* hint) {
-    ControlLayout control{name,        kind,         At96(left),        At96(top),
-                          At96(width), At96(height), std::move(caption)};
-    control.hint = hint;
-    control.helpContext = kHelpContext;
-    return control;
-}
-
+// The places were drawn at 120 dots per inch; here they are at 96. The labels take the width of
+// their texts, which are set when the dialog is shown.
 DialogLayout MakeLayout(int userLanguage) {
     const InfoTexts& texts = InfoTextsFor(userLanguage);
-    DialogLayout form{"infodialog",
-                      std::string(texts.captionPrefix) + kApplicationTitle,
-                      FrameKind::Dialog,
-                      At96(501),
-                      At96(191),
-                      kHelpContext,
-                      {}};
-    // The labels take the width of their texts, which are set when the dialog is shown.
-    const int labelWidth = At96(501 - 38 - 8);
-    form.controls = {
-        Placed("versionlabel", ControlKind::Label, 38, 9, 0, 18, "",
-               "Version|Geben Sie diese Informationen bei Kontaktaufnahme an"),
-        Placed("datumlabel", ControlKind::Label, 38, 37, 0, 18, "",
-               "Erstelldatum|Speicherdatum dieser Version"),
-        Placed("copyrightlabel", ControlKind::Label, 38, 62, 0, 18,
-               "Copyright © Orvanta, Autor des Tippomat",
-               "Urheber|Der Programmierer dieses Programmes"),
-        Placed("homepagelabel", ControlKind::Label, 38, 90, 0, 18, "",
-               "Homepage|Die Homepage mit interessanten Themen"),
-        Placed("okbut", ControlKind::Button, 6, 124, 75, 36, "&OK", "Ok|Schließt diesen Dialog"),
-        Placed("getnewversion", ControlKind::Button, 96, 124, 121, 36, texts.getNewVersionCaption,
-               "Download|Holt eine neue Version dieses Programmes über das Internet"),
-        Placed("homepagebut", ControlKind::Button, 228, 124, 110, 36, texts.homepageCaption,
-               "Homepage|Ruft den Webbrowser mit der Homepage des Autors auf"),
-        Placed("emailbut", ControlKind::Button, 354, 124, 120, 36, texts.emailCaption,
-               "E-Mail|Sztartet ihrMailprogramm zum schreiben einer Mail an den Autor"),
-        Placed("StatusBar", ControlKind::StatusBar, 0, 191 - 19, 501, 19, "",
-               "Status|Fortschritt des Downloads"),
-    };
-    for (int i = 0; i < 4; ++i) {
-        form.controls[i].width = labelWidth;
-    }
-    const int tabOrders[] = {0, 1, 3, 4};
-    for (int i = 0; i < 4; ++i) {
-        form.controls[4 + i].tabOrder = tabOrders[i];
-    }
-    form.controls[4].isDefault = true;
-    form.controls[8].dock = Dock::Bottom;
-    form.controls[8].helpContext = 0;
-    return form;
+    return {"infodialog",
+            std::string(texts.captionPrefix) + kApplicationTitle,
+            FrameKind::Dialog,
+            401,
+            153,
+            kHelpContext,
+            {
+                Label(T::kVersionlabel)
+                    .At(30, 7, 364, 14)
+                    .Help(kHelpContext)
+                    .Hint("Version|Geben Sie diese Informationen bei Kontaktaufnahme an"),
+                Label(T::kDatumlabel)
+                    .At(30, 30, 364, 14)
+                    .Help(kHelpContext)
+                    .Hint("Erstelldatum|Speicherdatum dieser Version"),
+                Label(T::kCopyrightlabel)
+                    .At(30, 50, 364, 14)
+                    .Caption("Copyright © Orvanta, Autor des Tippomat")
+                    .Help(kHelpContext)
+                    .Hint("Urheber|Der Programmierer dieses Programmes"),
+                Label(T::kHomepagelabel)
+                    .At(30, 72, 364, 14)
+                    .Help(kHelpContext)
+                    .Hint("Homepage|Die Homepage mit interessanten Themen"),
+                Button(T::kOkbut)
+                    .At(5, 99, 60, 29)
+                    .Caption("&OK")
+                    .Help(kHelpContext)
+                    .Tab(0)
+                    .Hint("Ok|Schließt diesen Dialog")
+                    .Default(),
+                Button(T::kGetnewversion)
+                    .At(77, 99, 97, 29)
+                    .Caption(texts.getNewVersionCaption)
+                    .Help(kHelpContext)
+                    .Tab(1)
+                    .Hint("Download|Holt eine neue Version dieses Programmes über das Internet"),
+                Button(T::kHomepagebut)
+                    .At(182, 99, 88, 29)
+                    .Caption(texts.homepageCaption)
+                    .Help(kHelpContext)
+                    .Tab(3)
+                    .Hint("Homepage|Ruft den Webbrowser mit der Homepage des Autors auf"),
+                Button(T::kEmailbut)
+                    .At(283, 99, 96, 29)
+                    .Caption(texts.emailCaption)
+                    .Help(kHelpContext)
+                    .Tab(4)
+                    .Hint("E-Mail|Sztartet ihrMailprogramm zum schreiben einer Mail an den Autor"),
+                StatusBar(T::kStatusBar)
+                    .At(0, 138, 401, 15)
+                    .Docked(Dock::Bottom)
+                    .Hint("Status|Fortschritt des Downloads"),
+            }};
 }
 
 // A mail address with its display name, written so that it is one valid mailto address.
@@ -115,10 +119,10 @@ const DialogLayout& Tinfodialog::Form(int userLanguage) {
 Tinfodialog::Tinfodialog(core::ProgramState& state, ViewFactory& views, InfoSystem system)
     : DialogLogic(state, views, Form(UserLanguage(system.primaryLanguage))),
       system_(std::move(system)), texts_(InfoTextsFor(UserLanguage(system_.primaryLanguage))) {
-    OnClick("okbut", [this] { Okbutclick(); });
-    OnClick("getnewversion", [this] { Getnewversionclick(); });
-    OnClick("homepagebut", [this] { Homepagebutclick(); });
-    OnClick("emailbut", [this] { Emailbutclick(); });
+    OnClick(kOkbut, [this] { Okbutclick(); });
+    OnClick(kGetnewversion, [this] { Getnewversionclick(); });
+    OnClick(kHomepagebut, [this] { Homepagebutclick(); });
+    OnClick(kEmailbut, [this] { Emailbutclick(); });
     FormCreate();
 }
 
@@ -131,10 +135,10 @@ void Tinfodialog::FormCreate() {
 
 void Tinfodialog::FormShow() {
     Version = system_.version ? integration::FileVersionText(*system_.version) : "";
-    view_.SetText("versionlabel", "Version : " + Version + " (" +
-                                      std::to_string(integration::kWordSizeBits) + " Bit)");
-    view_.SetText("homepagelabel", "Homepage: " + Homepage);
-    view_.SetText("datumlabel",
+    view_.SetText(kVersionlabel, "Version : " + Version + " (" +
+                                     std::to_string(integration::kWordSizeBits) + " Bit)");
+    view_.SetText(kHomepagelabel, "Homepage: " + Homepage);
+    view_.SetText(kDatumlabel,
                   texts_.datePrefix + platform::FileDateText(state_.location.ProgramPath));
 }
 
@@ -158,14 +162,14 @@ void Tinfodialog::CloseRequested() {
 
 void Tinfodialog::SetTransferring(bool transferring) {
     transferring_ = transferring;
-    for (const char* button : {"okbut", "getnewversion", "homepagebut", "emailbut"}) {
+    for (const ControlName button : {kOkbut, kGetnewversion, kHomepagebut, kEmailbut}) {
         view_.SetEnabled(button, !transferring);
     }
 }
 
 void Tinfodialog::HttpWork(std::int64_t AWorkCount) {
-    view_.SetText("StatusBar", FillTemplate(texts_.progress,
-                                            {std::to_string(AWorkCount), std::to_string(Filelen)}));
+    view_.SetText(kStatusBar, FillTemplate(texts_.progress,
+                                           {std::to_string(AWorkCount), std::to_string(Filelen)}));
     view_.ProcessPendingEvents();
 }
 

@@ -30,6 +30,17 @@ struct InfoSystem {
 
 class Tinfodialog : public DialogLogic {
   public:
+    // Its control names.
+    static constexpr ControlName kVersionlabel{"versionlabel"};
+    static constexpr ControlName kDatumlabel{"datumlabel"};
+    static constexpr ControlName kCopyrightlabel{"copyrightlabel"};
+    static constexpr ControlName kHomepagelabel{"homepagelabel"};
+    static constexpr ControlName kOkbut{"okbut"};
+    static constexpr ControlName kGetnewversion{"getnewversion"};
+    static constexpr ControlName kHomepagebut{"homepagebut"};
+    static constexpr ControlName kEmailbut{"emailbut"};
+    static constexpr ControlName kStatusBar{"StatusBar"};
+
     // Runs FormCreate.
     Tinfodialog(core::ProgramState& state, ViewFactory& views, InfoSystem system);
 

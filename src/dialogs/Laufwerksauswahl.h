@@ -16,6 +16,17 @@ int StoredDriveMode(const std::string& iniPath);
 
 class Tlaufwerksform : public DialogLogic {
   public:
+    // Its control names, also its INI keys.
+    static constexpr ControlName kLabel1{"Label1"};
+    static constexpr ControlName kSourcedrive{"sourcedrive"};
+    static constexpr ControlName kLabel2{"Label2"};
+    static constexpr ControlName kTargetdrive{"targetdrive"};
+    static constexpr ControlName kLaufwerkmode{"laufwerkmode"};
+    static constexpr ControlName kGroupBox1{"GroupBox1"}; // the buttons' frame
+    static constexpr ControlName kOkbut{"okbut"};
+    static constexpr ControlName kHelpbut{"helpbut"};
+    static constexpr ControlName kChangedrivebut{"changedrivebut"};
+
     using DriveList = std::function<std::vector<std::string>()>;
 
     // Runs FormCreate; the lists offer what listDrives gives (the platform's switchable drives

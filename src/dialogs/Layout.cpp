@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace dialogs {
 
@@ -100,24 +101,90 @@ std::vector<config::StoredControl> DialogLayout::StoredControls() const {
     return stored;
 }
 
-ControlLayout PlacedControl(const std::string& name, ControlKind kind, const Rect& place,
-                            const std::string& caption, int helpContext, int tabOrder,
-                            const std::string& hint) {
-    ControlLayout control{name, kind, place.left, place.top, place.width, place.height, caption};
-    control.helpContext = helpContext;
-    control.tabOrder = tabOrder;
-    control.hint = hint;
-    return control;
+ControlBuilder::ControlBuilder(ControlKind kind, ControlName name)
+    : control_{name, kind, 0, 0, 0, 0} {}
+
+ControlBuilder& ControlBuilder::At(int left, int top, int width, int height) {
+    control_.left = left;
+    control_.top = top;
+    control_.width = width;
+    control_.height = height;
+    return *this;
 }
 
-ControlLayout PictureButton(const std::string& name, const Rect& place, const std::string& caption,
-                            int helpContext, int tabOrder, const std::string& hint, Picture picture,
-                            const std::string& parent) {
-    ControlLayout button =
-        PlacedControl(name, ControlKind::Button, place, caption, helpContext, tabOrder, hint);
-    button.picture = picture;
-    button.parent = parent;
-    return button;
+ControlBuilder& ControlBuilder::Caption(std::string caption) {
+    control_.caption = std::move(caption);
+    return *this;
+}
+
+ControlBuilder& ControlBuilder::Text(std::string text) {
+    control_.text = std::move(text);
+    return *this;
+}
+
+ControlBuilder& ControlBuilder::Help(int helpContext) {
+    control_.helpContext = helpContext;
+    return *this;
+}
+
+ControlBuilder& ControlBuilder::Tab(int tabOrder) {
+    control_.tabOrder = tabOrder;
+    return *this;
+}
+
+ControlBuilder& ControlBuilder::Image(Picture picture) {
+    control_.picture = picture;
+    return *this;
+}
+
+ControlBuilder& ControlBuilder::Hint(std::string hint) {
+    control_.hint = std::move(hint);
+    return *this;
+}
+
+ControlBuilder& ControlBuilder::Items(std::vector<std::string> items) {
+    control_.items = std::move(items);
+    return *this;
+}
+
+ControlBuilder& ControlBuilder::Columns(int columns) {
+    control_.columns = columns;
+    return *this;
+}
+
+ControlBuilder& ControlBuilder::In(ControlName groupBox) {
+    control_.parent = groupBox;
+    return *this;
+}
+
+ControlBuilder& ControlBuilder::Docked(Dock dock) {
+    control_.dock = dock;
+    return *this;
+}
+
+ControlBuilder& ControlBuilder::Browse(PathOptions options) {
+    control_.path = std::move(options);
+    return *this;
+}
+
+ControlBuilder& ControlBuilder::ReadOnly() {
+    control_.readOnly = true;
+    return *this;
+}
+
+ControlBuilder& ControlBuilder::CapturesShortcut() {
+    control_.capturesShortcut = true;
+    return *this;
+}
+
+ControlBuilder& ControlBuilder::Default() {
+    control_.isDefault = true;
+    return *this;
+}
+
+ControlBuilder& ControlBuilder::Cancel() {
+    control_.isCancel = true;
+    return *this;
 }
 
 } // namespace dialogs

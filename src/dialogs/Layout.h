@@ -3,6 +3,7 @@
 #pragma once
 
 #include "config/FormState.h"
+#include "dialogs/ControlName.h"
 
 #include <optional>
 #include <string>
@@ -118,14 +119,75 @@ struct DialogLayout {
     std::vector<config::StoredControl> StoredControls() const;
 };
 
-// A control at its place with its caption, help context, tab order and hint.
-ControlLayout PlacedControl(const std::string& name, ControlKind kind, const Rect& place,
-                            const std::string& caption, int helpContext, int tabOrder,
-                            const std::string& hint);
-// A button with its picture, placed as PlacedControl places it, in the group box named parent
-// (none: on the form).
-ControlLayout PictureButton(const std::string& name, const Rect& place, const std::string& caption,
-                            int helpContext, int tabOrder, const std::string& hint, Picture picture,
-                            const std::string& parent = "");
+// One control of a layout, written as it stands in the window:
+//   Button(kOkbut).At(16, 12, 100, 35).Caption("OK").Help(200).Default()
+// What is not said keeps the default of ControlLayout.
+class ControlBuilder {
+  public:
+    ControlBuilder(ControlKind kind, ControlName name);
+
+    ControlBuilder& At(int left, int top, int width, int height);
+    ControlBuilder& Caption(std::string caption);
+    ControlBuilder& Text(std::string text);
+    ControlBuilder& Help(int helpContext);
+    ControlBuilder& Tab(int tabOrder);
+    ControlBuilder& Image(Picture picture);
+    ControlBuilder& Hint(std::string hint); // "title|text"
+    ControlBuilder& Items(std::vector<std::string> items);
+    ControlBuilder& Columns(int columns);
+    ControlBuilder& In(ControlName groupBox);
+    ControlBuilder& Docked(Dock dock);
+    ControlBuilder& Browse(PathOptions options);
+    ControlBuilder& ReadOnly();
+    ControlBuilder& CapturesShortcut();
+    ControlBuilder& Default();
+    ControlBuilder& Cancel();
+
+    operator ControlLayout() const { return control_; }
+
+  private:
+    ControlLayout control_;
+};
+
+// A builder per kind that the dialogs use.
+inline ControlBuilder Label(ControlName name) {
+    return {ControlKind::Label, name};
+}
+inline ControlBuilder Button(ControlName name) {
+    return {ControlKind::Button, name};
+}
+inline ControlBuilder CheckBox(ControlName name) {
+    return {ControlKind::CheckBox, name};
+}
+inline ControlBuilder LabeledEdit(ControlName name) {
+    return {ControlKind::LabeledEdit, name};
+}
+inline ControlBuilder ButtonEdit(ControlName name) {
+    return {ControlKind::ButtonEdit, name};
+}
+inline ControlBuilder DropDownList(ControlName name) {
+    return {ControlKind::DropDownList, name};
+}
+inline ControlBuilder RadioGroup(ControlName name) {
+    return {ControlKind::RadioGroup, name};
+}
+inline ControlBuilder GroupBox(ControlName name) {
+    return {ControlKind::GroupBox, name};
+}
+inline ControlBuilder NumericEdit(ControlName name) {
+    return {ControlKind::NumericEdit, name};
+}
+inline ControlBuilder ColorButton(ControlName name) {
+    return {ControlKind::ColorButton, name};
+}
+inline ControlBuilder PathEdit(ControlName name) {
+    return {ControlKind::PathEdit, name};
+}
+inline ControlBuilder Grid(ControlName name) {
+    return {ControlKind::Grid, name};
+}
+inline ControlBuilder StatusBar(ControlName name) {
+    return {ControlKind::StatusBar, name};
+}
 
 } // namespace dialogs

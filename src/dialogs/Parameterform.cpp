@@ -10,59 +10,80 @@ namespace {
 constexpr int kHelpContext = 200;
 constexpr const char* kProgramFilter = "Nur Programme|*.exe|Alle Dateien|*.*";
 
-ControlLayout Label(const char* name, int left, int top, int width, const char* caption) {
-    return PlacedControl(name, ControlKind::Label, {left, top, width, 16}, caption, kHelpContext, 0,
-                         "");
-}
+using T = Tparameterform;
 
 DialogLayout MakeLayout() {
-    DialogLayout form{"ParameterForm",
-                      "Einstellungen für den Aufruf",
-                      FrameKind::Dialog,
-                      350,
-                      308,
-                      kHelpContext,
-                      {}};
-    ControlLayout program = PlacedControl(
-        Tparameterform::kProgrammorDir, ControlKind::PathEdit, {20, 74, 305, 22}, "", kHelpContext,
-        2,
-        "Programm aufrufen|Legt das Programm oder Verzeichnis fest das mit einem Tastendruck "
-        "aufgerufen wird");
-    program.path = {true, "", "", "exe"};
-    ControlLayout folder = PlacedControl(
-        Tparameterform::kVerzeichnis, ControlKind::PathEdit, {20, 186, 305, 22}, "", kHelpContext,
-        4, "Arbeitsverzeichnis|In diesem verzeichnis wird das Programm ausgeführt");
-    folder.path.folders = true;
-    ControlLayout parameter = PlacedControl(Tparameterform::kParameter, ControlKind::ButtonEdit,
-                                            {20, 134, 305, 24}, "", kHelpContext, 3, "");
-    parameter.picture = Picture::Browse;
-    ControlLayout ok = PictureButton("okbut", {20, 244, 75, 36}, "OK", kHelpContext, 5,
-                                     "Ok|Dialog schließen und Änderung übernehmen", Picture::Ok);
-    ok.isDefault = true;
-    ControlLayout close = PictureButton(
-        "closebut", {115, 244, 106, 36}, "Abbrechen", kHelpContext, 6,
-        "abbrechen|Schließt diesen Dialog ohne die Daten zu verändern", Picture::Cancel);
-    close.isCancel = true;
-    form.controls = {
-        Label("Label4", 20, 15, 78, "Aufruftaste:"),
-        PlacedControl(Tparameterform::kTaste, ControlKind::DropDownList, {100, 12, 85, 24}, "",
-                      kHelpContext, 0, "Taste|Taste die das Programm startet"),
-        PlacedControl(Tparameterform::kMode, ControlKind::CheckBox, {200, 16, 97, 17},
-                      "Verzeichnis", kHelpContext, 1,
-                      "Modus|Legt fest ob man mit dem Eintrag ein Verzeichnis öffnet oder ein "
-                      "Programm startet"),
-        Label("Label3", 20, 52, 305, "Programm / zu öffnendes Verzeichnis:"),
-        program,
-        Label("Label1", 20, 116, 305, "Parameter:"),
-        parameter,
-        Label("Label2", 20, 164, 305, "Arbeitsverzeichnis:"),
-        folder,
-        ok,
-        close,
-        PictureButton("helpbut", {240, 244, 92, 36}, "&Hilfe", kHelpContext, 7,
-                      "Hilfe|Hilfe zu diesem Dialog aufrufen", Picture::Help),
-    };
-    return form;
+    return {"ParameterForm",
+            "Einstellungen für den Aufruf",
+            FrameKind::Dialog,
+            350,
+            308,
+            kHelpContext,
+            {
+                Label(T::kLabel4).At(20, 15, 78, 16).Caption("Aufruftaste:").Help(kHelpContext),
+                DropDownList(T::kTaste)
+                    .At(100, 12, 85, 24)
+                    .Help(kHelpContext)
+                    .Tab(0)
+                    .Hint("Taste|Taste die das Programm startet"),
+                CheckBox(T::kMode)
+                    .At(200, 16, 97, 17)
+                    .Caption("Verzeichnis")
+                    .Help(kHelpContext)
+                    .Tab(1)
+                    .Hint("Modus|Legt fest ob man mit dem Eintrag ein Verzeichnis öffnet oder ein "
+                          "Programm startet"),
+                Label(T::kLabel3)
+                    .At(20, 52, 305, 16)
+                    .Caption("Programm / zu öffnendes Verzeichnis:")
+                    .Help(kHelpContext),
+                PathEdit(T::kProgrammorDir)
+                    .At(20, 74, 305, 22)
+                    .Browse({true, "", "", "exe"})
+                    .Help(kHelpContext)
+                    .Tab(2)
+                    .Hint("Programm aufrufen|Legt das Programm oder Verzeichnis fest das mit einem "
+                          "Tastendruck aufgerufen wird"),
+                Label(T::kLabel1).At(20, 116, 305, 16).Caption("Parameter:").Help(kHelpContext),
+                ButtonEdit(T::kParameter)
+                    .At(20, 134, 305, 24)
+                    .Image(Picture::Browse)
+                    .Help(kHelpContext)
+                    .Tab(3),
+                Label(T::kLabel2)
+                    .At(20, 164, 305, 16)
+                    .Caption("Arbeitsverzeichnis:")
+                    .Help(kHelpContext),
+                PathEdit(T::kVerzeichnis)
+                    .At(20, 186, 305, 22)
+                    .Browse({true})
+                    .Help(kHelpContext)
+                    .Tab(4)
+                    .Hint("Arbeitsverzeichnis|In diesem verzeichnis wird das Programm ausgeführt"),
+                Button(T::kOkbut)
+                    .At(20, 244, 75, 36)
+                    .Caption("OK")
+                    .Image(Picture::Ok)
+                    .Help(kHelpContext)
+                    .Tab(5)
+                    .Hint("Ok|Dialog schließen und Änderung übernehmen")
+                    .Default(),
+                Button(T::kClosebut)
+                    .At(115, 244, 106, 36)
+                    .Caption("Abbrechen")
+                    .Image(Picture::Cancel)
+                    .Help(kHelpContext)
+                    .Tab(6)
+                    .Hint("abbrechen|Schließt diesen Dialog ohne die Daten zu verändern")
+                    .Cancel(),
+                Button(T::kHelpbut)
+                    .At(240, 244, 92, 36)
+                    .Caption("&Hilfe")
+                    .Image(Picture::Help)
+                    .Help(kHelpContext)
+                    .Tab(7)
+                    .Hint("Hilfe|Hilfe zu diesem Dialog aufrufen"),
+            }};
 }
 
 // The field holds a file's path as typed, or as an earlier browse wrote it (quoted).
@@ -85,9 +106,9 @@ Tparameterform::Tparameterform(core::ProgramState& state, ViewFactory& views)
     : DialogLogic(state, views, Form()) {
     OnChange(kMode, [this] { ModeClick(); });
     OnClick(kParameter, [this] { ParameterRightButtonClick(); });
-    OnClick("okbut", [this] { OkbutClick(); });
-    OnClick("closebut", [this] { ClosebutClick(); });
-    OnClick("helpbut", [this] { Helpbutclick(); });
+    OnClick(kOkbut, [this] { OkbutClick(); });
+    OnClick(kClosebut, [this] { ClosebutClick(); });
+    OnClick(kHelpbut, [this] { Helpbutclick(); });
     FormCreate();
 }
 

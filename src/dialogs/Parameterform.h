@@ -12,11 +12,19 @@ namespace dialogs {
 
 class Tparameterform : public DialogLogic {
   public:
-    static constexpr char kTaste[] = "taste";
-    static constexpr char kMode[] = "mode";
-    static constexpr char kProgrammorDir[] = "programmorDir";
-    static constexpr char kParameter[] = "parameter";
-    static constexpr char kVerzeichnis[] = "verzeichnis";
+    // Its control names, also its INI keys.
+    static constexpr ControlName kLabel4{"Label4"};
+    static constexpr ControlName kTaste{"taste"};
+    static constexpr ControlName kMode{"mode"};
+    static constexpr ControlName kLabel3{"Label3"};
+    static constexpr ControlName kProgrammorDir{"programmorDir"};
+    static constexpr ControlName kLabel1{"Label1"};
+    static constexpr ControlName kParameter{"parameter"};
+    static constexpr ControlName kLabel2{"Label2"};
+    static constexpr ControlName kVerzeichnis{"verzeichnis"};
+    static constexpr ControlName kOkbut{"okbut"};
+    static constexpr ControlName kClosebut{"closebut"};
+    static constexpr ControlName kHelpbut{"helpbut"};
 
     // Runs FormCreate.
     Tparameterform(core::ProgramState& state, ViewFactory& views);

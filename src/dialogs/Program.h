@@ -9,8 +9,6 @@
 #include "dialogs/Laufwerksauswahl.h"
 #include "dialogs/ViewFactory.h"
 
-#include <vector>
-
 namespace dialogs {
 
 class Program {
@@ -28,9 +26,6 @@ class Program {
     ~Program() { views_.AttachLauncher(nullptr); }
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
-
-    // The dialogs that live as long as the program.
-    std::vector<DialogLogic*> Dialogs() { return {&hauptformular, &admindata}; }
 
     core::Tmain main;
     THauptformular hauptformular;

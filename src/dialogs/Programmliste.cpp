@@ -14,37 +14,68 @@ constexpr int kColumns = 4;
 constexpr int kKeyColumnWidth = 56;
 constexpr int kFloors[] = {68, 60, 94}; // path, parameters, working directory
 constexpr int kResizeMargin = 100;
-constexpr const char* kBar = "GroupBox1"; // the buttons' group box
 
+using T = Tprogrammliste;
+
+// No cancel button: Escape closes as the close box does and never deletes or changes.
 DialogLayout MakeLayout() {
-    DialogLayout form{
-        "Programmliste", "Einstellungen", FrameKind::Sizable, 623, 284, kHelpContext, {}};
-    ControlLayout bar =
-        PlacedControl(kBar, ControlKind::GroupBox, {0, 227, 623, 57}, "", 500, 0, "");
-    bar.dock = Dock::Bottom;
-    ControlLayout ok = PictureButton("okbut", {16, 12, 100, 35}, "OK", kHelpContext, 0,
-                                     "Ok|Dialog schließen", Picture::Ok, kBar);
-    ok.isDefault = true;
-    ControlLayout grid =
-        PlacedControl(Tprogrammliste::kProgramme, ControlKind::Grid, {0, 0, 623, 227}, "",
-                      kHelpContext, 1, "Ändern|Doppelklicken um Eintrag zu ändern");
-    grid.columns = kColumns;
-    grid.dock = Dock::Fill;
-    // No cancel button: Escape closes as the close box does and never deletes or changes.
-    form.controls = {
-        bar,
-        ok,
-        PictureButton("delbut", {132, 12, 100, 35}, "&Löschen", kHelpContext, 1,
-                      "Löschen|markierten Eintrag löschen", Picture::Delete, kBar),
-        PictureButton("AendernBut", {249, 12, 100, 35}, "Ä&ndern", kHelpContext, 2,
-                      "Ändern|In der Tabelle markierten Eintrag editieren", Picture::Change, kBar),
-        PictureButton("Anfuegenbut", {367, 12, 100, 35}, "&Anfügen", kHelpContext, 3,
-                      "Anfügen|Eintrag zur Liste hinzufügen", Picture::Add, kBar),
-        PictureButton("helpbutton", {484, 12, 100, 36}, "&Hilfe", kHelpContext, 4,
-                      "Hilfe|Hilfe zu diesem Dialog aufrufen", Picture::Help, kBar),
-        grid,
-    };
-    return form;
+    return {"Programmliste",
+            "Einstellungen",
+            FrameKind::Sizable,
+            623,
+            284,
+            kHelpContext,
+            {
+                GroupBox(T::kGroupBox1).At(0, 227, 623, 57).Help(500).Docked(Dock::Bottom),
+                Button(T::kOkbut)
+                    .At(16, 12, 100, 35)
+                    .In(T::kGroupBox1)
+                    .Caption("OK")
+                    .Image(Picture::Ok)
+                    .Help(kHelpContext)
+                    .Tab(0)
+                    .Hint("Ok|Dialog schließen")
+                    .Default(),
+                Button(T::kDelbut)
+                    .At(132, 12, 100, 35)
+                    .In(T::kGroupBox1)
+                    .Caption("&Löschen")
+                    .Image(Picture::Delete)
+                    .Help(kHelpContext)
+                    .Tab(1)
+                    .Hint("Löschen|markierten Eintrag löschen"),
+                Button(T::kAendernBut)
+                    .At(249, 12, 100, 35)
+                    .In(T::kGroupBox1)
+                    .Caption("Ä&ndern")
+                    .Image(Picture::Change)
+                    .Help(kHelpContext)
+                    .Tab(2)
+                    .Hint("Ändern|In der Tabelle markierten Eintrag editieren"),
+                Button(T::kAnfuegenbut)
+                    .At(367, 12, 100, 35)
+                    .In(T::kGroupBox1)
+                    .Caption("&Anfügen")
+                    .Image(Picture::Add)
+                    .Help(kHelpContext)
+                    .Tab(3)
+                    .Hint("Anfügen|Eintrag zur Liste hinzufügen"),
+                Button(T::kHelpbutton)
+                    .At(484, 12, 100, 36)
+                    .In(T::kGroupBox1)
+                    .Caption("&Hilfe")
+                    .Image(Picture::Help)
+                    .Help(kHelpContext)
+                    .Tab(4)
+                    .Hint("Hilfe|Hilfe zu diesem Dialog aufrufen"),
+                Grid(T::kProgramme)
+                    .At(0, 0, 623, 227)
+                    .Docked(Dock::Fill)
+                    .Columns(kColumns)
+                    .Help(kHelpContext)
+                    .Tab(1)
+                    .Hint("Ändern|Doppelklicken um Eintrag zu ändern"),
+            }};
 }
 
 std::string Cell(const Rows& rows, int row, int column) {
@@ -64,11 +95,11 @@ const DialogLayout& Tprogrammliste::Form() {
 
 Tprogrammliste::Tprogrammliste(core::ProgramState& state, ViewFactory& views)
     : DialogLogic(state, views, Form()) {
-    OnClick("okbut", [this] { OkbutClick(); });
-    OnClick("delbut", [this] { Delbutclick(); });
-    OnClick("AendernBut", [this] { AendernButClick(); });
-    OnClick("Anfuegenbut", [this] { AnfuegenbutClick(); });
-    OnClick("helpbutton", [this] { HelpbuttonClick(); });
+    OnClick(kOkbut, [this] { OkbutClick(); });
+    OnClick(kDelbut, [this] { Delbutclick(); });
+    OnClick(kAendernBut, [this] { AendernButClick(); });
+    OnClick(kAnfuegenbut, [this] { AnfuegenbutClick(); });
+    OnClick(kHelpbutton, [this] { HelpbuttonClick(); });
     OnDoubleClick(kProgramme, [this] { AendernButClick(); });
     OnResize([this](int width, int) { FormCanResize(width); });
     FormCreate();

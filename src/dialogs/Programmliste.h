@@ -12,7 +12,14 @@ namespace dialogs {
 
 class Tprogrammliste : public DialogLogic {
   public:
-    static constexpr char kProgramme[] = "programme";
+    // Its control names.
+    static constexpr ControlName kProgramme{"programme"};
+    static constexpr ControlName kOkbut{"okbut"};
+    static constexpr ControlName kDelbut{"delbut"};
+    static constexpr ControlName kAendernBut{"AendernBut"};
+    static constexpr ControlName kAnfuegenbut{"Anfuegenbut"};
+    static constexpr ControlName kHelpbutton{"helpbutton"};
+    static constexpr ControlName kGroupBox1{"GroupBox1"}; // the buttons' frame
 
     // Runs FormCreate.
     Tprogrammliste(core::ProgramState& state, ViewFactory& views);

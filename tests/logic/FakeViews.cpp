@@ -1,9 +1,16 @@
 #include "logic/FakeViews.h"
 
+#include <gtest/gtest.h>
+
 namespace testing_support {
 
 FakeDialogView::FakeDialogView(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events)
-    : NamedControls(layout, events, dialogs::Make<FakeControl, FakeControl>), user(events) {}
+    : NamedControls(layout, events, dialogs::Make<FakeControl, FakeControl>), user(events),
+      dialog_(layout.name) {}
+
+void FakeDialogView::NoSuchControl(const std::string& name) const {
+    ADD_FAILURE() << "no control \"" << name << "\" in " << dialog_;
+}
 
 dialogs::Closed FakeDialogView::ShowModal() {
     shown = true;

@@ -84,12 +84,18 @@ class FakeControl : public dialogs::FaceControl {
 };
 
 // A dialog's controls as a face holds them, and what the logic shows and asks; the questions
-// take their answers from queues.
+// take their answers from queues. A name that is no control of the dialog fails the test.
 class FakeDialogView : public dialogs::NamedControls<FakeControl>, public dialogs::ScriptedAnswers {
   public:
     FakeDialogView(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events);
 
-    bool Enabled(const std::string& control) const { return Find(control)->Enabled(); }
+    bool Enabled(const std::string& control) const {
+        const FakeControl* found = Find(control);
+        if (found == nullptr) {
+            NoSuchControl(control);
+        }
+        return found != nullptr && found->Enabled();
+    }
 
     bool IsShown() const override { return shown; }
     void ShowForm() override { shown = true; }
@@ -120,6 +126,13 @@ class FakeDialogView : public dialogs::NamedControls<FakeControl>, public dialog
     std::function<void()> whileModal;
     std::vector<int> helpTopics;
     const dialogs::DialogView* owner = nullptr;
+
+  protected:
+    // A misspelt name fails the test instead of reading as empty.
+    void NoSuchControl(const std::string& name) const override;
+
+  private:
+    std::string dialog_;
 };
 
 // The views of a start: the launcher's, and every dialog's by its layout's name (the last one

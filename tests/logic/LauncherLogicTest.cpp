@@ -231,9 +231,6 @@ TEST_F(LauncherLogicTest, MouseAndMenu) {
     launcher.TrayIcon1MouseDown();
     EXPECT_TRUE(view.menuEnabled[MenuItem::Zeigen1]);
     EXPECT_FALSE(view.menuEnabled[MenuItem::Verbergen1]);
-    EXPECT_TRUE(view.menuEnabled[MenuItem::Adminmodus1]);
-    EXPECT_TRUE(view.menuEnabled[MenuItem::Hilfe1]);
-    EXPECT_TRUE(view.menuEnabled[MenuItem::Editieren1]);
 
     launcher.MenuClick(MenuItem::Zeigen1);
     EXPECT_TRUE(view.popupShown);

@@ -40,8 +40,10 @@ const dialogs::DialogLayout& EveryKindLayout() {
             control.hint = "Titel|Text";
             form.controls.push_back(control);
             if (kind == ControlKind::GroupBox) {
-                form.controls.push_back({"inFrame", ControlKind::Button, 4, 4, 80, 20, "Drin"});
-                form.controls.back().parent = control.name;
+                form.controls.push_back(dialogs::Button(dialogs::ControlName{"inFrame"})
+                                            .At(4, 4, 80, 20)
+                                            .Caption("Drin")
+                                            .In(dialogs::ControlName{control.name.c_str()}));
             }
             top += height + 8;
         }
@@ -140,7 +142,7 @@ void ExpectEveryQuestionAnswered(dialogs::DialogView& view,
 EveryKindDialog::EveryKindDialog(core::ProgramState& state, dialogs::ViewFactory& views)
     : DialogLogic(state, views, EveryKindLayout()) {
     for (const dialogs::ControlLayout& control : EveryKindLayout().controls) {
-        const std::string name = control.name;
+        const dialogs::ControlName name{control.name.c_str()}; // the layout lives for the run
         OnClick(name, [this, name] { clicked.push_back(name); });
         OnChange(name, [this, name] { changed.push_back(name); });
         OnDoubleClick(name, [this, name] { doubleClicked.push_back(name); });

@@ -4,6 +4,7 @@
 #include "gui/qt/Hints.h"
 #include "gui/qt/Pictures.h"
 #include "gui/qt/Questions.h"
+#include "gui/qt/controls/Kinds.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -33,14 +34,11 @@ class DialogWidget : public QDialog {
         event->ignore();
         owner_.events_.CloseRequested();
     }
-    // Escape presses the cancel button; without one it closes as the close box does.
     void reject() override {
-        for (const auto& control : owner_.controls_) {
-            if (control->Layout().isCancel && control->Widget()->isEnabled()) {
-                if (auto* button = qobject_cast<QAbstractButton*>(control->Widget())) {
-                    button->click();
-                    return;
-                }
+        if (const Control* cancel = owner_.EscapeButton()) {
+            if (auto* button = qobject_cast<QAbstractButton*>(cancel->Widget())) {
+                button->click();
+                return;
             }
         }
         close();
@@ -97,7 +95,8 @@ DialogWidget::DialogWidget(Dialog& owner, QWidget* parent)
 }
 
 Dialog::Dialog(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events)
-    : NamedControls(layout, events, MakeControl), layout_(layout), events_(events) {}
+    : NamedControls(layout, events, dialogs::MakeControl<Kinds>), layout_(layout), events_(events) {
+}
 
 // The window goes before the controls that point into it.
 Dialog::~Dialog() {

@@ -72,12 +72,12 @@ void MainWindow::BuildMenu() {
     QMenu* submenu = nullptr;
     for (const core::MenuEntry& entry : core::TrayMenu()) {
         QMenu* into = entry.inSubmenu ? submenu : PopupMenu1;
-        if (entry.item == core::MenuItem::Einstellungen1) {
+        if (entry.OpensSubmenu()) {
             submenu = PopupMenu1->addMenu(entry.caption);
             menuItems_[entry.item] = submenu->menuAction();
             continue;
         }
-        if (std::string_view(entry.caption) == "-") {
+        if (entry.IsSeparator()) {
             menuItems_[entry.item] = into->addSeparator();
             continue;
         }

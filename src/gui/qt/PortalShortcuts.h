@@ -4,7 +4,7 @@
 #pragma once
 
 #include "components/SessionShortcuts.h"
-#include "core/MainForm.h"
+#include "core/MainView.h"
 #include "core/ProgramState.h"
 
 #include <QDBusConnection>

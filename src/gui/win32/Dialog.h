@@ -2,7 +2,8 @@
 // with a control of each kind at its place scaled to the monitor's DPI, in Tahoma, with balloon
 // hints (one tooltip for the dialog), help contexts and tab order. The window is made the first
 // time it is needed; until then the controls keep their values. Events go to the logic; every close
-// by the user too.
+// by the user too. Its jobs stand in DialogWindow.cpp (making, placing, the window procedure),
+// DialogKeys.cpp (the keyboard) and DialogModal.cpp (the modal show).
 #pragma once
 
 #include "dialogs/NamedControls.h"
@@ -28,10 +29,6 @@ class Dialog : public dialogs::NamedControls<win32face::Control> {
     // The window that stands for the control of that name; nullptr for none.
     HWND Control(const std::string& name);
 
-    // Tab, Enter and Escape for the dialog that holds the message's window; false when the
-    // message is none of a dialog's.
-    static bool DialogMessage(MSG& message);
-
     bool IsShown() const override;
     void ShowForm() override;
     void FocusForm() override;
@@ -46,6 +43,7 @@ class Dialog : public dialogs::NamedControls<win32face::Control> {
     void ProcessPendingEvents() override;
 
   private:
+    friend bool DialogKeyMessage(MSG& message);
     using ControlPointer = std::unique_ptr<win32face::Control>;
 
     static ATOM WindowClass();

@@ -1,11 +1,11 @@
 #include "gui/win32/MessageLoop.h"
 
-#include "gui/win32/Dialog.h"
+#include "gui/win32/DialogKeys.h"
 
 namespace win32face {
 
 void DispatchOne(MSG& message) {
-    if (!Dialog::DialogMessage(message)) {
+    if (!DialogKeyMessage(message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

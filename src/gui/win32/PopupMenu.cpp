@@ -3,8 +3,6 @@
 #include "gui/win32/Pictures.h"
 #include "platform/WinText.h"
 
-#include <string_view>
-
 namespace win32face {
 
 namespace {
@@ -22,14 +20,14 @@ PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {
         item.cbSize = sizeof item;
         item.fMask = MIIM_ID | MIIM_FTYPE;
         item.wID = CommandId(entry.item);
-        if (std::string_view(entry.caption) == "-") {
+        if (entry.IsSeparator()) {
             item.fType = MFT_SEPARATOR;
         } else {
             item.fMask |= MIIM_STRING;
             item.fType = MFT_STRING;
             item.dwTypeData = caption.data();
         }
-        if (entry.item == core::MenuItem::Einstellungen1) {
+        if (entry.OpensSubmenu()) {
             submenu = CreatePopupMenu();
             item.fMask |= MIIM_SUBMENU;
             item.hSubMenu = submenu;
@@ -64,7 +62,7 @@ void PopupMenu::SetEnabled(core::MenuItem item, bool enabled) {
 
 void PopupMenu::PutPictures() {
     for (const core::MenuEntry& entry : core::TrayMenu()) {
-        if (std::string_view(entry.caption) != "-") {
+        if (!entry.IsSeparator()) {
             MENUITEMINFOW item{};
             item.cbSize = sizeof item;
             item.fMask = MIIM_BITMAP;

@@ -3,7 +3,7 @@
 // entry. Chosen with the left mouse button only.
 #pragma once
 
-#include "core/MainForm.h"
+#include "core/TrayMenu.h"
 
 #include <map>
 #include <optional>

@@ -218,8 +218,8 @@ class Grid : public Control {
 
 } // namespace
 
-const MakeFunction kMakeDropDownList = kMake<DropDownList>;
-const MakeFunction kMakeRadioGroup = kMake<RadioGroup>;
-const MakeFunction kMakeGrid = kMake<Grid>;
+const Kinds::Maker Kinds::kDropDownList = kMake<DropDownList>;
+const Kinds::Maker Kinds::kRadioGroup = kMake<RadioGroup>;
+const Kinds::Maker Kinds::kGrid = kMake<Grid>;
 
 } // namespace qtface

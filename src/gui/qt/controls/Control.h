@@ -33,8 +33,4 @@ class Control : public dialogs::FaceControl {
     QWidget* widget_ = nullptr;
 };
 
-// The control of the layout's kind.
-std::unique_ptr<Control> MakeControl(const dialogs::ControlLayout& layout,
-                                     dialogs::DialogEvents& events);
-
 } // namespace qtface

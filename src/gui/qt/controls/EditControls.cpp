@@ -147,10 +147,10 @@ class PathEdit : public Edit {
 
 } // namespace
 
-const MakeFunction kMakeEdit = kMake<Edit>;
-const MakeFunction kMakeLabeledEdit = kMake<LabeledEdit>;
-const MakeFunction kMakeButtonEdit = kMake<ButtonEdit>;
-const MakeFunction kMakeNumericEdit = kMake<NumericEdit>;
-const MakeFunction kMakePathEdit = kMake<PathEdit>;
+const Kinds::Maker Kinds::kEdit = kMake<Edit>;
+const Kinds::Maker Kinds::kLabeledEdit = kMake<LabeledEdit>;
+const Kinds::Maker Kinds::kButtonEdit = kMake<ButtonEdit>;
+const Kinds::Maker Kinds::kNumericEdit = kMake<NumericEdit>;
+const Kinds::Maker Kinds::kPathEdit = kMake<PathEdit>;
 
 } // namespace qtface

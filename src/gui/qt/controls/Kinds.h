@@ -1,18 +1,20 @@
-// The control class of each kind, made through MakeControl.
+// The control class of each kind, made through dialogs::MakeControl<Kinds>.
 #pragma once
 
 #include "gui/qt/controls/Control.h"
 
 namespace qtface {
 
-using MakeFunction = dialogs::MakeFunction<Control>;
-template <class Kind> constexpr MakeFunction kMake = &dialogs::Make<Kind, Control>;
+struct Kinds {
+    using Control = qtface::Control;
+    using Maker = dialogs::MakeFunction<Control>;
 
-// In TextControls.cpp, EditControls.cpp and ChoiceControls.cpp.
-extern const MakeFunction kMakeLabel, kMakeButton, kMakeCheckBox, kMakeGroupBox, kMakeColorButton,
-    kMakeStatusBar;
-extern const MakeFunction kMakeEdit, kMakeLabeledEdit, kMakeButtonEdit, kMakeNumericEdit,
-    kMakePathEdit;
-extern const MakeFunction kMakeDropDownList, kMakeRadioGroup, kMakeGrid;
+    // In TextControls.cpp, EditControls.cpp and ChoiceControls.cpp.
+    static const Maker kLabel, kButton, kCheckBox, kGroupBox, kColorButton, kStatusBar;
+    static const Maker kEdit, kLabeledEdit, kButtonEdit, kNumericEdit, kPathEdit;
+    static const Maker kDropDownList, kRadioGroup, kGrid;
+};
+
+template <class Kind> constexpr Kinds::Maker kMake = &dialogs::Make<Kind, Control>;
 
 } // namespace qtface

@@ -131,11 +131,11 @@ class StatusBar : public Control {
 
 } // namespace
 
-const MakeFunction kMakeLabel = kMake<Label>;
-const MakeFunction kMakeButton = kMake<Button>;
-const MakeFunction kMakeCheckBox = kMake<CheckBox>;
-const MakeFunction kMakeGroupBox = kMake<GroupBox>;
-const MakeFunction kMakeColorButton = kMake<ColorButton>;
-const MakeFunction kMakeStatusBar = kMake<StatusBar>;
+const Kinds::Maker Kinds::kLabel = kMake<Label>;
+const Kinds::Maker Kinds::kButton = kMake<Button>;
+const Kinds::Maker Kinds::kCheckBox = kMake<CheckBox>;
+const Kinds::Maker Kinds::kGroupBox = kMake<GroupBox>;
+const Kinds::Maker Kinds::kColorButton = kMake<ColorButton>;
+const Kinds::Maker Kinds::kStatusBar = kMake<StatusBar>;
 
 } // namespace qtface

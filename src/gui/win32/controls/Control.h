@@ -57,8 +57,4 @@ class Control : public dialogs::FaceControl {
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
 };
 
-// The control of the layout's kind.
-std::unique_ptr<Control> MakeControl(const dialogs::ControlLayout& layout,
-                                     dialogs::DialogEvents& events);
-
 } // namespace win32face

@@ -109,10 +109,10 @@ class NumericEdit : public Edit {
 
 } // namespace
 
-const MakeFunction kMakeEdit = kMake<Edit>;
-const MakeFunction kMakeLabeledEdit = kMake<LabeledEdit>;
-const MakeFunction kMakeButtonEdit = kMake<EditWithButton>;
-const MakeFunction kMakeNumericEdit = kMake<NumericEdit>;
-const MakeFunction kMakePathEdit = kMake<EditWithButton>;
+const Kinds::Maker Kinds::kEdit = kMake<Edit>;
+const Kinds::Maker Kinds::kLabeledEdit = kMake<LabeledEdit>;
+const Kinds::Maker Kinds::kButtonEdit = kMake<EditWithButton>;
+const Kinds::Maker Kinds::kNumericEdit = kMake<NumericEdit>;
+const Kinds::Maker Kinds::kPathEdit = kMake<EditWithButton>;
 
 } // namespace win32face

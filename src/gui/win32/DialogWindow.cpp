@@ -1,0 +1,204 @@
+// The dialog's window: made with its controls in tab order, placed for the DPI and the size,
+// and its window procedure.
+#include "gui/win32/Dialog.h"
+
+#include "gui/win32/WindowBasics.h"
+#include "platform/WinText.h"
+
+#include <commctrl.h>
+
+namespace win32face {
+
+namespace {
+
+constexpr const wchar_t* kClassName = L"TippomatDialog";
+constexpr int kFirstControlId = 1000;
+constexpr int kFontHeight = -13;
+
+// By frame kind: fixed with a close box, the same with the small title bar, sizable.
+constexpr DWORD kStyles[] = {
+    WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
+};
+constexpr DWORD kExStyles[] = {WS_EX_DLGMODALFRAME, WS_EX_TOOLWINDOW, WS_EX_APPWINDOW};
+
+DWORD StyleOf(dialogs::FrameKind frame) {
+    return kStyles[static_cast<int>(frame)];
+}
+
+DWORD ExStyleOf(dialogs::FrameKind frame) {
+    return WS_EX_CONTROLPARENT | kExStyles[static_cast<int>(frame)];
+}
+
+int Unscale(int pixels, UINT dpi) {
+    return MulDiv(pixels, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi));
+}
+
+} // namespace
+
+void Dialog::Create() {
+    UseCommonControls();
+    const DWORD style = StyleOf(layout_.frame);
+    window_ = CreateWindowExW(ExStyleOf(layout_.frame), MAKEINTATOM(WindowClass()),
+                              platform::Wide(layout_.caption).c_str(), style, CW_USEDEFAULT,
+                              CW_USEDEFAULT, layout_.clientWidth, layout_.clientHeight,
+                              owner_ != nullptr ? owner_->Window() : nullptr, nullptr,
+                              GetModuleHandleW(nullptr), this);
+    // Made in tab order, which is the order Tab walks.
+    for (const dialogs::ControlLayout* layout : layout_.TabOrder()) {
+        const auto index = static_cast<int>(layout - layout_.controls.data());
+        win32face::Control& control = *controls_[static_cast<size_t>(index)];
+        control.Create(window_, kFirstControlId + index * win32face::Control::kIdsPerControl);
+        for (const HWND part : control.Windows()) {
+            SetWindowSubclass(part, ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
+        }
+        if (!layout->hint.empty()) {
+            hints_.Set(control.Window(), layout->hint);
+        }
+    }
+    hints_.Ready();
+    const UINT dpi = GetDpiForWindow(window_);
+    const SIZE frame = FrameSize(dpi);
+    // Centred over its owner, or on its screen.
+    RECT around{};
+    if (owner_ != nullptr) {
+        GetWindowRect(owner_->Window(), &around);
+    } else {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        around = monitor.rcWork;
+    }
+    SetWindowPos(window_, nullptr, around.left + (around.right - around.left - frame.cx) / 2,
+                 around.top + (around.bottom - around.top - frame.cy) / 2, frame.cx, frame.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    Place(dpi);
+}
+
+// Every control at its place for the client area's size and the DPI, with the font of that DPI;
+// a group box's controls inside it.
+void Dialog::Place(UINT dpi) {
+    const HFONT old = font_;
+    font_ = CreateTahoma(Scale(kFontHeight, dpi));
+    RECT client;
+    GetClientRect(window_, &client);
+    const int width = Unscale(client.right, dpi);
+    const int height = Unscale(client.bottom, dpi);
+    for (const ControlPointer& control : controls_) {
+        dialogs::Rect place = layout_.PlaceOf(control->Layout(), width, height);
+        if (const dialogs::ControlLayout* parent = layout_.Find(control->Layout().parent)) {
+            const dialogs::Rect frame = layout_.PlaceOf(*parent, width, height);
+            place.left += frame.left;
+            place.top += frame.top;
+        }
+        control->Place(place, dpi, font_);
+    }
+    DeleteObject(old);
+}
+
+SIZE Dialog::FrameSize(UINT dpi) const {
+    RECT frame{0, 0, Scale(layout_.clientWidth, dpi), Scale(layout_.clientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, StyleOf(layout_.frame), FALSE, ExStyleOf(layout_.frame), dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+ATOM Dialog::WindowClass() {
+    static const ATOM atom =
+        RegisterWindowClass(kClassName, WindowProcedure<Dialog>, COLOR_BTNFACE);
+    return atom;
+}
+
+LRESULT Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        Command(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_NOTIFY: {
+        auto& header = *reinterpret_cast<NMHDR*>(lParam);
+        if (hints_.Answer(header)) {
+            return 0;
+        }
+        win32face::Control* control = Owner(header.hwndFrom);
+        return control != nullptr ? control->Notify(header) : 0;
+    }
+    case WM_CLOSE:
+        events_.CloseRequested();
+        return 0;
+    case WM_ACTIVATE:
+        // As a dialog does: the keyboard goes back to the control that had it, else to the
+        // first one, never to the frame, where Tab would lead nowhere.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (IsChild(window_, GetFocus())) {
+                focus_ = GetFocus();
+            }
+            break;
+        }
+        if (HIWORD(wParam) == 0) {
+            SetFocus(IsWindow(focus_) && IsChild(window_, focus_)
+                         ? focus_
+                         : GetNextDlgTabItem(window_, nullptr, FALSE));
+        }
+        return 0;
+    case WM_SIZE:
+        if (layout_.frame == dialogs::FrameKind::Sizable && !controls_.empty() &&
+            controls_.front()->Window() != nullptr) {
+            const UINT dpi = GetDpiForWindow(window_);
+            Place(dpi);
+            RECT frame;
+            GetWindowRect(window_, &frame);
+            events_.Resized(Unscale(frame.right - frame.left, dpi),
+                            Unscale(frame.bottom - frame.top, dpi));
+        }
+        break;
+    case WM_NEXTDLGCTL:
+        // Tab and Shift+Tab as the dialog manager asks for them: an edit comes with its text
+        // selected.
+        if (const HWND next = LOWORD(lParam) != 0
+                                  ? reinterpret_cast<HWND>(wParam)
+                                  : GetNextDlgTabItem(window_, GetFocus(), wParam != 0)) {
+            SetFocus(next);
+            SendMessageW(next, EM_SETSEL, 0, -1);
+        }
+        return 0;
+    case DM_GETDEFID:
+        for (const ControlPointer& control : controls_) {
+            if (control->Layout().isDefault) {
+                return MAKELRESULT(GetDlgCtrlID(control->Window()), DC_HASDEFID);
+            }
+        }
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_F1) {
+            ShowHelp(layout_.helpContext);
+            return 0;
+        }
+        break;
+    case WM_DPICHANGED: {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        const UINT dpi = HIWORD(wParam);
+        const SIZE frame = FrameSize(dpi);
+        SetWindowPos(window_, nullptr, suggested.left, suggested.top, frame.cx, frame.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        Place(dpi);
+        return 0;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void Dialog::Command(WORD id, WORD code) {
+    if (id == IDCANCEL) {
+        Escape();
+        return;
+    }
+    const int offset = id - kFirstControlId;
+    const int index = offset / win32face::Control::kIdsPerControl;
+    if (offset >= 0 && index < static_cast<int>(controls_.size())) {
+        controls_[static_cast<size_t>(index)]->Command(offset % win32face::Control::kIdsPerControl,
+                                                       code);
+    }
+}
+} // namespace win32face
