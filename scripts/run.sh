@@ -1,5 +1,6 @@
 #!/bin/sh
-# Builds the program and starts it; it goes straight to the notification area.
+# Builds the program and starts it; it goes straight to the notification area (where the
+# desktop has none, to the settings hub).
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh" --run
