@@ -1,4 +1,11 @@
 # Sourced: starts Xvfb with a window manager and a tray host, stopped when the shell exits.
+
+# Whether the tray host holds the tray selection: it makes the selection's window, unnamed and
+# off screen, just before it takes it.
+tray_host_up() {
+  xwininfo -root -tree 2>/dev/null | grep -q '"trayer": ()'
+}
+
 start_x_session() {
   display=99
   while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
@@ -18,4 +25,11 @@ start_x_session() {
   trayer --edge top --align right --widthtype pixel --width 120 --height 24 >/dev/null 2>&1 &
   x_pids="$x_pids $!"
   trap 'kill $x_pids 2>/dev/null || true' EXIT INT TERM
+  # A program started before the tray host is up finds no notification area and shows the hub.
+  tries=0
+  until tray_host_up; do
+    tries=$((tries + 1))
+    [ $tries -lt 100 ] || { echo "trayer did not start" >&2; return 1; }
+    sleep 0.1
+  done
 }

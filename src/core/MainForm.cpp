@@ -14,6 +14,24 @@ constexpr unsigned kEscape = 27;
 constexpr int kLargestFontSize = 40;
 constexpr const char* kLabelText = "Tippomat aktiv\rTaste drücken";
 
+// The way to the popup: the hotkey where the program grabs one, else the command to bind in the
+// desktop's keyboard settings, quoted where the path has a blank.
+std::string WithoutTrayText(components::ShortcutValue hotkey, bool grabsKeys,
+                            const std::string& programPath) {
+    std::string text = "Dieser Desktop hat keinen Infobereich für das Tippomat-Symbol. Darum "
+                       "zeigt Tippomat beim Start die Einstellungen; „Schließen“ beendet "
+                       "Tippomat.\r\r";
+    if (grabsKeys && hotkey != 0) {
+        return text + "Das Tippomat-Fenster öffnen Sie mit " + components::ShortCutToText(hotkey) +
+               ".";
+    }
+    const bool blank = programPath.find(' ') != std::string::npos;
+    return text +
+           "Um das Tippomat-Fenster zu öffnen, binden Sie in den Tastatureinstellungen "
+           "des Desktops ein Tastenkürzel an den Befehl:\r" +
+           (blank ? "\"" + programPath + "\"" : programPath) + " --popup";
+}
+
 } // namespace
 
 Tmain::Tmain(ProgramState& state, MainView& view)
@@ -280,6 +298,17 @@ void Tmain::TellBusyHotkeys() {
                                                   : " ist auf dieser Tastatur nicht verfügbar."));
         }
     }
+}
+
+void Tmain::ShowHubWithoutTray() {
+    if (view_.TrayAvailable() || hauptformular_ == nullptr) {
+        return;
+    }
+    hauptformular_->Show();
+    view_.ShowMessage(
+        MessageKind::Information,
+        WithoutTrayText(state_.hotkey.Key(), view_.GrabsKeys(), state_.location.ProgramPath),
+        kHelpContext);
 }
 
 // A second start of the program brings this copy up; mode and caption stay as they are.

@@ -57,6 +57,9 @@ class Tmain {
     // per shortcut, as a tray notice: the hub would show it as set while pressing it does
     // nothing.
     void TellBusyHotkeys();
+    // Once the windows exist: where the desktop has no notification area, nothing else would
+    // show that the program runs, so the hub shows with how to reach the popup.
+    void ShowHubWithoutTray();
     void StartEntry(const std::string& path, const std::string& workDir, const std::string& params);
 
     const std::string& Caption() const { return caption_; }

@@ -51,6 +51,11 @@ class MainView {
     virtual void BringToFront() = 0;
 
     virtual void ShowTrayIcon() = 0;
+    // Whether the desktop has a notification area for the icon now; asked of the desktop itself.
+    virtual bool TrayAvailable() const = 0;
+    // Whether the program can grab its hotkeys itself; where it cannot (Wayland), only a
+    // command bound in the desktop's keyboard settings brings the popup up.
+    virtual bool GrabsKeys() const = 0;
     virtual void ShowNotice(const std::string& title, const std::string& text) = 0;
     virtual void SetMenuItemEnabled(MenuItem item, bool enabled) = 0;
     virtual void OpenMenuAtCursor() = 0;

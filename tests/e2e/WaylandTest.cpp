@@ -95,6 +95,7 @@ class WaylandTest : public ::testing::Test {
 };
 
 TEST_F(WaylandTest, StartsAsAWaylandClientWithoutAnError) {
+    StartService("stand_in_tray_host.py", folder_.Path("tray.txt"));
     Start();
     EXPECT_EQ(program_->Wait(1), -1) << "it runs on\n" << Log();
     EXPECT_EQ(Log().find("Could not"), std::string::npos) << Log();

@@ -46,6 +46,8 @@ class FakeMainView : public core::MainView {
         popupShown = true;
     }
     void ShowTrayIcon() override { trayIconShown = true; }
+    bool TrayAvailable() const override { return trayAvailable; }
+    bool GrabsKeys() const override { return grabsKeys; }
     void ShowNotice(const std::string&, const std::string& text) override {
         notices.push_back(text);
     }
@@ -64,6 +66,7 @@ class FakeMainView : public core::MainView {
     int frameStyle = -1, background = 0, labelFontSize = 0, blinkInterval = 0;
     core::Size labelPosition{0, 0};
     bool blinking = false, popupShown = false, trayIconShown = false, ended = false;
+    bool trayAvailable = true, grabsKeys = true;
     int broughtToFront = 0, menusOpened = 0;
     std::vector<bool> bareFrames; // each frame the appearance dialog applied
     std::vector<std::string> notices;

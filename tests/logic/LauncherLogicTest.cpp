@@ -302,3 +302,30 @@ TEST_F(LauncherLogicTest, HotkeyThatAnotherProgramHoldsIsToldOnce) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LauncherLogicTest, WithoutATrayTheHubShowsWithTheWayToThePopup) {
+    auto start = NewStart();
+    start->launcher.ShowHubWithoutTray();
+    EXPECT_FALSE(start->hubView.shown) << "the tray icon is enough";
+    EXPECT_TRUE(start->main.messages.empty());
+
+    start->main.trayAvailable = false;
+    start->launcher.ShowHubWithoutTray();
+    EXPECT_TRUE(start->hubView.shown);
+    ASSERT_EQ(start->main.messages.size(), 1u);
+    EXPECT_EQ(start->main.messages[0].kind, core::MessageKind::Information);
+    EXPECT_NE(start->main.messages[0].text.find("keinen Infobereich"), std::string::npos);
+    EXPECT_NE(start->main.messages[0].text.find("mit Alt+F12."), std::string::npos);
+
+    // Where no key can be grabbed, the command to bind in the desktop's settings.
+    start->main.grabsKeys = false;
+    start->launcher.ShowHubWithoutTray();
+    EXPECT_NE(start->main.messages.back().text.find(":\r" + start->state.location.ProgramPath +
+                                                    " --popup"),
+              std::string::npos)
+        << start->main.messages.back().text;
+}
+
+} // namespace

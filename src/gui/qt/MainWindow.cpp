@@ -226,6 +226,18 @@ void MainWindow::ShowTrayIcon() {
     TrayIcon1->show();
 }
 
+// Qt asks the desktop: the status-notifier host over D-Bus where one is registered, else the
+// owner of the X11 tray selection. The icon stays shown either way, and Qt docks it when a tray
+// appears later.
+bool MainWindow::TrayAvailable() const {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+// Under Wayland the desktop's portal or keyboard settings carry the hotkeys, never a grab.
+bool MainWindow::GrabsKeys() const {
+    return QGuiApplication::platformName() != "wayland";
+}
+
 void MainWindow::ShowNotice(const std::string& title, const std::string& text) {
     lastNotice_ = FromUtf8(text);
     TrayIcon1->showMessage(FromUtf8(title), lastNotice_, QSystemTrayIcon::Information);

@@ -48,6 +48,8 @@ class MainWindow : public QWidget, public core::MainView {
     void HidePopup() override;
     void BringToFront() override;
     void ShowTrayIcon() override;
+    bool TrayAvailable() const override;
+    bool GrabsKeys() const override;
     void ShowNotice(const std::string& title, const std::string& text) override;
     void SetMenuItemEnabled(core::MenuItem item, bool enabled) override;
     void OpenMenuAtCursor() override;

@@ -11,6 +11,8 @@
 #include "platform/DetachedProcess_posix.h"
 #include "platform/StandardError.h"
 
+#include <QTimer>
+
 #include <functional>
 
 namespace {
@@ -39,6 +41,8 @@ int Run(int argc, char** argv, core::PopupRequest popup) {
     dialogs::Program program(state, faces);
     endProgram = [&program] { program.main.Beenden1Click(); };
     program.main.ShowRequested(popup);
+    // From the event loop: the message waits for its answer while the hub is already usable.
+    QTimer::singleShot(0, &application, [&program] { program.main.ShowHubWithoutTray(); });
     return application.exec();
 }
 

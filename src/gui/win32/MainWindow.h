@@ -55,6 +55,8 @@ class MainWindow : public core::MainView {
     void HidePopup() override;
     void BringToFront() override;
     void ShowTrayIcon() override;
+    bool TrayAvailable() const override { return tray_.Added(); }
+    bool GrabsKeys() const override { return true; }
     void ShowNotice(const std::string& title, const std::string& text) override;
     void SetMenuItemEnabled(core::MenuItem item, bool enabled) override;
     void OpenMenuAtCursor() override;

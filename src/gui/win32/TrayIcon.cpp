@@ -34,7 +34,7 @@ void TrayIcon::Show() {
     data.hIcon = TrayIconPicture(GetSystemMetrics(SM_CXSMICON));
     Copy(data.szTip, tip_);
     // Shown counts from here: a taskbar that is not there yet adds the icon at TaskbarCreated.
-    Shell_NotifyIconW(NIM_ADD, &data);
+    added_ = Shell_NotifyIconW(NIM_ADD, &data) != 0;
     shown_ = true;
 }
 
@@ -50,6 +50,7 @@ void TrayIcon::Remove() {
         NOTIFYICONDATAW data = Data(0);
         Shell_NotifyIconW(NIM_DELETE, &data);
         shown_ = false;
+        added_ = false;
     }
 }
 

@@ -22,6 +22,8 @@ class TrayIcon {
     // For the "TaskbarCreated" message: the new taskbar knows no icons yet.
     void ShowAgain();
     void Remove();
+    // Whether a taskbar took the icon: not where there is none (yet).
+    bool Added() const { return added_; }
     // False when the taskbar did not take the notice.
     bool Notify(const std::string& title, const std::string& text);
 
@@ -32,6 +34,7 @@ class TrayIcon {
     UINT callbackMessage_;
     std::wstring tip_;
     bool shown_ = false;
+    bool added_ = false;
 };
 
 } // namespace win32face

@@ -26,6 +26,7 @@ int Run(core::PopupRequest popup) {
     win32face::Faces faces;
     dialogs::Program program(state, faces);
     program.main.ShowRequested(popup);
+    program.main.ShowHubWithoutTray();
     return win32face::RunMessageLoop();
 }
 
