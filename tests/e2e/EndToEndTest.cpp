@@ -253,12 +253,23 @@ TEST_F(EndToEndTest, BeendenEndsTheProgramAndStoresItsBounds) {
               std::string::npos);
 }
 
+// Whether the shown window of that name stands above another one of the program's, as a dialog
+// owned by the hub does.
+bool TransientWindowNamed(const std::string& name) {
+    const std::string window =
+        Output("xdotool search --onlyvisible --name '" + name + "' | head -1");
+    return !window.empty() &&
+           Output("xprop -id " + window.substr(0, window.size() - 1) + " WM_TRANSIENT_FOR")
+                   .find("window id") != std::string::npos;
+}
+
 TEST_F(EndToEndTest, AppearanceDialogFromTheMenuResizesThePopupAtOnce) {
     Start();
     OpenTrayMenu();
     // "Einstellungen", its submenu, over "Editieren" to "Aussehen".
     Keys("Up Up Right Down Down Return");
     ASSERT_TRUE(Eventually([] { return VisibleWindowNamed("Einstellung Popupfenster"); }));
+    EXPECT_TRUE(TransientWindowNamed("Einstellung Popupfenster"));
     Keys("Tab ctrl+a 1 5 0 Tab ctrl+a 9 0 Return");
     ASSERT_TRUE(Eventually([] { return !VisibleWindowNamed("Einstellung Popupfenster"); }));
     const std::string ini =
@@ -296,6 +307,7 @@ TEST_F(EndToEndTest, InformationFromTheTrayMenuShowsTheInfoDialogUntilOk) {
     OpenTrayMenu();
     Keys("Up Up Right Up Up Return");
     ASSERT_TRUE(Eventually([] { return VisibleWindowNamed("Info "); })) << "no info dialog";
+    EXPECT_TRUE(TransientWindowNamed("Info "));
     Keys("Return");
     EXPECT_TRUE(Eventually([] { return !VisibleWindowNamed("Info "); }));
 }
@@ -356,6 +368,7 @@ TEST_F(EndToEndTest, BindingAddedAndDeletedInTheListEditor) {
             return false;
         })) << "no list";
         ASSERT_TRUE(Eventually([] { return FocusedWindowNamed("^Einstellungen$"); }));
+        EXPECT_TRUE(TransientWindowNamed("^Einstellungen$"));
     };
     const auto confirmList = [] {
         const std::string list =

@@ -15,13 +15,14 @@ constexpr const wchar_t* kClassName = L"TippomatDialog";
 constexpr int kFirstControlId = 1000;
 constexpr int kFontHeight = -13;
 
-// By frame kind: fixed with a close box, the same with the small title bar, sizable.
+// By frame kind: fixed with a close box, the same with the small title bar, sizable. None asks
+// for a taskbar button: an owned dialog goes with its owner's, an unowned one gets its own.
 constexpr DWORD kStyles[] = {
     WS_POPUP | WS_CAPTION | WS_SYSMENU,
     WS_POPUP | WS_CAPTION | WS_SYSMENU,
     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
 };
-constexpr DWORD kExStyles[] = {WS_EX_DLGMODALFRAME, WS_EX_TOOLWINDOW, WS_EX_APPWINDOW};
+constexpr DWORD kExStyles[] = {WS_EX_DLGMODALFRAME, WS_EX_TOOLWINDOW, 0};
 
 DWORD StyleOf(dialogs::FrameKind frame) {
     return kStyles[static_cast<int>(frame)];
