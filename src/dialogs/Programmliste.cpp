@@ -75,7 +75,8 @@ DialogLayout MakeLayout() {
                     .Help(kHelpContext)
                     .Tab(1)
                     .Hint("Ändern|Doppelklicken um Eintrag zu ändern"),
-            }};
+            },
+            ScreenPoint{271, 120}};
 }
 
 std::string Cell(const Rows& rows, int row, int column) {
@@ -209,7 +210,9 @@ void Tprogrammliste::AnfuegenbutClick() {
 void Tprogrammliste::Delbutclick() {
     const int row = SelectedRow();
     if (row <= 0) {
-        ShowMessage(core::MessageKind::Error, "Kein Eintrag markiert!", 0);
+        // Near the button bar, where the user just clicked.
+        view_.Ask({core::MessageKind::Error, "Kein Eintrag markiert!", MessageButtons::Ok, 0,
+                   Form().Find(kGroupBox1)->top});
         return;
     }
     DeleteRow(row);

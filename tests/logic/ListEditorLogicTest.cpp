@@ -87,6 +87,7 @@ TEST_F(ListEditorLogicTest, DeletingTheMiddleRowMovesTheRestUpAndOkStoresTheUnbo
     EXPECT_EQ(list.messages[0].text, "Kein Eintrag markiert!");
     EXPECT_EQ(list.messages[0].kind, core::MessageKind::Error);
     EXPECT_EQ(list.messages[0].helpContext, 0);
+    EXPECT_EQ(list.messages[0].belowTop, 227) << "near the button bar";
     EXPECT_TRUE(Slot(0).IsBound() && Slot(1).IsBound() && Slot(2).IsBound());
 
     list.SetNumber("programme", 2);

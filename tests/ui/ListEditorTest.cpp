@@ -82,6 +82,14 @@ TEST_F(ListEditorTest, GridShowsTheBoundKeysWithColumnsAsWideAsTheirTexts) {
     EXPECT_LT(grid.columnWidth(1), pathWidth) << "narrower, they shrink";
 }
 
+// Owned by the hub even while that is hidden: transient for it, no taskbar entry of its own.
+TEST_F(ListEditorTest, ListStandsAtItsPlaceAndBelongsToTheHub) {
+    Start start(folder_);
+    QDialog& list = OpenList(start);
+    EXPECT_EQ(list.pos(), QPoint(271, 120));
+    EXPECT_EQ(list.parentWidget(), start.faces.DialogNamed("Hauptformular").Window());
+}
+
 TEST_F(ListEditorTest, DoubleClickEditsTheRowInABindingEditorOverTheList) {
     Start start(folder_);
     start.state.table.SetSlot(0, "a.exe", "", "-a");

@@ -219,6 +219,11 @@ TEST_F(ProgramEndToEndTest, BindingAddedAndDeletedInTheListEditor) {
 
     HWND list = openList();
     ASSERT_NE(list, nullptr) << "no list";
+    EXPECT_TRUE(OwnedWithoutTaskbarButton(list));
+    RECT frame;
+    GetWindowRect(list, &frame);
+    EXPECT_EQ(frame.left, 271);
+    EXPECT_EQ(frame.top, 120);
     HWND editor = nullptr;
     ASSERT_TRUE(PressUntil({VK_MENU, 'A'}, [&] { // "&Anfügen"
         return (editor = ShownWindowTitled(L"Einstellungen für den Aufruf")) != nullptr &&

@@ -120,6 +120,18 @@ TEST_F(ListEditorWindowTest, ListShowsTheBoundKeysWithColumnsAsWideAsTheirTexts)
     EXPECT_LT(width(1), pathWidth - 2) << "narrower, they shrink";
 }
 
+// Owned by the hub even while that is hidden, so it has no taskbar button of its own.
+TEST_F(ListEditorWindowTest, ListStandsAtItsPlaceAndBelongsToTheHub) {
+    auto start = NewStart();
+    const HWND list = OpenList(*start).Window();
+    RECT frame;
+    GetWindowRect(list, &frame);
+    EXPECT_EQ(frame.left, 271);
+    EXPECT_EQ(frame.top, 120);
+    EXPECT_EQ(GetWindow(list, GW_OWNER), start->hub.Window());
+    EXPECT_EQ(GetWindowLongPtrW(list, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+}
+
 TEST_F(ListEditorWindowTest, DeletingARowKeepsTheLongPathsOfTheOthers) {
     auto start = NewStart();
     const std::string path = "C:\\" + std::string(704, 'p');

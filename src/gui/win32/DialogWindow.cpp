@@ -61,7 +61,13 @@ void Dialog::Create() {
     hints_.Ready();
     const UINT dpi = GetDpiForWindow(window_);
     const SIZE frame = FrameSize(dpi);
-    // Centred over its owner, or on its screen.
+    // At its first place, else centred over its owner or on its screen.
+    if (layout_.firstPlace) {
+        SetWindowPos(window_, nullptr, layout_.firstPlace->left, layout_.firstPlace->top, frame.cx,
+                     frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        Place(dpi);
+        return;
+    }
     RECT around{};
     if (owner_ != nullptr) {
         GetWindowRect(owner_->Window(), &around);
