@@ -235,13 +235,14 @@ void Tprogrammliste::DeleteRow(int row) {
     }
 }
 
-// A file that cannot be written is told by the hub when it closes; one that cannot be read by
-// the general error handling.
+// A file that cannot be written is told by the hub when it closes; one that cannot be read is
+// told and ends the handler, so the list stays open with its changes.
 void Tprogrammliste::OkbutClick() {
     try {
         config::SaveLaunchTable(state_.table, state_.LaunchFile());
     } catch (const config::IniFileError& error) {
         ReportError(error);
+        return;
     }
     Close(Closed::Ok);
 }

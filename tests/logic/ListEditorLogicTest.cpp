@@ -6,6 +6,8 @@
 #include "platform/ParameterText.h"
 #include "platform/Paths.h"
 
+#include <filesystem>
+
 namespace {
 
 using dialogs::Rows;
@@ -100,6 +102,16 @@ TEST_F(ListEditorLogicTest, DeletingTheMiddleRowMovesTheRestUpAndOkStoresTheUnbo
     list.user.Clicked("okbut");
     EXPECT_FALSE(list.shown);
     EXPECT_NE(IniText().find("B=\r\nVB=\r\nPB=\r\nC=c.exe\r\n"), std::string::npos) << IniText();
+}
+
+TEST_F(ListEditorLogicTest, OkWithAnUnreadableFileTellsItAndKeepsTheListOpen) {
+    FakeDialogView& list = OpenList();
+    // A folder where the file should be cannot be read as a file.
+    start_->state.location.IniPath = folder_.Path("Ordner");
+    std::filesystem::create_directories(std::filesystem::u8path(folder_.Path("Ordner")));
+    list.user.Clicked("okbut");
+    EXPECT_EQ(list.messages.size(), 1u);
+    EXPECT_TRUE(list.shown);
 }
 
 TEST_F(ListEditorLogicTest, ChangingToAnotherKeyMovesTheBindingAndReplacesWhatThatKeyHeld) {
