@@ -190,7 +190,7 @@ TEST_F(HubLogicTest, InstallFromTheTrayMenuPlacesTheAutostartEntryAndTellsIt) {
 
 TEST_F(HubLogicTest, InformationOpensTheInfoDialogModalForTheUpdateArchive) {
     auto start = NewStart();
-    start->hub.infoSystem.open = [](const std::string&) { return true; };
+    start->hub.infoSystem.open = [](const std::string&, platform::Showing) { return true; };
     std::vector<std::string> seen;
     start->views.whileModal["infodialog"] = [&](testing_support::FakeDialogView& view) {
         seen.push_back(view.Text("homepagelabel"));
