@@ -140,8 +140,16 @@ std::optional<std::string> AskPath(HWND owner, const dialogs::PathQuestion& ques
     const std::wstring filter = FilterOf(question.filter);
     const std::wstring title = platform::Wide(question.title);
     const std::wstring extension = platform::Wide(question.defaultExt);
-    const std::wstring start = platform::Wide(question.start);
+    // A save chooser proposes a start that is no folder as the name, in that file's folder.
+    const bool proposesName = question.kind == dialogs::PathKind::SaveFile &&
+                              !question.start.empty() && !platform::DirectoryExists(question.start);
+    const std::string& path = question.start;
+    const std::wstring start = platform::Wide(
+        proposesName ? path.substr(0, path.size() - platform::FileNameOf(path).size()) : path);
     wchar_t file[MAX_PATH] = {};
+    if (proposesName) {
+        lstrcpynW(file, platform::Wide(path).c_str(), MAX_PATH);
+    }
     OPENFILENAMEW chooser{};
     chooser.lStructSize = sizeof chooser;
     chooser.hwndOwner = owner;
