@@ -254,13 +254,19 @@ TEST_F(EndToEndTest, BeendenEndsTheProgramAndStoresItsBounds) {
 }
 
 // Whether the shown window of that name stands above another one of the program's, as a dialog
-// owned by the hub does.
+// owned by the hub does (Qt makes an unowned dialog transient for the root window).
 bool TransientWindowNamed(const std::string& name) {
     const std::string window =
         Output("xdotool search --onlyvisible --name '" + name + "' | head -1");
-    return !window.empty() &&
-           Output("xprop -id " + window.substr(0, window.size() - 1) + " WM_TRANSIENT_FOR")
-                   .find("window id") != std::string::npos;
+    if (window.empty()) {
+        return false;
+    }
+    const std::string transient =
+        Output("xprop -id " + window.substr(0, window.size() - 1) + " WM_TRANSIENT_FOR");
+    const size_t id = transient.find("0x");
+    return id != std::string::npos &&
+           Output("xprop -id " + transient.substr(id, transient.find('\n', id) - id) + " WM_CLASS")
+                   .find("Tippomat") != std::string::npos;
 }
 
 TEST_F(EndToEndTest, AppearanceDialogFromTheMenuResizesThePopupAtOnce) {
