@@ -14,6 +14,8 @@ constexpr int kColumns = 4;
 constexpr int kKeyColumnWidth = 56;
 constexpr int kFloors[] = {68, 60, 94}; // path, parameters, working directory
 constexpr int kResizeMargin = 100;
+// A heading's margins on both sides, on either face.
+constexpr int kHeadingPadding = 16;
 
 using T = Tprogrammliste;
 
@@ -130,10 +132,17 @@ void Tprogrammliste::Neuaufbau() {
 }
 
 // Each column as wide as its widest text (at least its floor) while the window is wide enough;
-// narrower, all three shrink in proportion, and at 100 pixels or less they keep their floors.
+// narrower, all three shrink in proportion down to their floors, which they keep at 100 pixels
+// or less. A floor is never narrower than the column's heading, whose font may be wider than
+// designed: no heading is cut.
 void Tprogrammliste::FormCanResize(int newWidth) {
-    int widths[] = {kFloors[0], kFloors[1], kFloors[2]};
     const Rows rows = view_.RowsOf(kProgramme);
+    const auto heading = [&](int column) {
+        return view_.TextWidth(kProgramme, Cell(rows, 0, column)) + kHeadingPadding;
+    };
+    int floors[] = {std::max(kFloors[0], heading(1)), std::max(kFloors[1], heading(2)),
+                    std::max(kFloors[2], heading(3))};
+    int widths[] = {floors[0], floors[1], floors[2]};
     for (int row = 1; row < static_cast<int>(rows.size()); ++row) {
         for (int column = 0; column < 3; ++column) {
             widths[column] =
@@ -142,11 +151,10 @@ void Tprogrammliste::FormCanResize(int newWidth) {
     }
     const double factor =
         static_cast<double>(newWidth - kResizeMargin) / (widths[0] + widths[1] + widths[2]);
-    std::vector<int> columns{kKeyColumnWidth};
+    std::vector<int> columns{std::max(kKeyColumnWidth, heading(0))};
     for (int column = 0; column < 3; ++column) {
-        columns.push_back(
-            factor <= 0 ? kFloors[column]
-                        : std::min(widths[column], static_cast<int>(widths[column] * factor)));
+        columns.push_back(std::max(
+            floors[column], std::min(widths[column], static_cast<int>(widths[column] * factor))));
     }
     view_.SetColumnWidths(kProgramme, columns);
 }

@@ -275,19 +275,18 @@ TEST_F(ListEditorLogicTest, AMissingWorkingDirectoryShowsEmptyAndIsStoredEmpty) 
 }
 
 // Seven pixels a character: the path's 140 against floors of 60 and 94, 294 in all.
-TEST_F(ListEditorLogicTest, ColumnsFitTheirTextsAndShrinkInProportionWhenNarrower) {
-    Bind(0, std::string(20, 'p'), "", "-x");
+// Every character is 7 pixels wide, "Ö" two of them; a heading takes 16 more for its margins.
+TEST_F(ListEditorLogicTest, ColumnsFitTheirTextsAndHeadingsAndShrinkInProportionWhenNarrower) {
+    Bind(0, std::string(40, 'p'), "", "-x");
     FakeDialogView& list = OpenList();
-    EXPECT_EQ(Widths(list), (std::vector<int>{56, 140, 60, 94})) << "as designed, wide enough";
-    for (const int width : {394, 600}) {
-        list.user.Resized(width, 300);
-        EXPECT_EQ(Widths(list), (std::vector<int>{56, 140, 60, 94})) << width;
-    }
-    list.user.Resized(100 + 147, 300);
-    EXPECT_EQ(Widths(list), (std::vector<int>{56, 70, 30, 47}));
+    EXPECT_EQ(Widths(list), (std::vector<int>{72, 280, 79, 142})) << "no heading cut";
+    list.user.Resized(700, 300);
+    EXPECT_EQ(Widths(list), (std::vector<int>{72, 280, 79, 142})) << "wide enough";
+    list.user.Resized(100 + 250, 300);
+    EXPECT_EQ(Widths(list), (std::vector<int>{72, 139, 79, 142})) << "never below a heading";
     for (const int width : {100, 40}) {
         list.user.Resized(width, 300);
-        EXPECT_EQ(Widths(list), (std::vector<int>{56, 68, 60, 94})) << "the floors at " << width;
+        EXPECT_EQ(Widths(list), (std::vector<int>{72, 121, 79, 142})) << "the floors at " << width;
     }
 }
 
