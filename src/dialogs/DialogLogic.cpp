@@ -161,13 +161,15 @@ bool DialogLogic::LoadFormState() {
     return false;
 }
 
-void DialogLogic::SaveFormState() {
+bool DialogLogic::SaveFormState() {
     try {
         config::SaveFormState(view_, layout_.StoredControls(), state_.location.IniPath,
                               layout_.name);
+        return true;
     } catch (const config::IniFileError& error) {
         ReportError(error);
     }
+    return false;
 }
 
 void DialogLogic::ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) {

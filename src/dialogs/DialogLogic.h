@@ -66,7 +66,7 @@ class DialogLogic : public DialogEvents {
     // The stored controls from the dialog's section; an error of the file is reported and the
     // dialog goes on. True when a save had written the section.
     bool LoadFormState();
-    void SaveFormState();
+    bool SaveFormState(); // false when it could not be written, which it has told
 
     void ShowMessage(core::MessageKind kind, const std::string& text, int helpContext);
     // The general error handling: the error's text as an error message; the program runs on.

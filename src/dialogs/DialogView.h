@@ -26,6 +26,9 @@ struct MessageQuestion {
     std::string text; // "\r" breaks lines
     MessageButtons buttons = MessageButtons::Ok;
     int helpContext = 0;
+    // Placed at the asking dialog's left edge, this far below its top (pixels at 96 dots per
+    // inch); none: where the system puts it.
+    std::optional<int> belowTop{};
 };
 
 enum class PathKind { OpenFile, SaveFile, Folder };

@@ -134,9 +134,12 @@ void TEinstellungenHaupt::FormCreate() {
 }
 
 // The values go over untested, 0 and negative numbers included. "Kreis" (or no choice) leaves
-// the frame as it is: the ellipse is cut only at the next start.
-void TEinstellungenHaupt::SaveAndApply() {
-    SaveFormState();
+// the frame as it is: the ellipse is cut only at the next start. A file that cannot be written
+// is told once and applies nothing.
+bool TEinstellungenHaupt::SaveAndApply() {
+    if (!SaveFormState()) {
+        return false;
+    }
     const int farbe1 = static_cast<int>(view_.Number(kFarbe1));
     const int farbe2 = static_cast<int>(view_.Number(kFarbe2));
     try {
@@ -148,16 +151,20 @@ void TEinstellungenHaupt::SaveAndApply() {
         }
     } catch (const config::IniFileError& error) {
         ReportError(error);
+        return false;
     }
     main_.Neues_Design(config::IntegerPart(view_.Number(kBlinkfrequenz)), farbe1, farbe2,
                        config::IntegerPart(view_.Number(kBreite)),
                        config::IntegerPart(view_.Number(kHoehe)));
     main_.ApplyStyle(static_cast<int>(view_.Number(kStil)));
+    return true;
 }
 
+// The dialog stays open when the values could not be stored, so the user can try again.
 void TEinstellungenHaupt::OKButtonClick() {
-    SaveAndApply();
-    Close();
+    if (SaveAndApply()) {
+        Close();
+    }
 }
 
 void TEinstellungenHaupt::HelpButtonClick() {

@@ -31,7 +31,7 @@ class TEinstellungenHaupt : public DialogLogic {
 
     static const DialogLayout& Form();
 
-    void SaveAndApply();
+    bool SaveAndApply(); // false when the file could not be written
     void OKButtonClick();
     void HelpButtonClick();
 

@@ -212,6 +212,7 @@ void THauptformular::EditbuttonClick() {
 // Made per opening and gone when it closes.
 void THauptformular::InfobutClick() {
     Tinfodialog info(state_, views_, infoSystem);
+    info.SetOwner(*this);
     info.Zipname = "Tippomat.zip";
     info.ShowModal();
 }

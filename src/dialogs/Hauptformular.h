@@ -60,7 +60,7 @@ class THauptformular : public DialogLogic, public core::Hauptformular {
     core::Tmain& main_;
     ShortcutField kuerzel_;
     TAdmindata* admin_ = nullptr;
-    OpenedDialogs opened_; // the list editors, drive and appearance dialogs
+    OpenedDialogs opened_{*this}; // the list editors, drive and appearance dialogs
 };
 
 } // namespace dialogs

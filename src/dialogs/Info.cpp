@@ -108,7 +108,9 @@ InfoSystem::InfoSystem()
       primaryLanguage(platform::UserPrimaryLanguage()),
       downloadFolder(integration::build::kDownloadFolder), homepage(integration::build::kHomepage),
       mailAddress(integration::build::kMailAddress),
-      open([](const std::string& file) { return platform::ShellOpen(file, "", ""); }) {}
+      open([](const std::string& file, platform::Showing showing) {
+          return platform::ShellOpen(file, "", "", showing);
+      }) {}
 
 const DialogLayout& Tinfodialog::Form(int userLanguage) {
     static const DialogLayout german = MakeLayout(0);
@@ -147,11 +149,11 @@ void Tinfodialog::Okbutclick() {
 }
 
 void Tinfodialog::Homepagebutclick() {
-    system_.open(Homepage);
+    system_.open(Homepage, platform::Showing::Activated);
 }
 
 void Tinfodialog::Emailbutclick() {
-    system_.open(MailtoAddress(Mailadresse));
+    system_.open(MailtoAddress(Mailadresse), platform::Showing::Activated);
 }
 
 void Tinfodialog::CloseRequested() {
@@ -252,7 +254,7 @@ void Tinfodialog::Getnewversionclick() {
         Tell(texts_.connectionProblem);
         return;
     }
-    if (!system_.open(fileName)) {
+    if (!system_.open(fileName, platform::Showing::Normal)) {
         Tell(texts_.zipOpenerFailed);
     }
     ShowMessage(core::MessageKind::Information, FillTemplate(texts_.finalInstructions, numbers), 0);

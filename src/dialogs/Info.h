@@ -8,6 +8,7 @@
 #include "dialogs/InfoTexts.h"
 #include "integration/Http.h"
 #include "integration/Version.h"
+#include "platform/Shell.h"
 
 #include <cstdint>
 #include <functional>
@@ -24,8 +25,9 @@ struct InfoSystem {
     int primaryLanguage;                             // the user's, as Windows numbers it
     std::string downloadFolder, homepage, mailAddress;
     integration::HttpOptions http;
-    // Opens a document or an address with the desktop's handler; false when none could.
-    std::function<bool(const std::string&)> open;
+    // Opens a document or an address with the desktop's handler, its window coming up as
+    // said; false when none could.
+    std::function<bool(const std::string&, platform::Showing)> open;
 };
 
 class Tinfodialog : public DialogLogic {

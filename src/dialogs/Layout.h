@@ -101,6 +101,11 @@ struct Rect {
     }
 };
 
+// A point on the screen, in screen pixels.
+struct ScreenPoint {
+    int left, top;
+};
+
 struct DialogLayout {
     std::string name; // also its INI section
     std::string caption;
@@ -108,6 +113,8 @@ struct DialogLayout {
     int clientWidth, clientHeight;
     int helpContext;
     std::vector<ControlLayout> controls; // in creation order, a group box before its controls
+    // Where its window's frame first stands; none: centred over its owner or on its screen.
+    std::optional<ScreenPoint> firstPlace{};
 
     const ControlLayout* Find(const std::string& control) const;
     // The order Tab walks: by tab order, a group box's controls where the box stands.

@@ -1,6 +1,7 @@
 // The dialogs made anew at each opening, modeless, which go when they are closed. A closed one
 // is freed at the next opening or with its owner, never from inside its own handlers, which
-// its face is still running.
+// its face is still running. Each stands above its owner's window, also while that is hidden,
+// so that it gets no taskbar button of its own.
 #pragma once
 
 #include "dialogs/DialogLogic.h"
@@ -14,6 +15,8 @@ namespace dialogs {
 
 class OpenedDialogs {
   public:
+    explicit OpenedDialogs(DialogLogic& owner) : owner_(owner) {}
+
     // A new dialog, shown; every call makes another one.
     template <class Dialog, class... Arguments> Dialog& Open(Arguments&&... arguments) {
         dialogs_.erase(std::remove_if(dialogs_.begin(), dialogs_.end(),
@@ -21,12 +24,14 @@ class OpenedDialogs {
                        dialogs_.end());
         auto dialog = std::make_unique<Dialog>(std::forward<Arguments>(arguments)...);
         Dialog& opened = *dialog;
+        opened.SetOwner(owner_);
         dialogs_.push_back(std::move(dialog));
         opened.Show();
         return opened;
     }
 
   private:
+    DialogLogic& owner_;
     std::vector<std::unique_ptr<DialogLogic>> dialogs_;
 };
 

@@ -14,6 +14,8 @@ constexpr int kColumns = 4;
 constexpr int kKeyColumnWidth = 56;
 constexpr int kFloors[] = {68, 60, 94}; // path, parameters, working directory
 constexpr int kResizeMargin = 100;
+// A heading's margins on both sides, on either face.
+constexpr int kHeadingPadding = 16;
 
 using T = Tprogrammliste;
 
@@ -75,7 +77,8 @@ DialogLayout MakeLayout() {
                     .Help(kHelpContext)
                     .Tab(1)
                     .Hint("Ändern|Doppelklicken um Eintrag zu ändern"),
-            }};
+            },
+            ScreenPoint{271, 120}};
 }
 
 std::string Cell(const Rows& rows, int row, int column) {
@@ -129,10 +132,17 @@ void Tprogrammliste::Neuaufbau() {
 }
 
 // Each column as wide as its widest text (at least its floor) while the window is wide enough;
-// narrower, all three shrink in proportion, and at 100 pixels or less they keep their floors.
+// narrower, all three shrink in proportion down to their floors, which they keep at 100 pixels
+// or less. A floor is never narrower than the column's heading, whose font may be wider than
+// designed: no heading is cut.
 void Tprogrammliste::FormCanResize(int newWidth) {
-    int widths[] = {kFloors[0], kFloors[1], kFloors[2]};
     const Rows rows = view_.RowsOf(kProgramme);
+    const auto heading = [&](int column) {
+        return view_.TextWidth(kProgramme, Cell(rows, 0, column)) + kHeadingPadding;
+    };
+    int floors[] = {std::max(kFloors[0], heading(1)), std::max(kFloors[1], heading(2)),
+                    std::max(kFloors[2], heading(3))};
+    int widths[] = {floors[0], floors[1], floors[2]};
     for (int row = 1; row < static_cast<int>(rows.size()); ++row) {
         for (int column = 0; column < 3; ++column) {
             widths[column] =
@@ -141,11 +151,10 @@ void Tprogrammliste::FormCanResize(int newWidth) {
     }
     const double factor =
         static_cast<double>(newWidth - kResizeMargin) / (widths[0] + widths[1] + widths[2]);
-    std::vector<int> columns{kKeyColumnWidth};
+    std::vector<int> columns{std::max(kKeyColumnWidth, heading(0))};
     for (int column = 0; column < 3; ++column) {
-        columns.push_back(
-            factor <= 0 ? kFloors[column]
-                        : std::min(widths[column], static_cast<int>(widths[column] * factor)));
+        columns.push_back(std::max(
+            floors[column], std::min(widths[column], static_cast<int>(widths[column] * factor))));
     }
     view_.SetColumnWidths(kProgramme, columns);
 }
@@ -209,7 +218,9 @@ void Tprogrammliste::AnfuegenbutClick() {
 void Tprogrammliste::Delbutclick() {
     const int row = SelectedRow();
     if (row <= 0) {
-        ShowMessage(core::MessageKind::Error, "Kein Eintrag markiert!", 0);
+        // Near the button bar, where the user just clicked.
+        view_.Ask({core::MessageKind::Error, "Kein Eintrag markiert!", MessageButtons::Ok, 0,
+                   Form().Find(kGroupBox1)->top});
         return;
     }
     DeleteRow(row);
@@ -232,13 +243,14 @@ void Tprogrammliste::DeleteRow(int row) {
     }
 }
 
-// A file that cannot be written is told by the hub when it closes; one that cannot be read by
-// the general error handling.
+// A file that cannot be written is told by the hub when it closes; one that cannot be read is
+// told and ends the handler, so the list stays open with its changes.
 void Tprogrammliste::OkbutClick() {
     try {
         config::SaveLaunchTable(state_.table, state_.LaunchFile());
     } catch (const config::IniFileError& error) {
         ReportError(error);
+        return;
     }
     Close(Closed::Ok);
 }

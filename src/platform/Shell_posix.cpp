@@ -58,7 +58,9 @@ std::vector<std::string> Command(const std::string& file, const std::string& par
 
 } // namespace
 
-bool ShellOpen(const std::string& file, const std::string& params, const std::string& directory) {
+// The desktop's window manager decides how a new window comes up.
+bool ShellOpen(const std::string& file, const std::string& params, const std::string& directory,
+               Showing) {
     return StartDetached(Command(file, params), directory);
 }
 

@@ -28,12 +28,30 @@ TEST_F(EndToEndTest, BeendenEndsTheProgramAndStoresItsBounds) {
               std::string::npos);
 }
 
+// Whether the shown window of that name stands above another one of the program's, as a dialog
+// owned by the hub does (Qt makes an unowned dialog transient for the root window).
+bool TransientWindowNamed(const std::string& name) {
+    const std::string window =
+        CommandOutput("xdotool search --onlyvisible --name '" + name + "' | head -1");
+    if (window.empty()) {
+        return false;
+    }
+    const std::string transient =
+        CommandOutput("xprop -id " + window.substr(0, window.size() - 1) + " WM_TRANSIENT_FOR");
+    const size_t id = transient.find("0x");
+    return id != std::string::npos &&
+           CommandOutput("xprop -id " + transient.substr(id, transient.find('\n', id) - id) +
+                         " WM_CLASS")
+                   .find("Tippomat") != std::string::npos;
+}
+
 TEST_F(EndToEndTest, AppearanceDialogFromTheMenuResizesThePopupAtOnce) {
     Start();
     OpenTrayMenu();
     // "Einstellungen", its submenu, over "Editieren" to "Aussehen".
     PressXKeys("Up Up Right Down Down Return");
     ASSERT_TRUE(Eventually([] { return VisibleWindowNamed("Einstellung Popupfenster"); }));
+    EXPECT_TRUE(TransientWindowNamed("Einstellung Popupfenster"));
     PressXKeys("Tab ctrl+a 1 5 0 Tab ctrl+a 9 0 Return");
     ASSERT_TRUE(Eventually([] { return !VisibleWindowNamed("Einstellung Popupfenster"); }));
     const std::string ini =
@@ -72,6 +90,7 @@ TEST_F(EndToEndTest, InformationFromTheTrayMenuShowsTheInfoDialogUntilOk) {
     OpenTrayMenu();
     PressXKeys("Up Up Right Up Up Return");
     ASSERT_TRUE(Eventually([] { return VisibleWindowNamed("Info "); })) << "no info dialog";
+    EXPECT_TRUE(TransientWindowNamed("Info "));
     PressXKeys("Return");
     EXPECT_TRUE(Eventually([] { return !VisibleWindowNamed("Info "); }));
 }
@@ -100,6 +119,7 @@ TEST_F(EndToEndTest, BindingAddedAndDeletedInTheListEditor) {
             return false;
         })) << "no list";
         ASSERT_TRUE(Eventually([] { return FocusedWindowNamed("^Einstellungen$"); }));
+        EXPECT_TRUE(TransientWindowNamed("^Einstellungen$"));
     };
     const auto confirmList = [] {
         const std::string list =

@@ -1,5 +1,6 @@
 // Test program started by the Windows launch tests: appends its working directory, its own
-// path and its command line, in UTF-8, to the file named by TIPPOMAT_MARK.
+// path, the show command it was started with and its command line, in UTF-8, to the file named
+// by TIPPOMAT_MARK.
 #include <windows.h>
 
 #include <string>
@@ -24,7 +25,10 @@ int wmain() {
     GetCurrentDirectoryW(MAX_PATH, directory);
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
+    STARTUPINFOW startup{};
+    GetStartupInfoW(&startup);
     const std::string mark = "cwd=" + Utf8(directory) + "\nself=" + Utf8(self) +
+                             "\nshow=" + std::to_string(startup.wShowWindow) +
                              "\ncmd=" + Utf8(GetCommandLineW()) + "\n";
     const HANDLE file = CreateFileW(markFile, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
                                     OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

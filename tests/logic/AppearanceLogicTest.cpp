@@ -53,6 +53,17 @@ TEST_F(AppearanceLogicTest, FractionIsAppliedByItsIntegerPartAndStoredAsTyped) {
     EXPECT_EQ(start->main.blinkInterval, 150);
 }
 
+TEST_F(AppearanceLogicTest, OkWithAnUnwritableFileTellsItOnceAndNeitherAppliesNorCloses) {
+    auto start = NewStart();
+    auto dialog = Open(*start);
+    start->state.location.IniPath = folder_.Path("no-such-folder/Tippomat.ini");
+    ViewOf(*start).SetText("blinkfrequenz", "150");
+    ViewOf(*start).user.Clicked("OKButton");
+    EXPECT_EQ(ViewOf(*start).messages.size(), 1u);
+    EXPECT_TRUE(ViewOf(*start).shown);
+    EXPECT_NE(start->main.blinkInterval, 150);
+}
+
 TEST_F(AppearanceLogicTest, FramesApplyAtOnceAndTheCircleAtTheNextStart) {
     auto start = NewStart();
     for (int style : {core::kStyleNormal, core::kStyleBorderless, core::kStyleCircle}) {

@@ -2,6 +2,9 @@
 #include "logic/AutostartFolder.h"
 #include "logic/LogicFixture.h"
 
+#include "dialogs/EinstellungenHauptformular.h"
+#include "dialogs/Laufwerksauswahl.h"
+#include "dialogs/Programmliste.h"
 #include "platform/FileSystem.h"
 
 #include <filesystem>
@@ -187,7 +190,7 @@ TEST_F(HubLogicTest, InstallFromTheTrayMenuPlacesTheAutostartEntryAndTellsIt) {
 
 TEST_F(HubLogicTest, InformationOpensTheInfoDialogModalForTheUpdateArchive) {
     auto start = NewStart();
-    start->hub.infoSystem.open = [](const std::string&) { return true; };
+    start->hub.infoSystem.open = [](const std::string&, platform::Showing) { return true; };
     std::vector<std::string> seen;
     start->views.whileModal["infodialog"] = [&](testing_support::FakeDialogView& view) {
         seen.push_back(view.Text("homepagelabel"));
@@ -197,6 +200,27 @@ TEST_F(HubLogicTest, InformationOpensTheInfoDialogModalForTheUpdateArchive) {
     start->launcher.MenuClick(core::MenuItem::Information1);
     EXPECT_EQ(seen,
               (std::vector<std::string>{"Homepage: " + start->hub.infoSystem.homepage, "closed"}));
+}
+
+// Owned, they stand above the hub and share its taskbar button, also while the hub is hidden.
+TEST_F(HubLogicTest, DialogsOfTheTrayMenuAreOwnedByTheHub) {
+    auto start = NewStart();
+    const std::pair<core::MenuItem, std::string> dialogs[] = {
+        {core::MenuItem::Editieren1, dialogs::Tprogrammliste::Form().name},
+        {core::MenuItem::Laufwerkwechseln1, dialogs::Tlaufwerksform::Form().name},
+        {core::MenuItem::Aussehen1, dialogs::TEinstellungenHaupt::Form().name},
+    };
+    for (const auto& [item, name] : dialogs) {
+        start->launcher.MenuClick(item);
+        EXPECT_EQ(start->views.View(name).owner, &start->hubView) << name;
+    }
+    const dialogs::DialogView* infoOwner = nullptr;
+    start->views.whileModal["infodialog"] = [&](testing_support::FakeDialogView& view) {
+        infoOwner = view.owner;
+    };
+    start->launcher.MenuClick(core::MenuItem::Information1);
+    EXPECT_EQ(infoOwner, &start->hubView);
+    EXPECT_FALSE(start->hubView.shown);
 }
 
 } // namespace

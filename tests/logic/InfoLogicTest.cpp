@@ -33,8 +33,9 @@ class InfoLogicTest : public testing_support::LogicFixture {
         system.homepage = "https://home.example/";
         system.mailAddress = "Autor <autor@home.example>";
         system.http.stallSeconds = 1;
-        system.open = [this](const std::string& file) {
+        system.open = [this](const std::string& file, platform::Showing showing) {
             opened_.push_back(file);
+            showings_.push_back(showing);
             return openerWorks_;
         };
         info_ = std::make_unique<dialogs::Tinfodialog>(start_->state, start_->views, system);
@@ -60,6 +61,7 @@ class InfoLogicTest : public testing_support::LogicFixture {
     std::unique_ptr<Start> start_;
     std::unique_ptr<dialogs::Tinfodialog> info_;
     std::vector<std::string> opened_;
+    std::vector<platform::Showing> showings_;
     bool openerWorks_ = true;
 };
 
@@ -74,6 +76,7 @@ TEST_F(InfoLogicTest, ShowsVersionWordSizeAndHomepage) {
     info_->Homepagebutclick();
     EXPECT_EQ(opened_, (std::vector<std::string>{"mailto:Autor%20%3Cautor@home.example%3E",
                                                  "https://home.example/"}));
+    EXPECT_EQ(showings_, (std::vector<platform::Showing>(2, platform::Showing::Activated)));
 }
 
 TEST_F(InfoLogicTest, IsEnglishForEveryLanguageButGerman) {
@@ -143,6 +146,7 @@ TEST_F(InfoLogicTest, YesDownloadsTheArchiveSavesItAsZipAndOpensIt) {
     EXPECT_TRUE(ReadBytes(saved) == kArchive);
     EXPECT_FALSE(platform::FileExists(typed));
     EXPECT_EQ(opened_, std::vector<std::string>{saved});
+    EXPECT_EQ(showings_, std::vector<platform::Showing>{platform::Showing::Normal});
     ASSERT_EQ(View().pathQuestions.size(), 1u);
     EXPECT_EQ(View().pathQuestions[0].kind, dialogs::PathKind::SaveFile);
     EXPECT_EQ(View().pathQuestions[0].defaultExt, "zip");

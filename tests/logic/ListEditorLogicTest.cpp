@@ -6,6 +6,8 @@
 #include "platform/ParameterText.h"
 #include "platform/Paths.h"
 
+#include <filesystem>
+
 namespace {
 
 using dialogs::Rows;
@@ -87,6 +89,7 @@ TEST_F(ListEditorLogicTest, DeletingTheMiddleRowMovesTheRestUpAndOkStoresTheUnbo
     EXPECT_EQ(list.messages[0].text, "Kein Eintrag markiert!");
     EXPECT_EQ(list.messages[0].kind, core::MessageKind::Error);
     EXPECT_EQ(list.messages[0].helpContext, 0);
+    EXPECT_EQ(list.messages[0].belowTop, 227) << "near the button bar";
     EXPECT_TRUE(Slot(0).IsBound() && Slot(1).IsBound() && Slot(2).IsBound());
 
     list.SetNumber("programme", 2);
@@ -99,6 +102,16 @@ TEST_F(ListEditorLogicTest, DeletingTheMiddleRowMovesTheRestUpAndOkStoresTheUnbo
     list.user.Clicked("okbut");
     EXPECT_FALSE(list.shown);
     EXPECT_NE(IniText().find("B=\r\nVB=\r\nPB=\r\nC=c.exe\r\n"), std::string::npos) << IniText();
+}
+
+TEST_F(ListEditorLogicTest, OkWithAnUnreadableFileTellsItAndKeepsTheListOpen) {
+    FakeDialogView& list = OpenList();
+    // A folder where the file should be cannot be read as a file.
+    start_->state.location.IniPath = folder_.Path("Ordner");
+    std::filesystem::create_directories(std::filesystem::u8path(folder_.Path("Ordner")));
+    list.user.Clicked("okbut");
+    EXPECT_EQ(list.messages.size(), 1u);
+    EXPECT_TRUE(list.shown);
 }
 
 TEST_F(ListEditorLogicTest, ChangingToAnotherKeyMovesTheBindingAndReplacesWhatThatKeyHeld) {
@@ -262,19 +275,18 @@ TEST_F(ListEditorLogicTest, AMissingWorkingDirectoryShowsEmptyAndIsStoredEmpty) 
 }
 
 // Seven pixels a character: the path's 140 against floors of 60 and 94, 294 in all.
-TEST_F(ListEditorLogicTest, ColumnsFitTheirTextsAndShrinkInProportionWhenNarrower) {
-    Bind(0, std::string(20, 'p'), "", "-x");
+// Every character is 7 pixels wide, "Ö" two of them; a heading takes 16 more for its margins.
+TEST_F(ListEditorLogicTest, ColumnsFitTheirTextsAndHeadingsAndShrinkInProportionWhenNarrower) {
+    Bind(0, std::string(40, 'p'), "", "-x");
     FakeDialogView& list = OpenList();
-    EXPECT_EQ(Widths(list), (std::vector<int>{56, 140, 60, 94})) << "as designed, wide enough";
-    for (const int width : {394, 600}) {
-        list.user.Resized(width, 300);
-        EXPECT_EQ(Widths(list), (std::vector<int>{56, 140, 60, 94})) << width;
-    }
-    list.user.Resized(100 + 147, 300);
-    EXPECT_EQ(Widths(list), (std::vector<int>{56, 70, 30, 47}));
+    EXPECT_EQ(Widths(list), (std::vector<int>{72, 280, 79, 142})) << "no heading cut";
+    list.user.Resized(700, 300);
+    EXPECT_EQ(Widths(list), (std::vector<int>{72, 280, 79, 142})) << "wide enough";
+    list.user.Resized(100 + 250, 300);
+    EXPECT_EQ(Widths(list), (std::vector<int>{72, 139, 79, 142})) << "never below a heading";
     for (const int width : {100, 40}) {
         list.user.Resized(width, 300);
-        EXPECT_EQ(Widths(list), (std::vector<int>{56, 68, 60, 94})) << "the floors at " << width;
+        EXPECT_EQ(Widths(list), (std::vector<int>{72, 121, 79, 142})) << "the floors at " << width;
     }
 }
 

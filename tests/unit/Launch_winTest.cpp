@@ -2,6 +2,7 @@
 // directory, the drive modes on mapped drive letters and version resources.
 #include "core/Launch.h"
 #include "platform/FileSystem.h"
+#include "platform/Shell.h"
 #include "platform/WinText.h"
 #include "support/TestFolder.h"
 
@@ -58,6 +59,20 @@ class WindowsLaunchTest : public ::testing::Test {
     TestFolder folder_;
     std::string mark_ = folder_.Path("mark.txt");
 };
+
+// A binding's start leaves the keyboard where it is; what the user asked to see comes up in
+// front (SW_SHOWNA 8, SW_SHOW 5, SW_SHOWNORMAL 1).
+TEST_F(WindowsLaunchTest, ShowCommandFollowsWhatTheStartIsFor) {
+    const std::pair<platform::Showing, std::string> cases[] = {
+        {platform::Showing::Unactivated, "show=8\n"},
+        {platform::Showing::Activated, "show=5\n"},
+        {platform::Showing::Normal, "show=1\n"},
+    };
+    for (const auto& [showing, mark] : cases) {
+        ASSERT_TRUE(platform::ShellOpen(TIPPOMAT_MARK_PROGRAM, "", "", showing));
+        EXPECT_NE(Mark(mark).find(mark), std::string::npos) << Mark();
+    }
+}
 
 TEST_F(WindowsLaunchTest, ParametersAndWorkingDirectoryArePassedUnchanged) {
     const std::string folder = folder_.Path("Ordner mit Blanks ü");

@@ -31,6 +31,15 @@ using testing_support::WindowOf;
 
 namespace {
 
+// Owned by a window of the program and without a taskbar button of its own, as a dialog of the
+// hub is.
+bool OwnedWithoutTaskbarButton(HWND dialog) {
+    const HWND owner = GetWindow(dialog, GW_OWNER);
+    return owner != nullptr &&
+           GetWindowThreadProcessId(owner, nullptr) == GetWindowThreadProcessId(dialog, nullptr) &&
+           (GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW) == 0;
+}
+
 TEST_F(ProgramEndToEndTest, AppearanceDialogFromTheMenuChangesThePopupAtOnce) {
     std::unique_ptr<ChildProcess> process;
     const HWND window = Start(process);
@@ -45,6 +54,7 @@ TEST_F(ProgramEndToEndTest, AppearanceDialogFromTheMenuChangesThePopupAtOnce) {
         dialog = FindWindowW(nullptr, L"Einstellung Popupfenster");
         return dialog != nullptr && GetForegroundWindow() == dialog;
     }));
+    EXPECT_TRUE(OwnedWithoutTaskbarButton(dialog));
     // The edits in their order: "blinkfrequenz", "breite", "hoehe".
     const HWND breite =
         FindWindowExW(dialog, FindWindowExW(dialog, nullptr, L"Edit", nullptr), L"Edit", nullptr);
@@ -130,6 +140,7 @@ TEST_F(ProgramEndToEndTest, InformationShowsTheVersionFromTheResourceWithTheWord
         }
         return info != nullptr && IsWindowVisible(info);
     }));
+    EXPECT_TRUE(OwnedWithoutTaskbarButton(info));
     const std::string version = TIPPOMAT_FILE_VERSION; // major.minor.release.build
     const size_t lastDot = version.rfind('.');
     EXPECT_EQ(ChildTextStartingWith(info, L"Version : "),
@@ -208,6 +219,11 @@ TEST_F(ProgramEndToEndTest, BindingAddedAndDeletedInTheListEditor) {
 
     HWND list = openList();
     ASSERT_NE(list, nullptr) << "no list";
+    EXPECT_TRUE(OwnedWithoutTaskbarButton(list));
+    RECT frame;
+    GetWindowRect(list, &frame);
+    EXPECT_EQ(frame.left, 271);
+    EXPECT_EQ(frame.top, 120);
     HWND editor = nullptr;
     ASSERT_TRUE(PressUntil({VK_MENU, 'A'}, [&] { // "&Anfügen"
         return (editor = ShownWindowTitled(L"Einstellungen für den Aufruf")) != nullptr &&

@@ -73,6 +73,10 @@ DialogWidget::DialogWidget(Dialog& owner, QWidget* parent)
     } else {
         setFixedSize(layout.clientWidth, layout.clientHeight);
     }
+    // Moved, it is no longer centred over its owner when it shows.
+    if (layout.firstPlace) {
+        move(layout.firstPlace->left, layout.firstPlace->top);
+    }
     QFont tahoma("Tahoma");
     tahoma.setPixelSize(13);
     setFont(tahoma);

@@ -61,6 +61,10 @@ dialogs::Answer Ask(QWidget* parent, const dialogs::MessageQuestion& question) {
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     SetHelpContext(&box, question.helpContext);
     EnableHelpKey(&box);
+    if (question.belowTop && parent != nullptr) {
+        const QRect frame = parent->frameGeometry();
+        box.move(frame.left(), frame.top() + *question.belowTop);
+    }
     const int answer = box.exec();
     return !yesNo                       ? dialogs::Answer::Ok
            : answer == QMessageBox::Yes ? dialogs::Answer::Yes

@@ -15,13 +15,14 @@ constexpr const wchar_t* kClassName = L"TippomatDialog";
 constexpr int kFirstControlId = 1000;
 constexpr int kFontHeight = -13;
 
-// By frame kind: fixed with a close box, the same with the small title bar, sizable.
+// By frame kind: fixed with a close box, the same with the small title bar, sizable. None asks
+// for a taskbar button: an owned dialog goes with its owner's, an unowned one gets its own.
 constexpr DWORD kStyles[] = {
     WS_POPUP | WS_CAPTION | WS_SYSMENU,
     WS_POPUP | WS_CAPTION | WS_SYSMENU,
     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
 };
-constexpr DWORD kExStyles[] = {WS_EX_DLGMODALFRAME, WS_EX_TOOLWINDOW, WS_EX_APPWINDOW};
+constexpr DWORD kExStyles[] = {WS_EX_DLGMODALFRAME, WS_EX_TOOLWINDOW, 0};
 
 DWORD StyleOf(dialogs::FrameKind frame) {
     return kStyles[static_cast<int>(frame)];
@@ -60,7 +61,13 @@ void Dialog::Create() {
     hints_.Ready();
     const UINT dpi = GetDpiForWindow(window_);
     const SIZE frame = FrameSize(dpi);
-    // Centred over its owner, or on its screen.
+    // At its first place, else centred over its owner or on its screen.
+    if (layout_.firstPlace) {
+        SetWindowPos(window_, nullptr, layout_.firstPlace->left, layout_.firstPlace->top, frame.cx,
+                     frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        Place(dpi);
+        return;
+    }
     RECT around{};
     if (owner_ != nullptr) {
         GetWindowRect(owner_->Window(), &around);

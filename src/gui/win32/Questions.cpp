@@ -2,10 +2,14 @@
 
 #include "gui/win32/Help.h"
 #include "gui/win32/WindowBasics.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "platform/WinText.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
+
+#include <utility>
 
 namespace win32face {
 
@@ -66,6 +70,27 @@ std::optional<std::string> AskFolder(HWND owner, const dialogs::PathQuestion& qu
     return path;
 }
 
+// The next message box of this thread is moved to the place as it comes up, then the hook goes.
+struct BoxPlacing {
+    HHOOK hook = nullptr;
+    POINT place{};
+};
+
+BoxPlacing& Placing() {
+    static BoxPlacing placing;
+    return placing;
+}
+
+LRESULT CALLBACK PlaceBox(int code, WPARAM wParam, LPARAM lParam) {
+    BoxPlacing& placing = Placing();
+    if (code == HCBT_ACTIVATE && placing.hook != nullptr) {
+        SetWindowPos(reinterpret_cast<HWND>(wParam), nullptr, placing.place.x, placing.place.y, 0,
+                     0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        UnhookWindowsHookEx(std::exchange(placing.hook, nullptr));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 } // namespace
 
 void SetScriptedAnswers(dialogs::ScriptedAnswers* answers) {
@@ -89,7 +114,17 @@ dialogs::Answer Ask(HWND owner, const dialogs::MessageQuestion& question) {
                   IconOf(question.kind) | (question.helpContext != 0 ? MB_HELP : 0);
     box.dwContextHelpId = static_cast<DWORD_PTR>(question.helpContext);
     box.lpfnMsgBoxCallback = HelpRequested;
+    BoxPlacing& placing = Placing();
+    if (question.belowTop && owner != nullptr) {
+        RECT frame;
+        GetWindowRect(owner, &frame);
+        placing.place = {frame.left, frame.top + Scale(*question.belowTop, GetDpiForWindow(owner))};
+        placing.hook = SetWindowsHookExW(WH_CBT, PlaceBox, nullptr, GetCurrentThreadId());
+    }
     const int answer = MessageBoxIndirectW(&box);
+    if (placing.hook != nullptr) {
+        UnhookWindowsHookEx(std::exchange(placing.hook, nullptr));
+    }
     return !yesNo            ? dialogs::Answer::Ok
            : answer == IDYES ? dialogs::Answer::Yes
                              : dialogs::Answer::No;
@@ -105,8 +140,16 @@ std::optional<std::string> AskPath(HWND owner, const dialogs::PathQuestion& ques
     const std::wstring filter = FilterOf(question.filter);
     const std::wstring title = platform::Wide(question.title);
     const std::wstring extension = platform::Wide(question.defaultExt);
-    const std::wstring start = platform::Wide(question.start);
+    // A save chooser proposes a start that is no folder as the name, in that file's folder.
+    const bool proposesName = question.kind == dialogs::PathKind::SaveFile &&
+                              !question.start.empty() && !platform::DirectoryExists(question.start);
+    const std::string& path = question.start;
+    const std::wstring start = platform::Wide(
+        proposesName ? path.substr(0, path.size() - platform::FileNameOf(path).size()) : path);
     wchar_t file[MAX_PATH] = {};
+    if (proposesName) {
+        lstrcpynW(file, platform::Wide(path).c_str(), MAX_PATH);
+    }
     OPENFILENAMEW chooser{};
     chooser.lStructSize = sizeof chooser;
     chooser.hwndOwner = owner;
