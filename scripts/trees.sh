@@ -1,8 +1,12 @@
 # Sourced by test.sh and soak-tests.sh: the build trees of the tests and the Wine environment.
 # Needs $top (the source folder) and $jobs.
 
+# The native test trees start admin programs through a stand-in for pkexec.
+standin_pkexec="-DTIPPOMAT_PKEXEC=$top/tests/helpers/pkexec"
+
 build_native() {
-  cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
+  cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+    "$standin_pkexec"
   cmake --build "$top/build" -j "$jobs"
 }
 
@@ -23,7 +27,7 @@ make_missing_trees() {
 # targets (clang).
 build_checked() {
   cmake -S "$top" -B "$top/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DBUILD_TESTING=ON -DTIPPOMAT_BUILD_UI=OFF -DTIPPOMAT_SANITIZE=ON
+    -DBUILD_TESTING=ON -DTIPPOMAT_BUILD_UI=OFF -DTIPPOMAT_SANITIZE=ON "$standin_pkexec"
   cmake --build "$top/build-asan" -j "$jobs"
   cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DTIPPOMAT_FUZZ=ON -DTIPPOMAT_BUILD_UI=OFF
