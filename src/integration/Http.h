@@ -1,5 +1,6 @@
 // An HTTP client for the update: HEAD and GET of an http or https address, with the answer's
-// Content-Length, the body as bytes and the bytes received so far. Certificates are checked.
+// Content-Length, the body as bytes and the bytes received so far. Certificates are checked, and
+// a redirect is followed only to https.
 // Every failure is a result, never an exception.
 #pragma once
 
@@ -15,6 +16,8 @@ struct HttpOptions {
     int stallSeconds = 30;
     // A larger body, announced or received, makes the transfer fail.
     std::int64_t maxBodyBytes = std::int64_t{256} << 20;
+    // The certificates of the authorities trusted for https, as a PEM file; empty: the system's.
+    std::string trustedCertificates;
 };
 
 struct HttpResponse {

@@ -66,7 +66,11 @@ class CurlClient : public HttpClient {
             lib->slistAppend(nullptr, (std::string("Accept: ") + kHttpAccept).c_str());
         lib->easySetopt(curl, CURLOPT_URL, url.c_str());
         lib->easySetopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-        lib->easySetopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+        // As WinHTTP, never from https down to plain http; and no plain http reached by a redirect.
+        lib->easySetopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "https");
+        if (!options_.trustedCertificates.empty()) {
+            lib->easySetopt(curl, CURLOPT_CAINFO, options_.trustedCertificates.c_str());
+        }
         lib->easySetopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
         lib->easySetopt(curl, CURLOPT_MAXREDIRS, 5L);
         lib->easySetopt(curl, CURLOPT_NOBODY, head ? 1L : 0L);
