@@ -151,9 +151,23 @@ void Tinfodialog::Emailbutclick() {
 }
 
 void Tinfodialog::CloseRequested() {
-    if (!transferring_) {
+    if (transferring_) {
+        cancelled_ = true;
+    } else {
         DialogLogic::CloseRequested();
     }
+}
+
+bool Tinfodialog::KeepTransferring() {
+    view_.ProcessPendingEvents();
+    return !cancelled_;
+}
+
+bool Tinfodialog::ClosedByCancel() {
+    if (cancelled_) {
+        DialogLogic::CloseRequested();
+    }
+    return cancelled_;
 }
 
 void Tinfodialog::SetTransferring(bool transferring) {
@@ -179,25 +193,31 @@ void Tinfodialog::Tell(const char* text) {
 
 std::optional<double> Tinfodialog::ServerVersion(integration::HttpClient& http,
                                                  const std::string& url) {
-    const integration::HttpResponse head = http.Head(url);
+    const integration::HttpResponse head =
+        http.Head(url, [this](std::int64_t) { return KeepTransferring(); });
     Filelen = head.contentLength;
     if (!head.ok) {
         return std::nullopt;
     }
-    const integration::HttpResponse get =
-        http.Get(url, [this](std::int64_t received) { HttpWork(received); });
+    const integration::HttpResponse get = http.Get(url, [this](std::int64_t received) {
+        HttpWork(received);
+        return !cancelled_;
+    });
     return get.ok ? integration::ParseVersionFile(get.body) : std::nullopt;
 }
 
 std::optional<std::string> Tinfodialog::Download(integration::HttpClient& http,
                                                  const std::string& url) {
-    const integration::HttpResponse head = http.Head(url);
+    const integration::HttpResponse head =
+        http.Head(url, [this](std::int64_t) { return KeepTransferring(); });
     Filelen = head.contentLength;
     if (!head.ok) {
         return std::nullopt;
     }
-    integration::HttpResponse get =
-        http.Get(url, [this](std::int64_t received) { HttpWork(received); });
+    integration::HttpResponse get = http.Get(url, [this](std::int64_t received) {
+        HttpWork(received);
+        return !cancelled_;
+    });
     if (!get.ok) {
         return std::nullopt;
     }
@@ -213,6 +233,9 @@ void Tinfodialog::Getnewversionclick() {
     const std::optional<double> server =
         ServerVersion(*http, system_.downloadFolder + platform::ChangeExtension(Zipname, ".ver"));
     SetTransferring(false);
+    if (ClosedByCancel()) {
+        return;
+    }
     if (!server) {
         Tell(texts_.connectionProblem);
         return;
@@ -233,6 +256,9 @@ void Tinfodialog::Getnewversionclick() {
     SetTransferring(true);
     const std::optional<std::string> archive = Download(*http, system_.downloadFolder + Zipname);
     SetTransferring(false);
+    if (ClosedByCancel()) {
+        return;
+    }
     if (!archive) {
         Tell(texts_.connectionProblem);
         return;

@@ -41,7 +41,8 @@ class Tinfodialog : public DialogLogic {
     void Emailbutclick();
     void Getnewversionclick();
     void HttpWork(std::int64_t AWorkCount);
-    // Not while a transfer runs: the dialog stays painted and movable then, but not closable.
+    // While a transfer runs, Escape and the close box cancel it; the dialog closes once it has
+    // ended, and nothing is saved.
     void CloseRequested() override;
 
     std::string Zipname;
@@ -58,11 +59,16 @@ class Tinfodialog : public DialogLogic {
     void Tell(const char* text);
     // The buttons are off while a transfer runs, so that no click starts another.
     void SetTransferring(bool transferring);
+    // Lets the interface handle its messages while a transfer runs; false once it is cancelled.
+    bool KeepTransferring();
+    // Closes the dialog when the user cancelled the transfer that just ended.
+    bool ClosedByCancel();
     std::string Shown(double version) const;
 
     InfoSystem system_;
     const InfoTexts& texts_;
     bool transferring_ = false;
+    bool cancelled_ = false;
     std::int64_t Filelen = 0;
     std::string Version;
     std::string Homepage;

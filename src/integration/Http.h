@@ -14,6 +14,8 @@ namespace integration {
 struct HttpOptions {
     // A transfer that receives nothing for this long has failed.
     int stallSeconds = 30;
+    // A transfer that takes longer than this in all has failed, even while bytes still come.
+    int totalSeconds = 600;
     // A larger body, announced or received, makes the transfer fail.
     std::int64_t maxBodyBytes = std::int64_t{256} << 20;
     // The certificates of the authorities trusted for https, as a PEM file; empty: the system's.
@@ -27,13 +29,15 @@ struct HttpResponse {
     std::string body;                // the bytes of a GET
 };
 
-// Called as the body arrives, with the bytes received so far; the caller may paint meanwhile.
-using HttpProgress = std::function<void(std::int64_t received)>;
+// A transfer runs beside the calling thread, which meanwhile calls this about ten times a second
+// with the body's bytes received so far, so that it can handle its messages. Answering false
+// cancels the transfer, which then fails.
+using HttpProgress = std::function<bool(std::int64_t received)>;
 
 class HttpClient {
   public:
     virtual ~HttpClient() = default;
-    virtual HttpResponse Head(const std::string& url) = 0;
+    virtual HttpResponse Head(const std::string& url, const HttpProgress& progress) = 0;
     virtual HttpResponse Get(const std::string& url, const HttpProgress& progress) = 0;
 };
 

@@ -182,6 +182,23 @@ TEST_F(InfoLogicTest, CancellingTheSaveWritesNothingAndSaysNothing) {
     EXPECT_FALSE(platform::FileExists(folder_.Path("Tippomat.zip")));
 }
 
+// The server takes the request and never answers; the user presses Escape meanwhile.
+TEST_F(InfoLogicTest, EscapeDuringATransferCancelsItClosesAndSavesNothing) {
+    server_.Serve("/download/Tippomat.ver", {200, "2,20", -1, false, true});
+    Open({2, 15, 0, 0});
+    View().answers.push_back(Answer::Yes);
+    View().paths.push_back(folder_.Path("Tippomat.zip"));
+    View().whileProcessing = [this] { info_->CloseRequested(); };
+    View().whileModal = [this] {
+        info_->Getnewversionclick();
+        EXPECT_FALSE(View().shown);
+    };
+    info_->ShowModal();
+    EXPECT_TRUE(View().messages.empty());
+    EXPECT_TRUE(View().pathQuestions.empty());
+    EXPECT_FALSE(platform::FileExists(folder_.Path("Tippomat.zip")));
+}
+
 TEST_F(InfoLogicTest, AMissingZipOpenerIsToldBeforeTheInstructions) {
     ServeVersion("2,20");
     openerWorks_ = false;
