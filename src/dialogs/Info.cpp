@@ -269,9 +269,11 @@ void Tinfodialog::Getnewversionclick() {
     if (!chosen) {
         return;
     }
-    const std::string fileName = platform::ChangeExtension(*chosen, ".zip");
+    // The save dialog has put on the extension and asked before replacing a file: the name it
+    // returns is the one the user confirmed.
+    const std::string& fileName = *chosen;
     if (!platform::ReplaceFileContent(fileName, *archive, platform::FileAccess::Shared)) {
-        Tell(texts_.connectionProblem);
+        ShowMessage(core::MessageKind::Information, texts_.saveFailed + fileName, 0);
         return;
     }
     if (!system_.open(fileName)) {

@@ -131,17 +131,18 @@ TEST_F(InfoLogicTest, AnUnreadableOrUnreachableVersionFileIsAConnectionProblem) 
     EXPECT_EQ(Messages(), std::vector<std::string>{kConnectionProblem}) << "a stalled server";
 }
 
-TEST_F(InfoLogicTest, YesDownloadsTheArchiveSavesItAsZipAndOpensIt) {
+// The name the save dialog confirmed is kept: an archive of that name beside it stays as it is.
+TEST_F(InfoLogicTest, YesDownloadsTheArchiveSavesItUnderTheConfirmedNameAndOpensIt) {
     ServeVersion("2,20");
     Open({2, 15, 0, 0});
     View().answers.push_back(Answer::Yes);
-    const std::string typed = folder_.Path("Neu.exe");
-    View().paths.push_back(typed);
+    const std::string saved = folder_.Path("Neu.exe");
+    View().paths.push_back(saved);
+    testing_support::WriteBytes(folder_.Path("Neu.zip"), "another archive");
     info_->Getnewversionclick();
 
-    const std::string saved = folder_.Path("Neu.zip");
     EXPECT_TRUE(ReadBytes(saved) == kArchive);
-    EXPECT_FALSE(platform::FileExists(typed));
+    EXPECT_EQ(ReadBytes(folder_.Path("Neu.zip")), "another archive");
     EXPECT_EQ(opened_, std::vector<std::string>{saved});
     ASSERT_EQ(View().pathQuestions.size(), 1u);
     EXPECT_EQ(View().pathQuestions[0].kind, dialogs::PathKind::SaveFile);
@@ -171,6 +172,18 @@ TEST_F(InfoLogicTest, AFailedDownloadWritesNothingAndKeepsAnOldFile) {
         EXPECT_EQ(ReadBytes(saved), "the old archive");
         EXPECT_TRUE(opened_.empty());
     }
+}
+
+// A folder the user may not write into, such as the program's own in /usr/bin.
+TEST_F(InfoLogicTest, AFailedWriteIsToldAsSuchNotAsAConnectionProblem) {
+    ServeVersion("2,20");
+    Open({2, 15, 0, 0});
+    View().answers.push_back(Answer::Yes);
+    const std::string unwritable = folder_.Path("fehlt") + "/Tippomat.zip";
+    View().paths.push_back(unwritable);
+    info_->Getnewversionclick();
+    EXPECT_EQ(Messages().back(), "Das Archiv kann nicht gespeichert werden:\r" + unwritable);
+    EXPECT_TRUE(opened_.empty());
 }
 
 TEST_F(InfoLogicTest, CancellingTheSaveWritesNothingAndSaysNothing) {
