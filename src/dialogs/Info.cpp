@@ -14,6 +14,7 @@ namespace {
 
 constexpr const char* kApplicationTitle = "Tippomat";
 constexpr int kHelpContext = 1000;
+constexpr std::int64_t kVersionFileBytes = 4096;
 
 // The places are given at 120 dots per inch; the layout holds them at 96.
 int At96(int pixels) {
@@ -228,10 +229,13 @@ std::optional<std::string> Tinfodialog::Download(integration::HttpClient& http,
 // offering version 1.00; a partial download never replaces a file, since the archive is written
 // to a temporary file that takes the name only when complete.
 void Tinfodialog::Getnewversionclick() {
-    const std::unique_ptr<integration::HttpClient> http = integration::NewHttpClient(system_.http);
+    // A version file is a few bytes; only the archive may be large.
+    integration::HttpOptions small = system_.http;
+    small.maxBodyBytes = kVersionFileBytes;
     SetTransferring(true);
     const std::optional<double> server =
-        ServerVersion(*http, system_.downloadFolder + platform::ChangeExtension(Zipname, ".ver"));
+        ServerVersion(*integration::NewHttpClient(small),
+                      system_.downloadFolder + platform::ChangeExtension(Zipname, ".ver"));
     SetTransferring(false);
     if (ClosedByCancel()) {
         return;
@@ -254,7 +258,8 @@ void Tinfodialog::Getnewversionclick() {
         return;
     }
     SetTransferring(true);
-    const std::optional<std::string> archive = Download(*http, system_.downloadFolder + Zipname);
+    const std::optional<std::string> archive =
+        Download(*integration::NewHttpClient(system_.http), system_.downloadFolder + Zipname);
     SetTransferring(false);
     if (ClosedByCancel()) {
         return;

@@ -126,6 +126,10 @@ TEST_F(InfoLogicTest, AnUnreadableOrUnreachableVersionFileIsAConnectionProblem) 
     Open({2, 15, 0, 0}).Getnewversionclick();
     EXPECT_EQ(Messages(), std::vector<std::string>{kConnectionProblem});
 
+    ServeVersion("2,99" + std::string(100000, ' '));
+    Open({2, 15, 0, 0}).Getnewversionclick();
+    EXPECT_EQ(Messages(), std::vector<std::string>{kConnectionProblem}) << "no version file";
+
     server_.Serve("/download/Tippomat.ver", {200, "2,99 and then nothing more", -1, true});
     Open({2, 15, 0, 0}).Getnewversionclick();
     EXPECT_EQ(Messages(), std::vector<std::string>{kConnectionProblem}) << "a stalled server";

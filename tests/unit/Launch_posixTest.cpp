@@ -111,6 +111,25 @@ TEST_F(PosixLaunchTest, ExecutableDocumentGoesToTheOpener) {
               std::string::npos);
 }
 
+// The opener runs in the working directory: a relative name reaches it whole, and one that
+// begins with "-" cannot pass for an option. A folder named like it on PATH is no program.
+TEST_F(PosixLaunchTest, TheOpenerGetsAWholePathFromPathNotAFolder) {
+    ::mkdir(folder_.Path("early").c_str(), 0755);
+    ::mkdir(folder_.Path("early/xdg-open").c_str(), 0755);
+    testing_support::SetEnvironment("PATH", folder_.Path("early") + ":" + folder_.Path("bin") +
+                                                ":" + savedPath_);
+    WriteBytes(folder_.Path("-brief.txt"), "x");
+    char saved[4096];
+    ASSERT_NE(::getcwd(saved, sizeof saved), nullptr);
+    ASSERT_EQ(::chdir(folder_.Path().c_str()), 0);
+    const bool started = Launch("-brief.txt", folder_.Path("bin"), "");
+    ASSERT_EQ(::chdir(saved), 0);
+    ASSERT_TRUE(started);
+    EXPECT_NE(WaitForContent(folder_.Path("opener.mark"), "brief")
+                  .find("arg=" + folder_.Path("-brief.txt") + "\n"),
+              std::string::npos);
+}
+
 TEST_F(PosixLaunchTest, FailedStartIsNoSuccess) {
     const std::string script = folder_.Path("broken");
     WriteBytes(script, "#!/no/such/interpreter\n");
