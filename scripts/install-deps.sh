@@ -7,7 +7,7 @@ packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxkbcommon-d
   clang libclang-rt-14-dev qt6-wayland weston dbus python3-dbus python3-gi
   libcurl4-openssl-dev desktop-file-utils fp-utils-3.2.2 libchm-bin librsvg2-bin icoutils
   appstream lintian dpkg-dev file zip unzip
-  openssl"
+  openssl libssl-dev"
 missing=""
 for package in $packages; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -1,6 +1,7 @@
 #include "dialogs/Info.h"
 
 #include "integration/BuildSettings.h"
+#include "integration/Signature.h"
 #include "platform/FileDate.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
@@ -14,7 +15,8 @@ namespace {
 
 constexpr const char* kApplicationTitle = "Tippomat";
 constexpr int kHelpContext = 1000;
-constexpr std::int64_t kVersionFileBytes = 4096;
+// The version file and the signature are a few bytes; only the archive may be large.
+constexpr std::int64_t kSmallFileBytes = 4096;
 
 // The places are given at 120 dots per inch; the layout holds them at 96.
 int At96(int pixels) {
@@ -105,6 +107,7 @@ InfoSystem::InfoSystem()
       primaryLanguage(platform::UserPrimaryLanguage()),
       downloadFolder(integration::build::kDownloadFolder), homepage(integration::build::kHomepage),
       mailAddress(integration::build::kMailAddress),
+      releaseKey(integration::FromHex(integration::build::kReleaseKey).value_or("")),
       open([](const std::string& file) { return platform::ShellOpen(file, "", ""); }) {}
 
 const DialogLayout& Tinfodialog::Form(int userLanguage) {
@@ -225,17 +228,27 @@ std::optional<std::string> Tinfodialog::Download(integration::HttpClient& http,
     return std::move(get.body);
 }
 
+std::unique_ptr<integration::HttpClient> Tinfodialog::SmallFileClient() const {
+    integration::HttpOptions options = system_.http;
+    options.maxBodyBytes = kSmallFileBytes;
+    return integration::NewHttpClient(options);
+}
+
+bool Tinfodialog::SignedByTheMaker(const std::string& archive, const std::string& url) {
+    const integration::HttpResponse get =
+        SmallFileClient()->Get(url + ".sig", [this](std::int64_t) { return KeepTransferring(); });
+    const std::optional<std::string> signature =
+        get.ok ? integration::FromHex(get.body) : std::nullopt;
+    return signature && integration::VerifySignature(archive, *signature, system_.releaseKey);
+}
+
 // A version file that cannot be fetched or read is told as a connection problem instead of
 // offering version 1.00; a partial download never replaces a file, since the archive is written
 // to a temporary file that takes the name only when complete.
 void Tinfodialog::Getnewversionclick() {
-    // A version file is a few bytes; only the archive may be large.
-    integration::HttpOptions small = system_.http;
-    small.maxBodyBytes = kVersionFileBytes;
     SetTransferring(true);
-    const std::optional<double> server =
-        ServerVersion(*integration::NewHttpClient(small),
-                      system_.downloadFolder + platform::ChangeExtension(Zipname, ".ver"));
+    const std::optional<double> server = ServerVersion(
+        *SmallFileClient(), system_.downloadFolder + platform::ChangeExtension(Zipname, ".ver"));
     SetTransferring(false);
     if (ClosedByCancel()) {
         return;
@@ -260,12 +273,19 @@ void Tinfodialog::Getnewversionclick() {
     SetTransferring(true);
     const std::optional<std::string> archive =
         Download(*integration::NewHttpClient(system_.http), system_.downloadFolder + Zipname);
+    // Only an archive that the maker signed is kept, whoever answered for the server.
+    const bool signedByTheMaker =
+        archive && SignedByTheMaker(*archive, system_.downloadFolder + Zipname);
     SetTransferring(false);
     if (ClosedByCancel()) {
         return;
     }
     if (!archive) {
         Tell(texts_.connectionProblem);
+        return;
+    }
+    if (!signedByTheMaker) {
+        Tell(texts_.notSigned);
         return;
     }
     const std::optional<std::string> chosen =

@@ -23,6 +23,7 @@ struct InfoSystem {
     std::optional<integration::FileVersion> version; // the running program's
     int primaryLanguage;                             // the user's, as Windows numbers it
     std::string downloadFolder, homepage, mailAddress;
+    std::string releaseKey; // the public point that signs the archives; empty: none is accepted
     integration::HttpOptions http;
     // Opens a document or an address with the desktop's handler; false when none could.
     std::function<bool(const std::string&)> open;
@@ -56,6 +57,9 @@ class Tinfodialog : public DialogLogic {
     std::optional<double> ServerVersion(integration::HttpClient& http, const std::string& url);
     // The archive, or nothing when it could not be fetched.
     std::optional<std::string> Download(integration::HttpClient& http, const std::string& url);
+    std::unique_ptr<integration::HttpClient> SmallFileClient() const;
+    // Whether the signature beside the archive on the server is the release key's.
+    bool SignedByTheMaker(const std::string& archive, const std::string& url);
     void Tell(const char* text);
     // The buttons are off while a transfer runs, so that no click starts another.
     void SetTransferring(bool transferring);

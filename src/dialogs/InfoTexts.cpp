@@ -16,6 +16,8 @@ const InfoTexts kGerman{
     "Problem beim Verbinden mit dem Server",
     "Derzeit befindet sich keine aktuellere Version auf dem Server",
     "Das Archiv kann nicht gespeichert werden:\r",
+    "Das heruntergeladene Archiv trägt keine gültige Signatur des Herstellers.\rEs wurde nicht "
+    "gespeichert.",
     "&Neue Version",
     "&Homepage",
     "&Mail schreiben",
@@ -33,6 +35,7 @@ const InfoTexts kEnglish{
     "Error when connecting the server!",
     "You have the actual version installed!",
     "The archive could not be saved:\r",
+    "The downloaded archive carries no valid signature of the maker.\rIt was not saved.",
     "&Get new version",
     "Visit &homepage",
     "Send &email",

@@ -17,6 +17,7 @@ struct InfoTexts {
     const char* connectionProblem;
     const char* noNewerVersion;
     const char* saveFailed; // followed by the file's name
+    const char* notSigned;
     const char* getNewVersionCaption;
     const char* homepageCaption;
     const char* emailCaption;

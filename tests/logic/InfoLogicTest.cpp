@@ -2,6 +2,7 @@
 // German and English, the version comparison, the download and where it is saved.
 #include "dialogs/Info.h"
 #include "helpers/LocalHttpServer.h"
+#include "integration/Signature.h"
 #include "logic/LogicFixture.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
@@ -15,11 +16,19 @@ namespace {
 
 constexpr const char* kConnectionProblem = "Problem beim Verbinden mit dem Server";
 const std::string kArchive = std::string("PK\x03\x04\0\xFF", 6) + std::string(70000, 'z');
+// A key pair of the tests' own; the archive signed with scripts/sign-release.sh.
+constexpr const char* kReleaseKey =
+    "04ed94ae66f10e5a1ec271fcd59ee3d9e2bfaceddef0b88552628c1844d57e5a88cb5070f6c9af54f7a10a01f5fd8d"
+    "397cb280b83158589f6cc9c6bd46e37fd6b2";
+constexpr const char* kArchiveSignature =
+    "4A3CD6E79095EBE757D4820C8623A5427234DDB1BB2EE9EEE6DC2BD026251EFB3EE2394461DF183A75FE2083033E"
+    "E98AEBEB40DC2513A58F69638511A6212B50\n";
 
 class InfoLogicTest : public testing_support::LogicFixture {
   protected:
     InfoLogicTest() {
         server_.Serve("/download/Tippomat.zip", {200, kArchive});
+        server_.Serve("/download/Tippomat.zip.sig", {200, kArchiveSignature});
         start_ = NewStart();
     }
 
@@ -33,6 +42,7 @@ class InfoLogicTest : public testing_support::LogicFixture {
         system.homepage = "https://home.example/";
         system.mailAddress = "Autor <autor@home.example>";
         system.http.stallSeconds = 1;
+        system.releaseKey = *integration::FromHex(kReleaseKey);
         system.open = [this](const std::string& file) {
             opened_.push_back(file);
             return openerWorks_;
@@ -175,6 +185,30 @@ TEST_F(InfoLogicTest, AFailedDownloadWritesNothingAndKeepsAnOldFile) {
         EXPECT_EQ(Messages().back(), kConnectionProblem);
         EXPECT_EQ(ReadBytes(saved), "the old archive");
         EXPECT_TRUE(opened_.empty());
+    }
+}
+
+// Whoever answers for the server: an archive that is not the one the maker signed, or one
+// without a signature, is not saved, and the user learns why.
+TEST_F(InfoLogicTest, AnArchiveWithoutTheMakersSignatureIsNotSaved) {
+    ServeVersion("2,20");
+    const std::string saved = folder_.Path("Tippomat.zip");
+    for (const char* fault : {"tampered", "unsigned"}) {
+        if (std::string(fault) == "tampered") {
+            server_.Serve("/download/Tippomat.zip", {200, kArchive + "!"});
+        } else {
+            server_.Serve("/download/Tippomat.zip", {200, kArchive});
+            server_.Serve("/download/Tippomat.zip.sig", {404, "gone"});
+        }
+        Open({2, 15, 0, 0});
+        View().answers.push_back(Answer::Yes);
+        View().paths.push_back(saved);
+        info_->Getnewversionclick();
+        EXPECT_EQ(Messages().back(), "Das heruntergeladene Archiv trägt keine gültige Signatur "
+                                     "des Herstellers.\rEs wurde nicht gespeichert.")
+            << fault;
+        EXPECT_FALSE(platform::FileExists(saved)) << fault;
+        EXPECT_TRUE(View().pathQuestions.empty()) << fault;
     }
 }
 
