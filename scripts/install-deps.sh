@@ -5,12 +5,12 @@
 set -eu
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-wayland libgl-dev libxkbcommon-dev
   libxcb1-dev libxcb-keysyms1-dev libxcb-xkb-dev libxcb-xtest0-dev libcurl4-openssl-dev
-  librsvg2-bin"
+  libssl-dev librsvg2-bin"
 if [ "${1:-}" != --run ]; then
   packages="$packages libgtest-dev googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth
   x11-utils xdotool openbox trayer clang libclang-rt-14-dev weston dbus python3-dbus
   python3-gi desktop-file-utils fp-utils-3.2.2 libchm-bin icoutils appstream lintian dpkg-dev
-  file zip unzip"
+  file zip unzip openssl"
 fi
 missing=""
 for package in $packages; do

@@ -36,6 +36,9 @@ std::uint32_t NotifyFirstInstance();
 namespace detail {
 // The answer the guard gives for one hand-over, through the hook.
 std::uint32_t AnswerHandOver(std::uint32_t processId, const std::string& commandLine);
+// "OneInstUtilWnd-" and a hash of GuardWindowClassName, for the system's names that cannot
+// hold a whole path.
+std::string HashedGuardName();
 } // namespace detail
 
 } // namespace components

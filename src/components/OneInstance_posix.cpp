@@ -7,7 +7,6 @@
 #include "platform/UserFolders_posix.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <memory>
@@ -61,21 +60,11 @@ std::string RuntimeFolder() {
     return IsPrivateFolder(folder) ? folder : std::string();
 }
 
-// The guard name holds a whole path, which a socket file name cannot: it is hashed (FNV-1a).
+// The guard name holds a whole path, which a socket file name cannot: it is hashed.
 // Empty where there is no private folder for it.
 std::string GuardSocketPath() {
     const std::string folder = RuntimeFolder();
-    if (folder.empty()) {
-        return {};
-    }
-    std::uint64_t hash = 14695981039346656037ull;
-    for (unsigned char c : GuardWindowClassName()) {
-        hash = (hash ^ c) * 1099511628211ull;
-    }
-    char name[48];
-    std::snprintf(name, sizeof name, "/OneInstUtilWnd-%016llx",
-                  static_cast<unsigned long long>(hash));
-    return folder + name;
+    return folder.empty() ? std::string() : folder + "/" + detail::HashedGuardName();
 }
 
 // Place 0 is the guard's own path; the places of copies beside it carry their number.

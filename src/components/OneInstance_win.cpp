@@ -30,6 +30,40 @@ LRESULT CALLBACK GuardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
                                                        platform::Narrow(commandLine)));
 }
 
+// A class name holds at most 255 characters; a longer one, from a program deep in folders, is
+// hashed as on Linux.
+std::wstring ClassName() {
+    const std::wstring whole = platform::Wide(GuardWindowClassName());
+    return whole.size() <= 255 ? whole : platform::Wide(detail::HashedGuardName());
+}
+
+// Two copies started at the same instant would both find no guard and both set one up: the
+// hand-over and the setting up happen under one mutex of the session. A copy that holds it
+// longer than its hand-over may take no longer keeps the next one waiting.
+class StartLock {
+  public:
+    StartLock()
+        : mutex_(CreateMutexW(nullptr, FALSE,
+                              platform::Wide("Local\\" + detail::HashedGuardName()).c_str())) {
+        const DWORD waited = mutex_ != nullptr ? WaitForSingleObject(mutex_, 15000) : WAIT_FAILED;
+        held_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+    }
+    ~StartLock() {
+        if (held_) {
+            ReleaseMutex(mutex_);
+        }
+        if (mutex_ != nullptr) {
+            CloseHandle(mutex_);
+        }
+    }
+    StartLock(const StartLock&) = delete;
+    StartLock& operator=(const StartLock&) = delete;
+
+  private:
+    HANDLE mutex_;
+    bool held_ = false;
+};
+
 } // namespace
 
 std::string GuardWindowClassName() {
@@ -37,7 +71,7 @@ std::string GuardWindowClassName() {
 }
 
 std::uint32_t NotifyFirstInstance() {
-    const HWND running = FindWindowW(platform::Wide(GuardWindowClassName()).c_str(), nullptr);
+    const HWND running = FindWindowW(ClassName().c_str(), nullptr);
     if (running == nullptr) {
         return 0;
     }
@@ -56,11 +90,12 @@ std::uint32_t NotifyFirstInstance() {
 }
 
 bool OneInstanceStartup() {
+    const StartLock onlyCopyStarting;
     if (NotifyFirstInstance() == kReplyStop) {
         return false;
     }
     Guard& guard = TheGuard();
-    guard.className = platform::Wide(GuardWindowClassName());
+    guard.className = ClassName();
     WNDCLASSW description{};
     description.lpfnWndProc = GuardWindowProc;
     description.hInstance = GetModuleHandleW(nullptr);

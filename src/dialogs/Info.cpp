@@ -1,6 +1,7 @@
 #include "dialogs/Info.h"
 
 #include "integration/BuildSettings.h"
+#include "integration/Signature.h"
 #include "platform/FileDate.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
@@ -14,6 +15,8 @@ namespace {
 
 constexpr const char* kApplicationTitle = "Tippomat";
 constexpr int kHelpContext = 1000;
+// The version file and the signature are a few bytes; only the archive may be large.
+constexpr std::int64_t kSmallFileBytes = 4096;
 
 using T = Tinfodialog;
 
@@ -108,6 +111,7 @@ InfoSystem::InfoSystem()
       primaryLanguage(platform::UserPrimaryLanguage()),
       downloadFolder(integration::build::kDownloadFolder), homepage(integration::build::kHomepage),
       mailAddress(integration::build::kMailAddress),
+      releaseKey(integration::FromHex(integration::build::kReleaseKey).value_or("")),
       open([](const std::string& file, platform::Showing showing) {
           return platform::ShellOpen(file, "", "", showing);
       }) {}
@@ -157,9 +161,23 @@ void Tinfodialog::Emailbutclick() {
 }
 
 void Tinfodialog::CloseRequested() {
-    if (!transferring_) {
+    if (transferring_) {
+        cancelled_ = true;
+    } else {
         DialogLogic::CloseRequested();
     }
+}
+
+bool Tinfodialog::KeepTransferring() {
+    view_.ProcessPendingEvents();
+    return !cancelled_;
+}
+
+bool Tinfodialog::ClosedByCancel() {
+    if (cancelled_) {
+        DialogLogic::CloseRequested();
+    }
+    return cancelled_;
 }
 
 void Tinfodialog::SetTransferring(bool transferring) {
@@ -185,40 +203,62 @@ void Tinfodialog::Tell(const char* text) {
 
 std::optional<double> Tinfodialog::ServerVersion(integration::HttpClient& http,
                                                  const std::string& url) {
-    const integration::HttpResponse head = http.Head(url);
+    const integration::HttpResponse head =
+        http.Head(url, [this](std::int64_t) { return KeepTransferring(); });
     Filelen = head.contentLength;
     if (!head.ok) {
         return std::nullopt;
     }
-    const integration::HttpResponse get =
-        http.Get(url, [this](std::int64_t received) { HttpWork(received); });
+    const integration::HttpResponse get = http.Get(url, [this](std::int64_t received) {
+        HttpWork(received);
+        return !cancelled_;
+    });
     return get.ok ? integration::ParseVersionFile(get.body) : std::nullopt;
 }
 
 std::optional<std::string> Tinfodialog::Download(integration::HttpClient& http,
                                                  const std::string& url) {
-    const integration::HttpResponse head = http.Head(url);
+    const integration::HttpResponse head =
+        http.Head(url, [this](std::int64_t) { return KeepTransferring(); });
     Filelen = head.contentLength;
     if (!head.ok) {
         return std::nullopt;
     }
-    integration::HttpResponse get =
-        http.Get(url, [this](std::int64_t received) { HttpWork(received); });
+    integration::HttpResponse get = http.Get(url, [this](std::int64_t received) {
+        HttpWork(received);
+        return !cancelled_;
+    });
     if (!get.ok) {
         return std::nullopt;
     }
     return std::move(get.body);
 }
 
+std::unique_ptr<integration::HttpClient> Tinfodialog::SmallFileClient() const {
+    integration::HttpOptions options = system_.http;
+    options.maxBodyBytes = kSmallFileBytes;
+    return integration::NewHttpClient(options);
+}
+
+bool Tinfodialog::SignedByTheMaker(const std::string& archive, const std::string& url) {
+    const integration::HttpResponse get =
+        SmallFileClient()->Get(url + ".sig", [this](std::int64_t) { return KeepTransferring(); });
+    const std::optional<std::string> signature =
+        get.ok ? integration::FromHex(get.body) : std::nullopt;
+    return signature && integration::VerifySignature(archive, *signature, system_.releaseKey);
+}
+
 // A version file that cannot be fetched or read is told as a connection problem instead of
 // offering version 1.00; a partial download never replaces a file, since the archive is written
 // to a temporary file that takes the name only when complete.
 void Tinfodialog::Getnewversionclick() {
-    const std::unique_ptr<integration::HttpClient> http = integration::NewHttpClient(system_.http);
     SetTransferring(true);
-    const std::optional<double> server =
-        ServerVersion(*http, system_.downloadFolder + platform::ChangeExtension(Zipname, ".ver"));
+    const std::optional<double> server = ServerVersion(
+        *SmallFileClient(), system_.downloadFolder + platform::ChangeExtension(Zipname, ".ver"));
     SetTransferring(false);
+    if (ClosedByCancel()) {
+        return;
+    }
     if (!server) {
         Tell(texts_.connectionProblem);
         return;
@@ -237,10 +277,21 @@ void Tinfodialog::Getnewversionclick() {
         return;
     }
     SetTransferring(true);
-    const std::optional<std::string> archive = Download(*http, system_.downloadFolder + Zipname);
+    const std::optional<std::string> archive =
+        Download(*integration::NewHttpClient(system_.http), system_.downloadFolder + Zipname);
+    // Only an archive that the maker signed is kept, whoever answered for the server.
+    const bool signedByTheMaker =
+        archive && SignedByTheMaker(*archive, system_.downloadFolder + Zipname);
     SetTransferring(false);
+    if (ClosedByCancel()) {
+        return;
+    }
     if (!archive) {
         Tell(texts_.connectionProblem);
+        return;
+    }
+    if (!signedByTheMaker) {
+        Tell(texts_.notSigned);
         return;
     }
     const std::optional<std::string> chosen =
@@ -249,9 +300,11 @@ void Tinfodialog::Getnewversionclick() {
     if (!chosen) {
         return;
     }
-    const std::string fileName = platform::ChangeExtension(*chosen, ".zip");
+    // The save dialog has put on the extension and asked before replacing a file: the name it
+    // returns is the one the user confirmed.
+    const std::string& fileName = *chosen;
     if (!platform::ReplaceFileContent(fileName, *archive, platform::FileAccess::Shared)) {
-        Tell(texts_.connectionProblem);
+        ShowMessage(core::MessageKind::Information, texts_.saveFailed + fileName, 0);
         return;
     }
     if (!system_.open(fileName, platform::Showing::Normal)) {

@@ -24,6 +24,7 @@ struct InfoSystem {
     std::optional<integration::FileVersion> version; // the running program's
     int primaryLanguage;                             // the user's, as Windows numbers it
     std::string downloadFolder, homepage, mailAddress;
+    std::string releaseKey; // the public point that signs the archives; empty: none is accepted
     integration::HttpOptions http;
     // Opens a document or an address with the desktop's handler, its window coming up as
     // said; false when none could.
@@ -54,7 +55,8 @@ class Tinfodialog : public DialogLogic {
     void Emailbutclick();
     void Getnewversionclick();
     void HttpWork(std::int64_t AWorkCount);
-    // Not while a transfer runs: the dialog stays painted and movable then, but not closable.
+    // While a transfer runs, Escape and the close box cancel it; the dialog closes once it has
+    // ended, and nothing is saved.
     void CloseRequested() override;
 
     std::string Zipname;
@@ -68,14 +70,22 @@ class Tinfodialog : public DialogLogic {
     std::optional<double> ServerVersion(integration::HttpClient& http, const std::string& url);
     // The archive, or nothing when it could not be fetched.
     std::optional<std::string> Download(integration::HttpClient& http, const std::string& url);
+    std::unique_ptr<integration::HttpClient> SmallFileClient() const;
+    // Whether the signature beside the archive on the server is the release key's.
+    bool SignedByTheMaker(const std::string& archive, const std::string& url);
     void Tell(const char* text);
     // The buttons are off while a transfer runs, so that no click starts another.
     void SetTransferring(bool transferring);
+    // Lets the interface handle its messages while a transfer runs; false once it is cancelled.
+    bool KeepTransferring();
+    // Closes the dialog when the user cancelled the transfer that just ended.
+    bool ClosedByCancel();
     std::string Shown(double version) const;
 
     InfoSystem system_;
     const InfoTexts& texts_;
     bool transferring_ = false;
+    bool cancelled_ = false;
     std::int64_t Filelen = 0;
     std::string Version;
     std::string Homepage;

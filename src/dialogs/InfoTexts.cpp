@@ -15,6 +15,9 @@ const InfoTexts kGerman{
     "Programm.\rDanach entpacken Sie nun die Dateien im Zip Archiv in ihr Programmverzeichnis",
     "Problem beim Verbinden mit dem Server",
     "Derzeit befindet sich keine aktuellere Version auf dem Server",
+    "Das Archiv kann nicht gespeichert werden:\r",
+    "Das heruntergeladene Archiv trägt keine gültige Signatur des Herstellers.\rEs wurde nicht "
+    "gespeichert.",
     "&Neue Version",
     "&Homepage",
     "&Mail schreiben",
@@ -31,6 +34,8 @@ const InfoTexts kEnglish{
     "pleas unzip the files of the zip archive in the installation folder",
     "Error when connecting the server!",
     "You have the actual version installed!",
+    "The archive could not be saved:\r",
+    "The downloaded archive carries no valid signature of the maker.\rIt was not saved.",
     "&Get new version",
     "Visit &homepage",
     "Send &email",

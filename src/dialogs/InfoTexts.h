@@ -16,6 +16,8 @@ struct InfoTexts {
     const char* finalInstructions; // %f installed, %f server
     const char* connectionProblem;
     const char* noNewerVersion;
+    const char* saveFailed; // followed by the file's name
+    const char* notSigned;
     const char* getNewVersionCaption;
     const char* homepageCaption;
     const char* emailCaption;

@@ -1,5 +1,6 @@
 // An HTTP client for the update: HEAD and GET of an http or https address, with the answer's
-// Content-Length, the body as bytes and the bytes received so far. Certificates are checked.
+// Content-Length, the body as bytes and the bytes received so far. Certificates are checked, and
+// a redirect is followed only to https.
 // Every failure is a result, never an exception.
 #pragma once
 
@@ -13,8 +14,12 @@ namespace integration {
 struct HttpOptions {
     // A transfer that receives nothing for this long has failed.
     int stallSeconds = 30;
+    // A transfer that takes longer than this in all has failed, even while bytes still come.
+    int totalSeconds = 600;
     // A larger body, announced or received, makes the transfer fail.
     std::int64_t maxBodyBytes = std::int64_t{256} << 20;
+    // The certificates of the authorities trusted for https, as a PEM file; empty: the system's.
+    std::string trustedCertificates;
 };
 
 struct HttpResponse {
@@ -24,13 +29,15 @@ struct HttpResponse {
     std::string body;                // the bytes of a GET
 };
 
-// Called as the body arrives, with the bytes received so far; the caller may paint meanwhile.
-using HttpProgress = std::function<void(std::int64_t received)>;
+// A transfer runs beside the calling thread, which meanwhile calls this about ten times a second
+// with the body's bytes received so far, so that it can handle its messages. Answering false
+// cancels the transfer, which then fails.
+using HttpProgress = std::function<bool(std::int64_t received)>;
 
 class HttpClient {
   public:
     virtual ~HttpClient() = default;
-    virtual HttpResponse Head(const std::string& url) = 0;
+    virtual HttpResponse Head(const std::string& url, const HttpProgress& progress) = 0;
     virtual HttpResponse Get(const std::string& url, const HttpProgress& progress) = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "integration/CurlLibrary_posix.h"
 #include "integration/Http.h"
+#include "integration/TransferBeside.h"
 
 #include <chrono>
 
@@ -11,7 +12,7 @@ using Clock = std::chrono::steady_clock;
 
 struct Transfer {
     const HttpOptions& options;
-    const HttpProgress* progress;
+    TransferState& state;
     std::string body;
     bool tooLong = false;
     curl_off_t lastReceived = -1;
@@ -29,44 +30,60 @@ size_t Receive(char* data, size_t size, size_t count, void* context) {
     return bytes;
 }
 
-// Called for every piece that arrives and about once a second while none does. libcurl's own
-// low-speed check averages over several seconds, so a stall is timed here.
+// Called for every piece that arrives and about once a second while none does, so an abort
+// ends the transfer within a second. libcurl's own low-speed check averages over several
+// seconds, so a stall is timed here.
 int Progress(void* context, curl_off_t, curl_off_t received, curl_off_t, curl_off_t) {
     auto& transfer = *static_cast<Transfer*>(context);
     const Clock::time_point now = Clock::now();
     if (received != transfer.lastReceived) {
         transfer.lastReceived = received;
         transfer.lastData = now;
-        if (transfer.progress != nullptr && *transfer.progress) {
-            (*transfer.progress)(received);
-        }
+        transfer.state.received = received;
     }
-    return now - transfer.lastData >= std::chrono::seconds(transfer.options.stallSeconds) ? 1 : 0;
+    return transfer.state.aborted ||
+                   now - transfer.lastData >= std::chrono::seconds(transfer.options.stallSeconds)
+               ? 1
+               : 0;
 }
 
 class CurlClient : public HttpClient {
   public:
     explicit CurlClient(const HttpOptions& options) : options_(options) {}
 
-    HttpResponse Head(const std::string& url) override { return Run(url, true, nullptr); }
+    HttpResponse Head(const std::string& url, const HttpProgress& progress) override {
+        return Beside(url, true, progress);
+    }
     HttpResponse Get(const std::string& url, const HttpProgress& progress) override {
-        return Run(url, false, &progress);
+        return Beside(url, false, progress);
     }
 
   private:
-    HttpResponse Run(const std::string& url, bool head, const HttpProgress* progress) {
+    // libcurl looks at the state at least once a second, so an abort needs nothing else.
+    HttpResponse Beside(const std::string& url, bool head, const HttpProgress& progress) {
+        return RunBeside([options = options_, url,
+                          head](TransferState& state) { return Run(options, url, head, state); },
+                         [] {}, progress, options_.totalSeconds);
+    }
+
+    static HttpResponse Run(const HttpOptions& options, const std::string& url, bool head,
+                            TransferState& state) {
         HttpResponse response;
         const CurlLibrary* lib = Curl();
         CURL* curl = lib != nullptr ? lib->easyInit() : nullptr;
         if (curl == nullptr) {
             return response;
         }
-        Transfer transfer{options_, progress, {}};
+        Transfer transfer{options, state, {}};
         curl_slist* headers =
             lib->slistAppend(nullptr, (std::string("Accept: ") + kHttpAccept).c_str());
         lib->easySetopt(curl, CURLOPT_URL, url.c_str());
         lib->easySetopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-        lib->easySetopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+        // As WinHTTP, never from https down to plain http; and no plain http reached by a redirect.
+        lib->easySetopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "https");
+        if (!options.trustedCertificates.empty()) {
+            lib->easySetopt(curl, CURLOPT_CAINFO, options.trustedCertificates.c_str());
+        }
         lib->easySetopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
         lib->easySetopt(curl, CURLOPT_MAXREDIRS, 5L);
         lib->easySetopt(curl, CURLOPT_NOBODY, head ? 1L : 0L);
@@ -75,9 +92,9 @@ class CurlClient : public HttpClient {
         lib->easySetopt(curl, CURLOPT_COOKIEFILE, ""); // cookies kept for the transfer
         lib->easySetopt(curl, CURLOPT_NOPROXY, "*");
         lib->easySetopt(curl, CURLOPT_NOSIGNAL, 1L);
-        lib->easySetopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(options_.stallSeconds));
+        lib->easySetopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(options.stallSeconds));
         lib->easySetopt(curl, CURLOPT_MAXFILESIZE_LARGE,
-                        static_cast<curl_off_t>(options_.maxBodyBytes));
+                        static_cast<curl_off_t>(options.maxBodyBytes));
         lib->easySetopt(curl, CURLOPT_WRITEFUNCTION, Receive);
         lib->easySetopt(curl, CURLOPT_WRITEDATA, &transfer);
         lib->easySetopt(curl, CURLOPT_XFERINFOFUNCTION, Progress);
@@ -96,7 +113,7 @@ class CurlClient : public HttpClient {
         response.contentLength = length;
         response.body = std::move(transfer.body);
         response.ok = result == CURLE_OK && !transfer.tooLong && status >= 200 && status < 300 &&
-                      (length < 0 || length <= options_.maxBodyBytes);
+                      (length < 0 || length <= options.maxBodyBytes);
         return response;
     }
 

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 extern char** environ;
@@ -12,8 +13,11 @@ namespace platform {
 
 namespace {
 
+// A folder carries the search bit as well, but is no program.
 bool IsExecutableFile(const std::string& path) {
-    return ::access(path.c_str(), X_OK) == 0;
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           ::access(path.c_str(), X_OK) == 0;
 }
 
 // The full path of a program found through PATH, or empty.

@@ -50,9 +50,9 @@ unsigned long RunWithLogon(const std::string& user, const std::string& password,
 
 bool RunElevated(const std::string& file, const std::string& params, const std::string& directory,
                  const std::string& user, const std::string& password) {
+    // A refused prompt is no start: the launcher then neither hides nor tells of one.
     if (OsMajorVersion() >= 4) {
-        ShellRunAs(file, params, directory);
-        return true;
+        return ShellRunAs(file, params, directory);
     }
     if (DirectoryExists(directory)) {
         SetCurrentDirectoryW(Wide(directory).c_str());

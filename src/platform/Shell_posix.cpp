@@ -1,3 +1,4 @@
+#include "platform/Shell_posix.h"
 #include "platform/Shell.h"
 
 #include "platform/DetachedProcess_posix.h"
@@ -36,7 +37,8 @@ bool IsProgram(const std::string& file) {
 }
 
 // The launch rules found a relative path in the current folder: that file is started, never one
-// on PATH, and the program's own working directory does not change what the path means.
+// on PATH, and the program's own working directory does not change what the path means. A whole
+// path never begins with "-", so the opener cannot take it for an option.
 std::string Absolute(const std::string& file) {
     char here[4096];
     if (file.empty() || file[0] == '/' || ::getcwd(here, sizeof here) == nullptr) {
@@ -47,7 +49,7 @@ std::string Absolute(const std::string& file) {
 
 std::vector<std::string> Command(const std::string& file, const std::string& params) {
     if (!IsProgram(file)) {
-        return {"xdg-open", file};
+        return {"xdg-open", Absolute(file)};
     }
     std::vector<std::string> argv{Absolute(file)};
     for (std::string& word : SplitShellWords(params)) {
@@ -65,9 +67,13 @@ bool ShellOpen(const std::string& file, const std::string& params, const std::st
 }
 
 // pkexec starts the program with a clean environment in the target user's home: env brings the
-// working directory and the display back, so that a graphical program can open its windows.
-bool ShellRunAs(const std::string& file, const std::string& params, const std::string& directory) {
-    std::vector<std::string> argv{"pkexec", "/usr/bin/env"};
+// working directory and the display back, so that a graphical program can open its windows. env
+// takes every word with a "=" before the command as a variable, even after "--", so the command
+// is setsid, which never does: the program and its words reach it as they are, and the program
+// runs in a session of its own as every started program does.
+std::vector<std::string> ElevatedCommand(const std::string& file, const std::string& params,
+                                         const std::string& directory) {
+    std::vector<std::string> argv{"/usr/bin/pkexec", "/usr/bin/env"};
     if (!directory.empty()) {
         argv.insert(argv.end(), {"-C", directory});
     }
@@ -76,10 +82,15 @@ bool ShellRunAs(const std::string& file, const std::string& params, const std::s
             argv.push_back(std::string(name) + "=" + value);
         }
     }
+    argv.insert(argv.end(), {"/usr/bin/setsid", "--"});
     for (std::string& word : Command(file, params)) {
         argv.push_back(std::move(word));
     }
-    return StartDetached(argv, directory);
+    return argv;
+}
+
+bool ShellRunAs(const std::string& file, const std::string& params, const std::string& directory) {
+    return StartDetached(ElevatedCommand(file, params, directory), directory);
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/TerminationSignals.h"
 
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <initializer_list>
@@ -11,9 +12,12 @@ namespace {
 
 int writeEnd = -1;
 
+// The interrupted code may be about to read errno, which a full pipe's write would change.
 void OnSignal(int) {
+    const int saved = errno;
     const char byte = 1;
     [[maybe_unused]] const ssize_t ignored = ::write(writeEnd, &byte, 1);
+    errno = saved;
 }
 
 } // namespace

@@ -39,7 +39,6 @@ class EndToEndTest : public ::testing::Test {
         Recorder("f1.sh");
         Recorder("f11.sh");
         Recorder("f12.sh");
-        Recorder("bin/pkexec");
         testing_support::WriteBytes(
             config + "/Tippomat.ini",
             "[Buchstaben]\r\nK=" + folder_.Path("k.sh") + "\r\nVK=" + folder_.Path("Arbeit") +
@@ -61,8 +60,9 @@ class EndToEndTest : public ::testing::Test {
 
     void Recorder(const std::string& name) {
         const std::string path = folder_.Path(name);
-        testing_support::WriteBytes(path, "#!/bin/sh\necho \"" + name + " cwd=$PWD args=$*\" >> '" +
-                                              mark_ + "'\n");
+        // pkexec names the caller in PKEXEC_UID: a start with raised rights says so.
+        testing_support::WriteBytes(path, "#!/bin/sh\necho \"${PKEXEC_UID:+elevated }" + name +
+                                              " cwd=$PWD args=$*\" >> '" + mark_ + "'\n");
         ::chmod(path.c_str(), 0755);
     }
 

@@ -3,7 +3,8 @@
 //   ALLOW 1 lets new copies run, 0 refuses them, "crash" ends without removing the guard.
 // It appends "ready <pid>", and for each hand-over "pid=<id>" and "word=<w>" lines, to MARKFILE;
 // it exits with 0 when a running copy stopped it and 3 after SECONDS of running. With
-// TIPPOMAT_START_GATE set it waits until that file exists, so that copies can start together.
+// TIPPOMAT_START_GATE set it appends "waiting" and waits until that file exists, so that copies
+// can start together.
 #include "components/InstanceCheck.h"
 #include "components/OneInstance.h"
 #include "helpers/GuardLoop.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     const char* mark = argv[1];
     const std::string mode = argv[2];
     if (const char* gate = std::getenv("TIPPOMAT_START_GATE"); gate != nullptr && *gate != 0) {
+        Append(mark, "waiting\n");
         while (!platform::FileExists(gate)) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }

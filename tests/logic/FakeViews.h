@@ -117,7 +117,12 @@ class FakeDialogView : public dialogs::NamedControls<FakeControl>, public dialog
     }
     std::optional<int> AskColor(int current) override { return AnswerToColor(current); }
     void ShowHelp(int helpContext) override { helpTopics.push_back(helpContext); }
-    void ProcessPendingEvents() override { ++eventsProcessed; }
+    void ProcessPendingEvents() override {
+        ++eventsProcessed;
+        if (whileProcessing) {
+            whileProcessing();
+        }
+    }
 
     // The user's doings, as a face tells them.
     dialogs::DialogEvents& user;
@@ -127,6 +132,8 @@ class FakeDialogView : public dialogs::NamedControls<FakeControl>, public dialog
     int eventsProcessed = 0;
     dialogs::Closed closed = dialogs::Closed::CloseBox;
     std::function<void()> whileModal;
+    // The user's doings while the logic lets pending events through.
+    std::function<void()> whileProcessing;
     std::vector<int> helpTopics;
     const dialogs::DialogView* owner = nullptr;
 

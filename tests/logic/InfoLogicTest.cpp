@@ -1,6 +1,7 @@
 // The info dialog over a recording view, with the update server on 127.0.0.1: its texts in
 // German and English, the version comparison, the download and where it is saved.
 #include "dialogs/Info.h"
+#include "integration/Signature.h"
 #include "logic/LogicFixture.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
@@ -15,11 +16,19 @@ namespace {
 
 constexpr const char* kConnectionProblem = "Problem beim Verbinden mit dem Server";
 const std::string kArchive = std::string("PK\x03\x04\0\xFF", 6) + std::string(70000, 'z');
+// A key pair of the tests' own; the archive signed with scripts/sign-release.sh.
+constexpr const char* kReleaseKey =
+    "04ed94ae66f10e5a1ec271fcd59ee3d9e2bfaceddef0b88552628c1844d57e5a88cb5070f6c9af54f7a10a01f5fd8d"
+    "397cb280b83158589f6cc9c6bd46e37fd6b2";
+constexpr const char* kArchiveSignature =
+    "4A3CD6E79095EBE757D4820C8623A5427234DDB1BB2EE9EEE6DC2BD026251EFB3EE2394461DF183A75FE2083033E"
+    "E98AEBEB40DC2513A58F69638511A6212B50\n";
 
 class InfoLogicTest : public testing_support::LogicFixture {
   protected:
     InfoLogicTest() {
         server_.Serve("/download/Tippomat.zip", {200, kArchive});
+        server_.Serve("/download/Tippomat.zip.sig", {200, kArchiveSignature});
         start_ = NewStart();
     }
 
@@ -33,6 +42,7 @@ class InfoLogicTest : public testing_support::LogicFixture {
         system.homepage = "https://home.example/";
         system.mailAddress = "Autor <autor@home.example>";
         system.http.stallSeconds = 1;
+        system.releaseKey = *integration::FromHex(kReleaseKey);
         system.open = [this](const std::string& file, platform::Showing showing) {
             opened_.push_back(file);
             showings_.push_back(showing);
@@ -129,22 +139,27 @@ TEST_F(InfoLogicTest, AnUnreadableOrUnreachableVersionFileIsAConnectionProblem) 
     Open({2, 15, 0, 0}).Getnewversionclick();
     EXPECT_EQ(Messages(), std::vector<std::string>{kConnectionProblem});
 
+    ServeVersion("2,99" + std::string(100000, ' '));
+    Open({2, 15, 0, 0}).Getnewversionclick();
+    EXPECT_EQ(Messages(), std::vector<std::string>{kConnectionProblem}) << "no version file";
+
     server_.Serve("/download/Tippomat.ver", {200, "2,99 and then nothing more", -1, true});
     Open({2, 15, 0, 0}).Getnewversionclick();
     EXPECT_EQ(Messages(), std::vector<std::string>{kConnectionProblem}) << "a stalled server";
 }
 
-TEST_F(InfoLogicTest, YesDownloadsTheArchiveSavesItAsZipAndOpensIt) {
+// The name the save dialog confirmed is kept: an archive of that name beside it stays as it is.
+TEST_F(InfoLogicTest, YesDownloadsTheArchiveSavesItUnderTheConfirmedNameAndOpensIt) {
     ServeVersion("2,20");
     Open({2, 15, 0, 0});
     View().answers.push_back(Answer::Yes);
-    const std::string typed = folder_.Path("Neu.exe");
-    View().paths.push_back(typed);
+    const std::string saved = folder_.Path("Neu.exe");
+    View().paths.push_back(saved);
+    testing_support::WriteBytes(folder_.Path("Neu.zip"), "another archive");
     info_->Getnewversionclick();
 
-    const std::string saved = folder_.Path("Neu.zip");
     EXPECT_TRUE(ReadBytes(saved) == kArchive);
-    EXPECT_FALSE(platform::FileExists(typed));
+    EXPECT_EQ(ReadBytes(folder_.Path("Neu.zip")), "another archive");
     EXPECT_EQ(opened_, std::vector<std::string>{saved});
     EXPECT_EQ(showings_, std::vector<platform::Showing>{platform::Showing::Normal});
     ASSERT_EQ(View().pathQuestions.size(), 1u);
@@ -177,12 +192,65 @@ TEST_F(InfoLogicTest, AFailedDownloadWritesNothingAndKeepsAnOldFile) {
     }
 }
 
+// Whoever answers for the server: an archive that is not the one the maker signed, or one
+// without a signature, is not saved, and the user learns why.
+TEST_F(InfoLogicTest, AnArchiveWithoutTheMakersSignatureIsNotSaved) {
+    ServeVersion("2,20");
+    const std::string saved = folder_.Path("Tippomat.zip");
+    for (const char* fault : {"tampered", "unsigned"}) {
+        if (std::string(fault) == "tampered") {
+            server_.Serve("/download/Tippomat.zip", {200, kArchive + "!"});
+        } else {
+            server_.Serve("/download/Tippomat.zip", {200, kArchive});
+            server_.Serve("/download/Tippomat.zip.sig", {404, "gone"});
+        }
+        Open({2, 15, 0, 0});
+        View().answers.push_back(Answer::Yes);
+        View().paths.push_back(saved);
+        info_->Getnewversionclick();
+        EXPECT_EQ(Messages().back(), "Das heruntergeladene Archiv trägt keine gültige Signatur "
+                                     "des Herstellers.\rEs wurde nicht gespeichert.")
+            << fault;
+        EXPECT_FALSE(platform::FileExists(saved)) << fault;
+        EXPECT_TRUE(View().pathQuestions.empty()) << fault;
+    }
+}
+
+// A folder the user may not write into, such as the program's own in /usr/bin.
+TEST_F(InfoLogicTest, AFailedWriteIsToldAsSuchNotAsAConnectionProblem) {
+    ServeVersion("2,20");
+    Open({2, 15, 0, 0});
+    View().answers.push_back(Answer::Yes);
+    const std::string unwritable = folder_.Path("fehlt") + "/Tippomat.zip";
+    View().paths.push_back(unwritable);
+    info_->Getnewversionclick();
+    EXPECT_EQ(Messages().back(), "Das Archiv kann nicht gespeichert werden:\r" + unwritable);
+    EXPECT_TRUE(opened_.empty());
+}
+
 TEST_F(InfoLogicTest, CancellingTheSaveWritesNothingAndSaysNothing) {
     ServeVersion("2,20");
     Open({2, 15, 0, 0});
     View().answers.push_back(Answer::Yes);
     info_->Getnewversionclick();
     EXPECT_EQ(View().messages.size(), 1u);
+    EXPECT_FALSE(platform::FileExists(folder_.Path("Tippomat.zip")));
+}
+
+// The server takes the request and never answers; the user presses Escape meanwhile.
+TEST_F(InfoLogicTest, EscapeDuringATransferCancelsItClosesAndSavesNothing) {
+    server_.Serve("/download/Tippomat.ver", {200, "2,20", -1, false, true});
+    Open({2, 15, 0, 0});
+    View().answers.push_back(Answer::Yes);
+    View().paths.push_back(folder_.Path("Tippomat.zip"));
+    View().whileProcessing = [this] { info_->CloseRequested(); };
+    View().whileModal = [this] {
+        info_->Getnewversionclick();
+        EXPECT_FALSE(View().shown);
+    };
+    info_->ShowModal();
+    EXPECT_TRUE(View().messages.empty());
+    EXPECT_TRUE(View().pathQuestions.empty());
     EXPECT_FALSE(platform::FileExists(folder_.Path("Tippomat.zip")));
 }
 

@@ -63,6 +63,11 @@ void LocalHttpServer::Answer(sockets::Socket client) {
             reply = found->second;
         }
     }
+    if (reply.silent) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        ending_.wait(lock, [this] { return stopping_; });
+        return;
+    }
     const std::int64_t length = reply.announcedLength >= 0
                                     ? reply.announcedLength
                                     : static_cast<std::int64_t>(reply.body.size());

@@ -20,6 +20,7 @@ struct HttpReply {
     std::string body;
     std::int64_t announcedLength = -1; // -1: the body's size
     bool stallMidBody = false;         // sends half the body, then nothing more
+    bool silent = false;               // takes the request and answers nothing
 };
 
 class LocalHttpServer {

@@ -87,4 +87,19 @@ TEST_F(GuardProcessTest, CopyInAnotherFolderRunsBeside) {
     EXPECT_EQ(testing_support::ReadBytes(mark_).find("pid="), std::string::npos);
 }
 
+// Deep in folders, the guard's name is longer than the names the system keeps.
+TEST_F(GuardProcessTest, CopyDeepInFoldersIsGuarded) {
+    namespace fs = std::filesystem;
+    const std::string name = platform::FileNameOf(kHelper);
+    const size_t length = 250; // beyond a window class name, within the shortest path limit
+    const fs::path folder = fs::u8path(
+        folder_.Path(std::string(length - folder_.Path().size() - name.size() - 2, 'o')));
+    fs::create_directories(folder);
+    const std::string deep = (folder / fs::u8path(name)).u8string();
+    fs::copy_file(fs::u8path(kHelper), fs::u8path(deep));
+    const auto first = StartFirst("0", deep);
+    ChildProcess second(deep, {folder_.Path("second.txt"), "0", "30"});
+    EXPECT_EQ(second.Wait(), 0);
+}
+
 } // namespace

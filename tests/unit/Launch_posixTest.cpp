@@ -3,6 +3,7 @@
 #include "core/Launch.h"
 #include "platform/DetachedProcess_posix.h"
 #include "platform/FileSystem.h"
+#include "platform/Shell_posix.h"
 #include "support/TestFolder.h"
 #include "support/Wait.h"
 
@@ -28,6 +29,7 @@ void WriteRecorder(const std::string& path, const std::string& mark) {
     WriteBytes(path, "#!/bin/sh\n{\n  echo \"cwd=$PWD\"\n  echo \"pid=$$\"\n"
                      "  while read -r line; do case $line in SigBlk*) echo \"$line\";; esac; done"
                      " < /proc/$$/status\n  echo \"fds=$(ls /proc/$$/fd | tr '\\n' ' ')\"\n"
+                     "  echo \"elevated=$PKEXEC_UID display=$DISPLAY\"\n"
                      "  for a in \"$@\"; do echo \"arg=$a\"; done\n} >> '" +
                          mark + "'\n");
     ::chmod(path.c_str(), 0755);
@@ -39,18 +41,26 @@ class PosixLaunchTest : public ::testing::Test {
         ::mkdir(folder_.Path("bin").c_str(), 0755);
         ::mkdir(folder_.Path("Ordner mit Blanks ü").c_str(), 0755);
         WriteRecorder(folder_.Path("bin/xdg-open"), folder_.Path("opener.mark"));
-        WriteRecorder(folder_.Path("bin/pkexec"), folder_.Path("pkexec.mark"));
         WriteRecorder(program_, folder_.Path("program.mark"));
         savedPath_ = std::getenv("PATH");
         testing_support::SetEnvironment("PATH", folder_.Path("bin") + ":" + savedPath_);
     }
     void TearDown() override { testing_support::SetEnvironment("PATH", savedPath_); }
 
-    bool Launch(const std::string& path, const std::string& workDir, const std::string& params,
-                bool admin = false) {
-        LaunchSettings settings;
-        settings.AdminMode = admin;
-        return static_cast<bool>(LaunchPath(path, workDir, params, settings, "/opt/x/Tippomat"));
+    bool Launch(const std::string& path, const std::string& workDir, const std::string& params) {
+        return static_cast<bool>(
+            LaunchPath(path, workDir, params, LaunchSettings{}, "/opt/x/Tippomat"));
+    }
+    // pkexec itself would ask for a password: the stand-in beside the tests runs the command it
+    // is given as pkexec does, in a clean environment that names the caller in PKEXEC_UID.
+    static bool LaunchRaised(const std::string& path, const std::string& workDir,
+                             const std::string& params) {
+        std::vector<std::string> command = platform::ElevatedCommand(path, params, workDir);
+        if (command.front() != "/usr/bin/pkexec") {
+            return false;
+        }
+        command.front() = TIPPOMAT_PKEXEC_STAND_IN;
+        return platform::StartDetached(command, workDir);
     }
 
     TestFolder folder_;
@@ -111,6 +121,25 @@ TEST_F(PosixLaunchTest, ExecutableDocumentGoesToTheOpener) {
               std::string::npos);
 }
 
+// The opener runs in the working directory: a relative name reaches it whole, and one that
+// begins with "-" cannot pass for an option. A folder named like it on PATH is no program.
+TEST_F(PosixLaunchTest, TheOpenerGetsAWholePathFromPathNotAFolder) {
+    ::mkdir(folder_.Path("early").c_str(), 0755);
+    ::mkdir(folder_.Path("early/xdg-open").c_str(), 0755);
+    testing_support::SetEnvironment("PATH", folder_.Path("early") + ":" + folder_.Path("bin") +
+                                                ":" + savedPath_);
+    WriteBytes(folder_.Path("-brief.txt"), "x");
+    char saved[4096];
+    ASSERT_NE(::getcwd(saved, sizeof saved), nullptr);
+    ASSERT_EQ(::chdir(folder_.Path().c_str()), 0);
+    const bool started = Launch("-brief.txt", folder_.Path("bin"), "");
+    ASSERT_EQ(::chdir(saved), 0);
+    ASSERT_TRUE(started);
+    EXPECT_NE(WaitForContent(folder_.Path("opener.mark"), "brief")
+                  .find("arg=" + folder_.Path("-brief.txt") + "\n"),
+              std::string::npos);
+}
+
 TEST_F(PosixLaunchTest, FailedStartIsNoSuccess) {
     const std::string script = folder_.Path("broken");
     WriteBytes(script, "#!/no/such/interpreter\n");
@@ -120,13 +149,24 @@ TEST_F(PosixLaunchTest, FailedStartIsNoSuccess) {
 
 TEST_F(PosixLaunchTest, AdminModeGoesThroughPkexecWithDisplayAndDirectory) {
     testing_support::SetEnvironment("DISPLAY", ":42");
-    ASSERT_TRUE(Launch(program_, folder_.Path("bin"), "-x 'y z'", true));
-    const std::string mark = WaitForContent(folder_.Path("pkexec.mark"));
-    EXPECT_NE(
-        mark.find("arg=/usr/bin/env\narg=-C\narg=" + folder_.Path("bin") + "\narg=DISPLAY=:42\n"),
-        std::string::npos)
+    ASSERT_TRUE(LaunchRaised(program_, folder_.Path("bin"), "-x 'y z'"));
+    const std::string mark = WaitForContent(folder_.Path("program.mark"), "arg=y z\n");
+    EXPECT_NE(mark.find("cwd=" + folder_.Path("bin") + "\n"), std::string::npos) << mark;
+    EXPECT_NE(mark.find("elevated=" + std::to_string(::getuid()) + " display=:42\n"),
+              std::string::npos)
         << mark;
-    EXPECT_NE(mark.find("arg=" + program_ + "\narg=-x\narg=y z\n"), std::string::npos) << mark;
+    EXPECT_NE(mark.find("arg=-x\narg=y z\n"), std::string::npos) << mark;
+}
+
+// A "=" in the program's path makes no variable of it, nor a command of its first word.
+TEST_F(PosixLaunchTest, AdminModeStartsAProgramUnderAFolderWithEquals) {
+    ::mkdir(folder_.Path("a=b").c_str(), 0755);
+    WriteRecorder(folder_.Path("a=b/prog"), folder_.Path("program.mark"));
+    WriteRecorder(folder_.Path("word"), folder_.Path("word.mark"));
+    ASSERT_TRUE(LaunchRaised(folder_.Path("a=b/prog"), "", "'" + folder_.Path("word") + "' X=1"));
+    const std::string mark = WaitForContent(folder_.Path("program.mark"), "arg=X=1\n");
+    EXPECT_NE(mark.find("arg=" + folder_.Path("word") + "\narg=X=1\n"), std::string::npos) << mark;
+    EXPECT_FALSE(platform::FileExists(folder_.Path("word.mark")));
 }
 
 TEST_F(PosixLaunchTest, LongParameterTextIsPassedWhole) {
@@ -146,7 +186,7 @@ TEST_F(PosixLaunchTest, RelativeProgramIsTheOneInTheCurrentFolderAlsoWithRaisedR
     const bool started = Launch("tool", folder_.Path("bin"), "");
     // Raised rights always go through pkexec, whatever the kernel's version, and leave the
     // launcher's own folder as it is.
-    const bool elevated = Launch("tool", folder_.Path("bin"), "", true);
+    const bool elevated = LaunchRaised("tool", folder_.Path("bin"), "");
     char after[4096];
     const bool stayed = ::getcwd(after, sizeof after) != nullptr && folder_.Path() == after;
     ASSERT_EQ(::chdir(saved), 0);
@@ -154,9 +194,9 @@ TEST_F(PosixLaunchTest, RelativeProgramIsTheOneInTheCurrentFolderAlsoWithRaisedR
     EXPECT_TRUE(stayed);
     EXPECT_NE(WaitForContent(folder_.Path("here.mark")).find("cwd=" + folder_.Path("bin")),
               std::string::npos);
-    EXPECT_NE(
-        WaitForContent(folder_.Path("pkexec.mark")).find("arg=" + folder_.Path("tool") + "\n"),
-        std::string::npos);
+    EXPECT_NE(WaitForContent(folder_.Path("here.mark"), "elevated=" + std::to_string(::getuid()))
+                  .find("cwd=" + folder_.Path("bin")),
+              std::string::npos);
     EXPECT_FALSE(platform::FileExists(folder_.Path("path.mark"))) << "not the one on PATH";
 }
 

@@ -107,6 +107,13 @@ TEST_F(WindowsLaunchTest, OpenVerbForDocumentsAndFoldersRunasInAdminMode) {
     EXPECT_NE(Mark("runas").find(" runas \"" + document + "\""), std::string::npos);
 }
 
+// Wine asks no one, so a document without a "runas" verb stands for the answer "No".
+TEST_F(WindowsLaunchTest, RefusedElevationIsNoStart) {
+    const std::string document = folder_.Path("ohne.tmq");
+    WriteBytes(document, "x");
+    EXPECT_FALSE(Launch(document, 1, "", "", true));
+}
+
 TEST_F(WindowsLaunchTest, ModeZeroPutsTheProgramDriveFirst) {
     ASSERT_TRUE(Launch("N:\\app\\markprog.exe", 0));
     EXPECT_NE(Mark().find("self=M:\\app\\markprog.exe"), std::string::npos);

@@ -3,6 +3,7 @@
 // bounds saved; the stored drive mode holds from the start.
 #include "win32/ProgramFixture_win.h"
 
+#include "gui/win32/PopupMenu.h"
 #include "platform/WinText.h"
 #include "support/KeyInput_win.h"
 #include "support/Wait.h"
@@ -10,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <psapi.h>
 
 using testing_support::ChildProcess;
 using testing_support::Eventually;
@@ -19,6 +22,29 @@ using testing_support::ReadBytes;
 using testing_support::WaitForContent;
 
 namespace {
+
+// The full path of a DLL of that name loaded in a process; empty while there is none.
+std::string LoadedModule(std::uint32_t processId, const wchar_t* name) {
+    const HANDLE process =
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    HMODULE modules[512] = {};
+    DWORD bytes = 0;
+    std::string found;
+    if (process != nullptr && K32EnumProcessModules(process, modules, sizeof modules, &bytes)) {
+        for (DWORD i = 0; i < bytes / sizeof(HMODULE) && found.empty(); ++i) {
+            wchar_t path[MAX_PATH] = {};
+            K32GetModuleFileNameExW(process, modules[i], path, MAX_PATH);
+            const wchar_t* base = wcsrchr(path, L'\\');
+            if (base != nullptr && _wcsicmp(base + 1, name) == 0) {
+                found = platform::Narrow(path);
+            }
+        }
+    }
+    if (process != nullptr) {
+        CloseHandle(process);
+    }
+    return found;
+}
 
 TEST_F(ProgramEndToEndTest, HotkeyAndKeyStartTheBindingSecondStartEndsMenuEndsAndSaves) {
     std::unique_ptr<ChildProcess> first;
@@ -50,6 +76,44 @@ TEST_F(ProgramEndToEndTest, HotkeyAndKeyStartTheBindingSecondStartEndsMenuEndsAn
     const std::string ini = ReadBytes(ini_);
     EXPECT_NE(ini.find("[main]"), std::string::npos) << ini;
     EXPECT_NE(ini.find("Width="), std::string::npos) << ini;
+}
+
+// A portable program runs from a download folder or a stick, where anyone may put a DLL. Wine
+// takes its own DLLs first; told to take others first, it searches as Windows does.
+TEST_F(ProgramEndToEndTest, HelpViewerBesideTheProgramIsNeverLoaded) {
+    const wchar_t* overrides = L"Software\\Wine\\AppDefaults\\Tippomat.exe\\DllOverrides";
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, overrides, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                    nullptr);
+    RegSetValueExW(key, L"hhctrl.ocx", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"native,builtin"),
+                   sizeof L"native,builtin");
+    RegCloseKey(key);
+    CopyFileW(platform::Wide(TIPPOMAT_PLANTED_DLL).c_str(),
+              platform::Wide(folder_.Path("Programme\\hhctrl.ocx")).c_str(), FALSE);
+    testing_support::WriteBytes(folder_.Path("Programme\\TIPPOMAT.chm"), "");
+    std::unique_ptr<ChildProcess> program;
+    const HWND window = Start(program);
+    ASSERT_NE(window, nullptr);
+    PostMessageW(window, WM_COMMAND, win32face::PopupMenu::CommandId(core::MenuItem::Information1),
+                 0);
+    HWND info = nullptr;
+    ASSERT_TRUE(Eventually([&] {
+        info = FindWindowW(nullptr, L"Info über Tippomat");
+        if (info == nullptr) {
+            info = FindWindowW(nullptr, L"Info about Tippomat");
+        }
+        return info != nullptr && IsWindowVisible(info) && GetForegroundWindow() == info;
+    }));
+    PressKeys({VK_F1}); // the first help request loads the viewer
+    std::string viewer;
+    EXPECT_TRUE(
+        Eventually([&] { return !(viewer = LoadedModule(program->Id(), L"hhctrl.ocx")).empty(); }));
+    EXPECT_EQ(viewer.find(folder_.Path("Programme")), std::string::npos) << viewer;
+    PostMessageW(info, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Eventually([&] { return !IsWindowVisible(info); }));
+    PostMessageW(window, WM_COMMAND, win32face::PopupMenu::CommandId(core::MenuItem::Beenden1), 0);
+    EXPECT_EQ(program->Wait(10), 0);
+    RegDeleteTreeW(HKEY_CURRENT_USER, overrides);
 }
 
 TEST_F(ProgramEndToEndTest, PopupOptionsShowTheRunningCopysPopupInTheirMode) {

@@ -30,7 +30,8 @@ HelpSink& Sink() {
 // The viewer is loaded at the first request, so a start without help costs nothing.
 HtmlHelpFunction HtmlHelpViewer() {
     static const HtmlHelpFunction viewer = []() -> HtmlHelpFunction {
-        const HMODULE library = LoadLibraryW(L"hhctrl.ocx");
+        const HMODULE library =
+            LoadLibraryExW(L"hhctrl.ocx", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
         if (library == nullptr) {
             return nullptr;
         }

@@ -33,6 +33,8 @@ int Run(core::PopupRequest popup) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // DLLs come from the system folder only, never from the program's (a download folder, a stick).
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     const core::StartOptions options = ReadOwnOptions();
     platform::TellOnStandardError(core::UnknownOptionsText(options));
     // A copy of this program file that already runs takes over; this one ends before any window.
