@@ -1,5 +1,7 @@
 #include "gui/qt/Dialog.h"
 
+#include "dialogs/CaptionFit.h"
+
 #include "gui/qt/Help.h"
 #include "gui/qt/Hints.h"
 #include "gui/qt/Pictures.h"
@@ -53,8 +55,9 @@ class DialogWidget : public QDialog {
 
   private:
     void Place() {
+        const dialogs::DialogLayout& fitted = owner_.fitted_;
         for (const auto& control : owner_.controls_) {
-            control->Place(owner_.layout_.PlaceOf(control->Layout(), width(), height()));
+            control->Place(fitted.PlaceOf(*fitted.Find(control->Name()), width(), height()));
         }
     }
 
@@ -68,15 +71,6 @@ DialogWidget::DialogWidget(Dialog& owner, QWidget* parent)
     setObjectName(QString::fromStdString(layout.name));
     setWindowTitle(QString::fromStdString(layout.caption));
     setWindowIcon(ApplicationIcon());
-    if (layout.frame == dialogs::FrameKind::Sizable) {
-        resize(layout.clientWidth, layout.clientHeight);
-    } else {
-        setFixedSize(layout.clientWidth, layout.clientHeight);
-    }
-    // Moved, it is no longer centred over its owner when it shows.
-    if (layout.firstPlace) {
-        move(layout.firstPlace->left, layout.firstPlace->top);
-    }
     QFont tahoma("Tahoma");
     tahoma.setPixelSize(13);
     setFont(tahoma);
@@ -86,6 +80,23 @@ DialogWidget::DialogWidget(Dialog& owner, QWidget* parent)
     for (const auto& control : owner.controls_) {
         const Control* parent = owner.Find(control->Layout().parent);
         control->Create(parent != nullptr ? parent->Container() : this);
+    }
+    // Measured in the font the widgets now have; the window manager fits the title itself.
+    owner.fitted_ = dialogs::FittedToCaptions(
+        layout,
+        [&owner](const dialogs::ControlLayout& control) {
+            return owner.Find(control.name)->NeededWidth();
+        },
+        0);
+    const dialogs::DialogLayout& fitted = owner.fitted_;
+    if (fitted.frame == dialogs::FrameKind::Sizable) {
+        resize(fitted.clientWidth, fitted.clientHeight);
+    } else {
+        setFixedSize(fitted.clientWidth, fitted.clientHeight);
+    }
+    // Moved, it is no longer centred over its owner when it shows.
+    if (layout.firstPlace) {
+        move(layout.firstPlace->left, layout.firstPlace->top);
     }
     Place();
     QWidget* previous = nullptr;
@@ -99,8 +110,8 @@ DialogWidget::DialogWidget(Dialog& owner, QWidget* parent)
 }
 
 Dialog::Dialog(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events)
-    : NamedControls(layout, events, dialogs::MakeControl<Kinds>), layout_(layout), events_(events) {
-}
+    : NamedControls(layout, events, dialogs::MakeControl<Kinds>), layout_(layout), fitted_(layout),
+      events_(events) {}
 
 // The window goes before the controls that point into it.
 Dialog::~Dialog() {
