@@ -2,6 +2,7 @@
 // and its window procedure.
 #include "gui/win32/Dialog.h"
 
+#include "dialogs/CaptionFit.h"
 #include "gui/win32/WindowBasics.h"
 #include "platform/WinText.h"
 
@@ -36,6 +37,29 @@ int Unscale(int pixels, UINT dpi) {
     return MulDiv(pixels, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi));
 }
 
+// The client width that shows the whole title in the title bar beside the icon and the close
+// box, in pixels at 96 dots per inch.
+int TitleWidth(const dialogs::DialogLayout& layout, UINT dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
+    const bool small = layout.frame == dialogs::FrameKind::ToolWindow;
+    const HFONT font =
+        CreateFontIndirectW(small ? &metrics.lfSmCaptionFont : &metrics.lfCaptionFont);
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    const std::wstring title = platform::Wide(layout.caption);
+    SIZE text{};
+    GetTextExtentPoint32W(dc, title.c_str(), static_cast<int>(title.size()), &text);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    const int buttons = small ? metrics.iSmCaptionWidth : metrics.iCaptionWidth;
+    const int icon = GetSystemMetricsForDpi(SM_CXSMICON, dpi);
+    const int margins = 4 * GetSystemMetricsForDpi(SM_CXFRAME, dpi);
+    return Unscale(text.cx + buttons + icon + margins, dpi);
+}
+
 } // namespace
 
 void Dialog::Create() {
@@ -60,6 +84,14 @@ void Dialog::Create() {
     }
     hints_.Ready();
     const UINT dpi = GetDpiForWindow(window_);
+    const HFONT font = CreateTahoma(Scale(kFontHeight, dpi));
+    fitted_ = dialogs::FittedToCaptions(
+        layout_,
+        [this, font, dpi](const dialogs::ControlLayout& control) {
+            return Find(control.name)->NeededWidth(font, dpi);
+        },
+        TitleWidth(layout_, dpi));
+    DeleteObject(font);
     const SIZE frame = FrameSize(dpi);
     // At its first place, else centred over its owner or on its screen.
     if (layout_.firstPlace) {
@@ -93,9 +125,9 @@ void Dialog::Place(UINT dpi) {
     const int width = Unscale(client.right, dpi);
     const int height = Unscale(client.bottom, dpi);
     for (const ControlPointer& control : controls_) {
-        dialogs::Rect place = layout_.PlaceOf(control->Layout(), width, height);
-        if (const dialogs::ControlLayout* parent = layout_.Find(control->Layout().parent)) {
-            const dialogs::Rect frame = layout_.PlaceOf(*parent, width, height);
+        dialogs::Rect place = fitted_.PlaceOf(*fitted_.Find(control->Name()), width, height);
+        if (const dialogs::ControlLayout* parent = fitted_.Find(control->Layout().parent)) {
+            const dialogs::Rect frame = fitted_.PlaceOf(*parent, width, height);
             place.left += frame.left;
             place.top += frame.top;
         }
@@ -105,7 +137,7 @@ void Dialog::Place(UINT dpi) {
 }
 
 SIZE Dialog::FrameSize(UINT dpi) const {
-    RECT frame{0, 0, Scale(layout_.clientWidth, dpi), Scale(layout_.clientHeight, dpi)};
+    RECT frame{0, 0, Scale(fitted_.clientWidth, dpi), Scale(fitted_.clientHeight, dpi)};
     AdjustWindowRectExForDpi(&frame, StyleOf(layout_.frame), FALSE, ExStyleOf(layout_.frame), dpi);
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
