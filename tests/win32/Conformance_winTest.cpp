@@ -1,10 +1,12 @@
 // The Win32 face draws every control kind and asks every question as the logic expects: a
 // dialog with one control of each kind, driven by messages as the Qt face's test drives it. And
 // it draws every dialog with its captions whole.
+#include "gui/win32/WindowBasics.h"
 #include "support/EveryKind.h"
 #include "win32/FaceFixture_win.h"
 
 #include <string>
+#include <vector>
 
 #include <commctrl.h>
 
@@ -84,8 +86,9 @@ int OneLineWidth(HWND window, UINT format) {
 
 // Whatever text a window of a dialog shows fits it in its font: a label's text on one line, a
 // button's, check box's, radio button's or group box's text with its parts at its ideal size,
-// the title beside the icon and the close box. And the controls that grew moved no control
-// under another.
+// the title beside the icon and the caption boxes (a dialog's also in the dialogs' font in bold
+// and with three boxes, as a window manager may draw its frame). And the controls that grew moved
+// no control under another.
 TEST(CaptionTest, EveryCaptionOfEveryDialogShowsWholeAndNoControlCoversAnother) {
     testing_support::IgnoredEvents events;
     for (const dialogs::DialogLayout* layout : testing_support::EveryDialogLayout()) {
@@ -113,23 +116,28 @@ TEST(CaptionTest, EveryCaptionOfEveryDialogShowsWholeAndNoControlCoversAnother) 
         metrics.cbSize = sizeof metrics;
         SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
         const bool small = layout->frame == dialogs::FrameKind::ToolWindow;
-        const HFONT font =
-            CreateFontIndirectW(small ? &metrics.lfSmCaptionFont : &metrics.lfCaptionFont);
-        const HDC dc = GetDC(dialog);
-        const HGDIOBJ old = SelectObject(dc, font);
-        wchar_t title[256] = {};
-        GetWindowTextW(dialog, title, 256);
-        SIZE text{};
-        GetTextExtentPoint32W(dc, title, lstrlenW(title), &text);
-        SelectObject(dc, old);
-        ReleaseDC(dialog, dc);
-        DeleteObject(font);
+        std::vector<HFONT> fonts{CreateFontIndirectW(&metrics.lfSmCaptionFont)};
+        if (!small) {
+            fonts = {CreateFontIndirectW(&metrics.lfCaptionFont),
+                     win32face::CreateTahoma(-13, FW_BOLD)};
+        }
         RECT frame{};
         GetWindowRect(dialog, &frame);
-        EXPECT_LE(text.cx + (small ? metrics.iSmCaptionWidth : metrics.iCaptionWidth) +
-                      GetSystemMetrics(SM_CXSMICON),
-                  frame.right - frame.left)
-            << "the title";
+        for (const HFONT font : fonts) {
+            const HDC dc = GetDC(dialog);
+            const HGDIOBJ old = SelectObject(dc, font);
+            wchar_t title[256] = {};
+            GetWindowTextW(dialog, title, 256);
+            SIZE text{};
+            GetTextExtentPoint32W(dc, title, lstrlenW(title), &text);
+            SelectObject(dc, old);
+            ReleaseDC(dialog, dc);
+            DeleteObject(font);
+            EXPECT_LE(text.cx + (small ? metrics.iSmCaptionWidth : 3 * metrics.iCaptionWidth) +
+                          GetSystemMetrics(SM_CXSMICON),
+                      frame.right - frame.left)
+                << "the title";
+        }
         for (const dialogs::ControlLayout& a : layout->controls) {
             for (const dialogs::ControlLayout& b : layout->controls) {
                 RECT first{}, second{}, both{};

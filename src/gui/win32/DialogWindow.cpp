@@ -6,6 +6,9 @@
 #include "gui/win32/WindowBasics.h"
 #include "platform/WinText.h"
 
+#include <algorithm>
+#include <string>
+
 #include <commctrl.h>
 
 namespace win32face {
@@ -37,27 +40,38 @@ int Unscale(int pixels, UINT dpi) {
     return MulDiv(pixels, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi));
 }
 
-// The client width that shows the whole title in the title bar beside the icon and the close
-// box, in pixels at 96 dots per inch.
+// The text's width in a font made for the measure, which goes afterwards.
+int PixelWidth(HFONT font, const std::wstring& text) {
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    return size.cx;
+}
+
+// The client width that shows the whole title in the title bar beside the icon and the caption
+// boxes, in pixels at 96 dots per inch. A tool window's small title bar is the system's own. A
+// window manager that draws a dialog's frame (Wine's under X) uses a font of its own, often wider
+// than the system's caption font, and may add the minimise and maximise boxes: the title is
+// measured in the dialogs' font in bold too, and three boxes are kept free.
 int TitleWidth(const dialogs::DialogLayout& layout, UINT dpi) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
-    const bool small = layout.frame == dialogs::FrameKind::ToolWindow;
-    const HFONT font =
-        CreateFontIndirectW(small ? &metrics.lfSmCaptionFont : &metrics.lfCaptionFont);
-    const HDC dc = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font);
     const std::wstring title = platform::Wide(layout.caption);
-    SIZE text{};
-    GetTextExtentPoint32W(dc, title.c_str(), static_cast<int>(title.size()), &text);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(font);
-    const int buttons = small ? metrics.iSmCaptionWidth : metrics.iCaptionWidth;
     const int icon = GetSystemMetricsForDpi(SM_CXSMICON, dpi);
     const int margins = 4 * GetSystemMetricsForDpi(SM_CXFRAME, dpi);
-    return Unscale(text.cx + buttons + icon + margins, dpi);
+    if (layout.frame == dialogs::FrameKind::ToolWindow) {
+        return Unscale(PixelWidth(CreateFontIndirectW(&metrics.lfSmCaptionFont), title) +
+                           metrics.iSmCaptionWidth + icon + margins,
+                       dpi);
+    }
+    const int text = std::max(PixelWidth(CreateFontIndirectW(&metrics.lfCaptionFont), title),
+                              PixelWidth(CreateTahoma(Scale(kFontHeight, dpi), FW_BOLD), title));
+    return Unscale(text + 3 * metrics.iCaptionWidth + icon + margins, dpi);
 }
 
 } // namespace
