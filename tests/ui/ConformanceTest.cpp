@@ -95,7 +95,8 @@ TEST_F(ConformanceTest, EveryQuestionIsAnsweredFromTheSeam) {
 
 // Whatever text a widget of a dialog shows fits it in its font: a label, check box or radio
 // button is as wide as its own size hint, a push button's contents hold its text and icon, a
-// group box its title. And the controls that grew moved no control under another.
+// group box its title; the title in bold beside the icon and three caption boxes of a window
+// manager's title bar. And the controls that grew moved no control under another.
 TEST(CaptionTest, EveryCaptionOfEveryDialogShowsWholeAndNoControlCoversAnother) {
     testing_support::IgnoredEvents events;
     for (const dialogs::DialogLayout* layout : testing_support::EveryDialogLayout()) {
@@ -124,6 +125,12 @@ TEST(CaptionTest, EveryCaptionOfEveryDialogShowsWholeAndNoControlCoversAnother) 
                 EXPECT_LE(widget->minimumSizeHint().width(), widget->width());
             }
         }
+        QFont bold = window.font();
+        bold.setBold(true);
+        EXPECT_LE(QFontMetrics(bold).horizontalAdvance(window.windowTitle()) +
+                      4 * window.style()->pixelMetric(QStyle::PM_TitleBarHeight),
+                  window.width())
+            << "the title";
         for (const dialogs::ControlLayout& a : layout->controls) {
             for (const dialogs::ControlLayout& b : layout->controls) {
                 if (&a != &b && a.parent == b.parent) {

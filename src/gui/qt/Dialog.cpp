@@ -12,7 +12,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QResizeEvent>
+#include <QStyle>
 #include <QWidget>
 
 namespace qtface {
@@ -21,6 +23,16 @@ namespace {
 
 Qt::WindowFlags FlagsOf(dialogs::FrameKind frame) {
     return frame == dialogs::FrameKind::ToolWindow ? Qt::Tool : Qt::Dialog;
+}
+
+// The width that shows the whole title in a title bar the window manager draws in a font of its
+// own: the title in the window's font in bold, beside the icon and three caption boxes, each
+// about as wide as the bar is high.
+int TitleWidth(const QWidget& window) {
+    QFont bold = window.font();
+    bold.setBold(true);
+    const int box = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return QFontMetrics(bold).horizontalAdvance(window.windowTitle()) + 4 * box;
 }
 
 } // namespace
@@ -81,13 +93,13 @@ DialogWidget::DialogWidget(Dialog& owner, QWidget* parent)
         const Control* parent = owner.Find(control->Layout().parent);
         control->Create(parent != nullptr ? parent->Container() : this);
     }
-    // Measured in the font the widgets now have; the window manager fits the title itself.
+    // Measured in the font the widgets now have.
     owner.fitted_ = dialogs::FittedToCaptions(
         layout,
         [&owner](const dialogs::ControlLayout& control) {
             return owner.Find(control.name)->NeededWidth();
         },
-        0);
+        TitleWidth(*this));
     const dialogs::DialogLayout& fitted = owner.fitted_;
     if (fitted.frame == dialogs::FrameKind::Sizable) {
         resize(fitted.clientWidth, fitted.clientHeight);
