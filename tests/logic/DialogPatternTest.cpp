@@ -1,5 +1,6 @@
-// What every dialog shares: handlers for its buttons, form state over every kind of control,
-// the questions of colour buttons and path fields, and how a modal dialog closed.
+// What every dialog shares: room for its captions, handlers for its buttons, form state over every
+// kind of control, the questions of colour buttons and path fields, and how a modal dialog closed.
+#include "dialogs/CaptionFit.h"
 #include "dialogs/EinstellungenHauptformular.h"
 #include "dialogs/Programmliste.h"
 #include "logic/LogicFixture.h"
@@ -50,6 +51,37 @@ TEST_F(DialogPatternTest, EveryButtonOfEveryDialogHasAHandlerAndEveryHandlerACon
             EXPECT_NE(layout.Find(name), nullptr) << name;
         }
     }
+}
+
+// A label that grows pushes its row's field and that field's whole column along; a group box
+// grows around a grown control; the client area keeps its margin, and a title wider than all
+// that widens it further.
+TEST(CaptionFitTest, GrownControlsMoveTheirColumnsAndWidenTheirGroupAndTheWindow) {
+    using namespace dialogs;
+    const DialogLayout layout{"Fit",
+                              "",
+                              FrameKind::Dialog,
+                              200,
+                              100,
+                              0,
+                              {Label(ControlName{"a"}).At(0, 0, 50, 10).Caption("lang"),
+                               NumericEdit(ControlName{"b"}).At(60, 0, 30, 10),
+                               Label(ControlName{"c"}).At(0, 20, 50, 10).Caption("kurz"),
+                               NumericEdit(ControlName{"d"}).At(60, 20, 30, 10),
+                               GroupBox(ControlName{"g"}).At(0, 40, 100, 40),
+                               Button(ControlName{"h"}).At(10, 10, 80, 20).In(ControlName{"g"})}};
+    const auto needed = [](const ControlLayout& control) {
+        return control.name == "a" ? 70 : control.name == "h" ? 100 : 0;
+    };
+    const DialogLayout fitted = FittedToCaptions(layout, needed, 0);
+    EXPECT_EQ(fitted.Find("a")->width, 70);
+    EXPECT_EQ(fitted.Find("b")->left, 80);
+    EXPECT_EQ(fitted.Find("c")->left, 0);
+    EXPECT_EQ(fitted.Find("d")->left, 80) << "the column stays aligned";
+    EXPECT_EQ(fitted.Find("h")->width, 100);
+    EXPECT_EQ(fitted.Find("g")->width, 120);
+    EXPECT_EQ(fitted.clientWidth, 220);
+    EXPECT_EQ(FittedToCaptions(layout, needed, 300).clientWidth, 300);
 }
 
 TEST_F(DialogPatternTest, EveryKindHoldsWhatItIsGivenAndQuestionsTakeTheQueuedAnswers) {

@@ -1,5 +1,13 @@
 #include "support/EveryKind.h"
 
+#include "dialogs/Adminformular.h"
+#include "dialogs/EinstellungenHauptformular.h"
+#include "dialogs/Hauptformular.h"
+#include "dialogs/Info.h"
+#include "dialogs/Laufwerksauswahl.h"
+#include "dialogs/Parameterform.h"
+#include "dialogs/Programmliste.h"
+
 #include <gtest/gtest.h>
 
 namespace testing_support {
@@ -19,6 +27,15 @@ const std::vector<ControlKind>& EveryKind() {
 
 std::string NameOf(ControlKind kind) {
     return "kind" + std::to_string(static_cast<int>(kind));
+}
+
+const std::vector<const dialogs::DialogLayout*>& EveryDialogLayout() {
+    static const std::vector<const dialogs::DialogLayout*> layouts{
+        &dialogs::THauptformular::Form(),      &dialogs::TAdmindata::Form(),
+        &dialogs::Tprogrammliste::Form(),      &dialogs::Tparameterform::Form(),
+        &dialogs::TEinstellungenHaupt::Form(), &dialogs::Tlaufwerksform::Form(),
+        &dialogs::Tinfodialog::Form(0),        &dialogs::Tinfodialog::Form(1)};
+    return layouts;
 }
 
 const dialogs::DialogLayout& EveryKindLayout() {

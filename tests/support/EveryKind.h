@@ -28,6 +28,20 @@ void QueueAnswers(dialogs::ScriptedAnswers& answers);
 void ExpectEveryQuestionAnswered(dialogs::DialogView& view,
                                  const dialogs::ScriptedAnswers& answers);
 
+// The layouts of the program's seven dialogs, the info dialog's in each of its languages.
+const std::vector<const dialogs::DialogLayout*>& EveryDialogLayout();
+
+// Takes what a face tells and lets it go: for a face's dialog drawn without its logic.
+class IgnoredEvents : public dialogs::DialogEvents {
+  public:
+    void Clicked(const std::string&) override {}
+    void Changed(const std::string&) override {}
+    void DoubleClicked(const std::string&) override {}
+    void KeyDown(const std::string&, unsigned, components::ShiftState) override {}
+    void CloseRequested() override {}
+    void Resized(int, int) override {}
+};
+
 class EveryKindDialog : public dialogs::DialogLogic {
   public:
     EveryKindDialog(core::ProgramState& state, dialogs::ViewFactory& views);

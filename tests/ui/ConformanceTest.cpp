@@ -1,5 +1,6 @@
 // The Qt face draws every control kind and asks every question as the logic expects: a dialog
-// with one control of each kind, driven as the Win32 face's test drives it.
+// with one control of each kind, driven as the Win32 face's test drives it. And it draws every
+// dialog with its captions whole.
 #include "gui/qt/Faces.h"
 #include "gui/qt/Questions.h"
 #include "support/EveryKind.h"
@@ -10,8 +11,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -86,6 +91,56 @@ TEST_F(ConformanceTest, TheUsersDoingsReachTheLogic) {
 TEST_F(ConformanceTest, EveryQuestionIsAnsweredFromTheSeam) {
     testing_support::QueueAnswers(answers_);
     testing_support::ExpectEveryQuestionAnswered(view_, answers_);
+}
+
+// Whatever text a widget of a dialog shows fits it in its font: a label, check box or radio
+// button is as wide as its own size hint, a push button's contents hold its text and icon, a
+// group box its title; the title in bold beside the icon and three caption boxes of a window
+// manager's title bar. And the controls that grew moved no control under another.
+TEST(CaptionTest, EveryCaptionOfEveryDialogShowsWholeAndNoControlCoversAnother) {
+    testing_support::IgnoredEvents events;
+    for (const dialogs::DialogLayout* layout : testing_support::EveryDialogLayout()) {
+        SCOPED_TRACE(layout->name);
+        qtface::Dialog view(*layout, events);
+        QDialog& window = *view.Window();
+        window.show(); // the radio groups lay out their buttons
+        for (QWidget* widget : window.findChildren<QWidget*>()) {
+            SCOPED_TRACE(widget->objectName().toStdString());
+            if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                const QRect room =
+                    button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+                const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+                EXPECT_LE(button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() +
+                              icon,
+                          room.width());
+            } else if (auto* tool = qobject_cast<QToolButton*>(widget)) {
+                EXPECT_LE(tool->fontMetrics().horizontalAdvance(tool->text()),
+                          tool->contentsRect().width());
+            } else if (qobject_cast<QLabel*>(widget) != nullptr ||
+                       qobject_cast<QAbstractButton*>(widget) != nullptr) {
+                EXPECT_LE(widget->sizeHint().width(), widget->width());
+            } else if (qobject_cast<QGroupBox*>(widget) != nullptr) {
+                EXPECT_LE(widget->minimumSizeHint().width(), widget->width());
+            }
+        }
+        QFont bold = window.font();
+        bold.setBold(true);
+        EXPECT_LE(QFontMetrics(bold).horizontalAdvance(window.windowTitle()) +
+                      4 * window.style()->pixelMetric(QStyle::PM_TitleBarHeight),
+                  window.width())
+            << "the title";
+        for (const dialogs::ControlLayout& a : layout->controls) {
+            for (const dialogs::ControlLayout& b : layout->controls) {
+                if (&a != &b && a.parent == b.parent) {
+                    EXPECT_FALSE(view.Find(a.name)->Widget()->geometry().intersects(
+                        view.Find(b.name)->Widget()->geometry()))
+                        << a.name << " and " << b.name;
+                }
+            }
+        }
+    }
 }
 
 } // namespace

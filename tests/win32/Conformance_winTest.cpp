@@ -1,7 +1,12 @@
 // The Win32 face draws every control kind and asks every question as the logic expects: a
-// dialog with one control of each kind, driven by messages as the Qt face's test drives it.
+// dialog with one control of each kind, driven by messages as the Qt face's test drives it. And
+// it draws every dialog with its captions whole.
+#include "gui/win32/WindowBasics.h"
 #include "support/EveryKind.h"
 #include "win32/FaceFixture_win.h"
+
+#include <string>
+#include <vector>
 
 #include <commctrl.h>
 
@@ -63,6 +68,88 @@ TEST_F(ConformanceTest, TheUsersDoingsReachTheLogic) {
 TEST_F(ConformanceTest, EveryQuestionIsAnsweredFromTheSeam) {
     testing_support::QueueAnswers(answers_);
     testing_support::ExpectEveryQuestionAnswered(view_, answers_);
+}
+
+// A window's text as it draws it, in its own font, on one line; in pixels.
+int OneLineWidth(HWND window, UINT format) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    const HDC dc = GetDC(window);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+    RECT room{0, 0, 0, 0};
+    DrawTextW(dc, text, -1, &room, DT_CALCRECT | DT_SINGLELINE | format);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    return room.right;
+}
+
+// Whatever text a window of a dialog shows fits it in its font: a label's text on one line, a
+// button's, check box's, radio button's or group box's text with its parts at its ideal size,
+// the title beside the icon and the caption boxes (a dialog's also in the dialogs' font in bold
+// and with three boxes, as a window manager may draw its frame). And the controls that grew moved
+// no control under another.
+TEST(CaptionTest, EveryCaptionOfEveryDialogShowsWholeAndNoControlCoversAnother) {
+    testing_support::IgnoredEvents events;
+    for (const dialogs::DialogLayout* layout : testing_support::EveryDialogLayout()) {
+        SCOPED_TRACE(layout->name);
+        win32face::Dialog view(*layout, events);
+        const HWND dialog = view.Window();
+        for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t kind[64] = {};
+            GetClassNameW(child, kind, 64);
+            RECT place{};
+            GetClientRect(child, &place);
+            const auto style = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE));
+            SCOPED_TRACE(std::to_string(GetDlgCtrlID(child)));
+            if (lstrcmpiW(kind, WC_STATICW) == 0) {
+                EXPECT_LE(OneLineWidth(child, (style & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0),
+                          place.right);
+            } else if (lstrcmpiW(kind, WC_BUTTONW) == 0 && GetWindowTextLengthW(child) > 0) {
+                SIZE ideal{};
+                SendMessageW(child, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
+                EXPECT_LE(ideal.cx, place.right);
+            }
+        }
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        const bool small = layout->frame == dialogs::FrameKind::ToolWindow;
+        std::vector<HFONT> fonts{CreateFontIndirectW(&metrics.lfSmCaptionFont)};
+        if (!small) {
+            fonts = {CreateFontIndirectW(&metrics.lfCaptionFont),
+                     win32face::CreateTahoma(-13, FW_BOLD)};
+        }
+        RECT frame{};
+        GetWindowRect(dialog, &frame);
+        for (const HFONT font : fonts) {
+            const HDC dc = GetDC(dialog);
+            const HGDIOBJ old = SelectObject(dc, font);
+            wchar_t title[256] = {};
+            GetWindowTextW(dialog, title, 256);
+            SIZE text{};
+            GetTextExtentPoint32W(dc, title, lstrlenW(title), &text);
+            SelectObject(dc, old);
+            ReleaseDC(dialog, dc);
+            DeleteObject(font);
+            EXPECT_LE(text.cx + (small ? metrics.iSmCaptionWidth : 3 * metrics.iCaptionWidth) +
+                          GetSystemMetrics(SM_CXSMICON),
+                      frame.right - frame.left)
+                << "the title";
+        }
+        for (const dialogs::ControlLayout& a : layout->controls) {
+            for (const dialogs::ControlLayout& b : layout->controls) {
+                RECT first{}, second{}, both{};
+                GetWindowRect(view.Control(a.name), &first);
+                GetWindowRect(view.Control(b.name), &second);
+                if (&a != &b && a.parent == b.parent) {
+                    EXPECT_FALSE(IntersectRect(&both, &first, &second))
+                        << a.name << " and " << b.name;
+                }
+            }
+        }
+    }
 }
 
 } // namespace

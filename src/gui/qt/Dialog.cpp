@@ -1,5 +1,7 @@
 #include "gui/qt/Dialog.h"
 
+#include "dialogs/CaptionFit.h"
+
 #include "gui/qt/Help.h"
 #include "gui/qt/Hints.h"
 #include "gui/qt/Pictures.h"
@@ -10,7 +12,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QResizeEvent>
+#include <QStyle>
 #include <QWidget>
 
 namespace qtface {
@@ -19,6 +23,16 @@ namespace {
 
 Qt::WindowFlags FlagsOf(dialogs::FrameKind frame) {
     return frame == dialogs::FrameKind::ToolWindow ? Qt::Tool : Qt::Dialog;
+}
+
+// The width that shows the whole title in a title bar the window manager draws in a font of its
+// own: the title in the window's font in bold, beside the icon and three caption boxes, each
+// about as wide as the bar is high.
+int TitleWidth(const QWidget& window) {
+    QFont bold = window.font();
+    bold.setBold(true);
+    const int box = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return QFontMetrics(bold).horizontalAdvance(window.windowTitle()) + 4 * box;
 }
 
 } // namespace
@@ -53,8 +67,9 @@ class DialogWidget : public QDialog {
 
   private:
     void Place() {
+        const dialogs::DialogLayout& fitted = owner_.fitted_;
         for (const auto& control : owner_.controls_) {
-            control->Place(owner_.layout_.PlaceOf(control->Layout(), width(), height()));
+            control->Place(fitted.PlaceOf(*fitted.Find(control->Name()), width(), height()));
         }
     }
 
@@ -68,15 +83,6 @@ DialogWidget::DialogWidget(Dialog& owner, QWidget* parent)
     setObjectName(QString::fromStdString(layout.name));
     setWindowTitle(QString::fromStdString(layout.caption));
     setWindowIcon(ApplicationIcon());
-    if (layout.frame == dialogs::FrameKind::Sizable) {
-        resize(layout.clientWidth, layout.clientHeight);
-    } else {
-        setFixedSize(layout.clientWidth, layout.clientHeight);
-    }
-    // Moved, it is no longer centred over its owner when it shows.
-    if (layout.firstPlace) {
-        move(layout.firstPlace->left, layout.firstPlace->top);
-    }
     QFont tahoma("Tahoma");
     tahoma.setPixelSize(13);
     setFont(tahoma);
@@ -86,6 +92,23 @@ DialogWidget::DialogWidget(Dialog& owner, QWidget* parent)
     for (const auto& control : owner.controls_) {
         const Control* parent = owner.Find(control->Layout().parent);
         control->Create(parent != nullptr ? parent->Container() : this);
+    }
+    // Measured in the font the widgets now have.
+    owner.fitted_ = dialogs::FittedToCaptions(
+        layout,
+        [&owner](const dialogs::ControlLayout& control) {
+            return owner.Find(control.name)->NeededWidth();
+        },
+        TitleWidth(*this));
+    const dialogs::DialogLayout& fitted = owner.fitted_;
+    if (fitted.frame == dialogs::FrameKind::Sizable) {
+        resize(fitted.clientWidth, fitted.clientHeight);
+    } else {
+        setFixedSize(fitted.clientWidth, fitted.clientHeight);
+    }
+    // Moved, it is no longer centred over its owner when it shows.
+    if (layout.firstPlace) {
+        move(layout.firstPlace->left, layout.firstPlace->top);
     }
     Place();
     QWidget* previous = nullptr;
@@ -99,8 +122,8 @@ DialogWidget::DialogWidget(Dialog& owner, QWidget* parent)
 }
 
 Dialog::Dialog(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events)
-    : NamedControls(layout, events, dialogs::MakeControl<Kinds>), layout_(layout), events_(events) {
-}
+    : NamedControls(layout, events, dialogs::MakeControl<Kinds>), layout_(layout), fitted_(layout),
+      events_(events) {}
 
 // The window goes before the controls that point into it.
 Dialog::~Dialog() {

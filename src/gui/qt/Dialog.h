@@ -44,6 +44,8 @@ class Dialog : public dialogs::NamedControls<Control> {
     QWidget* Parent() const; // for the questions: the window while it is shown
 
     const dialogs::DialogLayout& layout_;
+    // The layout widened to the captions in the fonts drawn, from the window's making on.
+    dialogs::DialogLayout fitted_;
     dialogs::DialogEvents& events_;
     Dialog* owner_ = nullptr;
     QPointer<DialogWidget> window_; // an owner's window takes it along when it goes first

@@ -8,8 +8,8 @@
 namespace win32face {
 
 Dialog::Dialog(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events)
-    : NamedControls(layout, events, dialogs::MakeControl<Kinds>), layout_(layout), events_(events) {
-}
+    : NamedControls(layout, events, dialogs::MakeControl<Kinds>), layout_(layout), fitted_(layout),
+      events_(events) {}
 
 Dialog::~Dialog() {
     if (window_ != nullptr) {

@@ -63,6 +63,8 @@ class Dialog : public dialogs::NamedControls<win32face::Control> {
     void EnableOthers(); // the windows a modal show took the input from
 
     const dialogs::DialogLayout& layout_;
+    // The layout widened to the captions in the fonts drawn, from the window's making on.
+    dialogs::DialogLayout fitted_;
     dialogs::DialogEvents& events_;
     Dialog* owner_ = nullptr;
     HWND window_ = nullptr;

@@ -2,8 +2,12 @@
 // and its window procedure.
 #include "gui/win32/Dialog.h"
 
+#include "dialogs/CaptionFit.h"
 #include "gui/win32/WindowBasics.h"
 #include "platform/WinText.h"
+
+#include <algorithm>
+#include <string>
 
 #include <commctrl.h>
 
@@ -36,6 +40,40 @@ int Unscale(int pixels, UINT dpi) {
     return MulDiv(pixels, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi));
 }
 
+// The text's width in a font made for the measure, which goes afterwards.
+int PixelWidth(HFONT font, const std::wstring& text) {
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    return size.cx;
+}
+
+// The client width that shows the whole title in the title bar beside the icon and the caption
+// boxes, in pixels at 96 dots per inch. A tool window's small title bar is the system's own. A
+// window manager that draws a dialog's frame (Wine's under X) uses a font of its own, often wider
+// than the system's caption font, and may add the minimise and maximise boxes: the title is
+// measured in the dialogs' font in bold too, and three boxes are kept free.
+int TitleWidth(const dialogs::DialogLayout& layout, UINT dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
+    const std::wstring title = platform::Wide(layout.caption);
+    const int icon = GetSystemMetricsForDpi(SM_CXSMICON, dpi);
+    const int margins = 4 * GetSystemMetricsForDpi(SM_CXFRAME, dpi);
+    if (layout.frame == dialogs::FrameKind::ToolWindow) {
+        return Unscale(PixelWidth(CreateFontIndirectW(&metrics.lfSmCaptionFont), title) +
+                           metrics.iSmCaptionWidth + icon + margins,
+                       dpi);
+    }
+    const int text = std::max(PixelWidth(CreateFontIndirectW(&metrics.lfCaptionFont), title),
+                              PixelWidth(CreateTahoma(Scale(kFontHeight, dpi), FW_BOLD), title));
+    return Unscale(text + 3 * metrics.iCaptionWidth + icon + margins, dpi);
+}
+
 } // namespace
 
 void Dialog::Create() {
@@ -60,6 +98,14 @@ void Dialog::Create() {
     }
     hints_.Ready();
     const UINT dpi = GetDpiForWindow(window_);
+    const HFONT font = CreateTahoma(Scale(kFontHeight, dpi));
+    fitted_ = dialogs::FittedToCaptions(
+        layout_,
+        [this, font, dpi](const dialogs::ControlLayout& control) {
+            return Find(control.name)->NeededWidth(font, dpi);
+        },
+        TitleWidth(layout_, dpi));
+    DeleteObject(font);
     const SIZE frame = FrameSize(dpi);
     // At its first place, else centred over its owner or on its screen.
     if (layout_.firstPlace) {
@@ -93,9 +139,9 @@ void Dialog::Place(UINT dpi) {
     const int width = Unscale(client.right, dpi);
     const int height = Unscale(client.bottom, dpi);
     for (const ControlPointer& control : controls_) {
-        dialogs::Rect place = layout_.PlaceOf(control->Layout(), width, height);
-        if (const dialogs::ControlLayout* parent = layout_.Find(control->Layout().parent)) {
-            const dialogs::Rect frame = layout_.PlaceOf(*parent, width, height);
+        dialogs::Rect place = fitted_.PlaceOf(*fitted_.Find(control->Name()), width, height);
+        if (const dialogs::ControlLayout* parent = fitted_.Find(control->Layout().parent)) {
+            const dialogs::Rect frame = fitted_.PlaceOf(*parent, width, height);
             place.left += frame.left;
             place.top += frame.top;
         }
@@ -105,7 +151,7 @@ void Dialog::Place(UINT dpi) {
 }
 
 SIZE Dialog::FrameSize(UINT dpi) const {
-    RECT frame{0, 0, Scale(layout_.clientWidth, dpi), Scale(layout_.clientHeight, dpi)};
+    RECT frame{0, 0, Scale(fitted_.clientWidth, dpi), Scale(fitted_.clientHeight, dpi)};
     AdjustWindowRectExForDpi(&frame, StyleOf(layout_.frame), FALSE, ExStyleOf(layout_.frame), dpi);
     return {frame.right - frame.left, frame.bottom - frame.top};
 }

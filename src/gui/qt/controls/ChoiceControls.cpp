@@ -69,6 +69,8 @@ class RadioGroup : public Control {
         QAbstractButton* chosen = buttons_->checkedButton();
         return chosen != nullptr ? chosen : buttons_->button(0);
     }
+    // Its title and its buttons in their columns.
+    int NeededWidth() const override { return frame_->minimumSizeHint().width(); }
 
   protected:
     QWidget* Make(QWidget* parent) override {

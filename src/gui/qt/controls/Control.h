@@ -23,6 +23,9 @@ class Control : public dialogs::FaceControl {
     // At its place in its parent, in pixels at 96 dots per inch (Qt scales them).
     virtual void Place(const dialogs::Rect& place);
     int TextWidth(const std::string& text) const override;
+    // The width that shows its caption whole in its font, once its widget is made; 0 for the
+    // kinds without one to keep whole.
+    virtual int NeededWidth() const { return 0; }
 
   protected:
     // The widget and whatever the kind makes around it.

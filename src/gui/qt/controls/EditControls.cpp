@@ -76,6 +76,8 @@ class LabeledEdit : public Edit {
         label_->adjustSize();
         label_->move(place.left, place.top - label_->height() - 3);
     }
+    // The field is at least as wide as its label, which takes the width of its text.
+    int NeededWidth() const override { return label_->sizeHint().width(); }
 
   protected:
     QWidget* Make(QWidget* parent) override {

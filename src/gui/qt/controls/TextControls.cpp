@@ -11,10 +11,15 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace qtface {
 
 namespace {
+
+// Between a button's icon and its text, as the styles draw them.
+constexpr int kIconSpacing = 4;
 
 QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
@@ -24,6 +29,7 @@ class Label : public Control {
   public:
     using Control::Control;
     QWidget* FocusWidget() const override { return nullptr; }
+    int NeededWidth() const override { return label_->sizeHint().width(); }
 
   protected:
     QWidget* Make(QWidget* parent) override {
@@ -40,6 +46,18 @@ class Label : public Control {
 class Button : public Control {
   public:
     using Control::Control;
+    // Its text and icon in the room the style leaves inside its frame, without the least width
+    // some styles give every button.
+    int NeededWidth() const override {
+        QStyleOptionButton option;
+        option.initFrom(button_);
+        const QRect room =
+            button_->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button_);
+        const QIcon icon = button_->icon();
+        return button_->width() - room.width() +
+               button_->fontMetrics().size(Qt::TextShowMnemonic, button_->text()).width() +
+               (icon.isNull() ? 0 : button_->iconSize().width() + kIconSpacing);
+    }
 
   protected:
     QWidget* Make(QWidget* parent) override {
@@ -60,6 +78,7 @@ class Button : public Control {
 class CheckBox : public Control {
   public:
     using Control::Control;
+    int NeededWidth() const override { return check_->sizeHint().width(); }
 
   protected:
     QWidget* Make(QWidget* parent) override {
@@ -81,6 +100,7 @@ class GroupBox : public Control {
   public:
     using Control::Control;
     QWidget* FocusWidget() const override { return nullptr; }
+    int NeededWidth() const override { return Widget()->minimumSizeHint().width(); }
 
   protected:
     QWidget* Make(QWidget* parent) override {

@@ -3,11 +3,16 @@
 #include "gui/win32/controls/Kinds.h"
 #include "platform/WinText.h"
 
+#include <algorithm>
+
 #include <commctrl.h>
 
 namespace win32face {
 
 namespace {
+
+// A radio group's frame line and the gap to its buttons on either side.
+constexpr int kFrameMargin = 8;
 
 // A choice only: no text of its own. Its list drops below it.
 class DropDownList : public Control {
@@ -83,6 +88,15 @@ class RadioGroup : public Control {
         Control::Place(place, dpi, font);
         PlaceButtons(place, dpi, font);
     }
+    // Its title over the frame, and its columns as wide as the widest item (PlaceButtons).
+    int NeededWidth(HFONT font, UINT dpi) const override {
+        int widest = 0;
+        for (const std::string& item : value().Items()) {
+            widest = std::max(widest, CaptionWidthIn(font, item, dpi) + CheckWidth(dpi));
+        }
+        return std::max(CaptionWidth(font, dpi) + 2 * kFrameMargin,
+                        2 * kFrameMargin + std::max(Layout().columns, 1) * widest);
+    }
 
   protected:
     HWND Make() override { return Add(0, WC_BUTTONW, value().Text(), BS_GROUPBOX); }
@@ -135,12 +149,12 @@ class RadioGroup : public Control {
         const int columns = std::max(Layout().columns, 1);
         const int count = static_cast<int>(buttons_.size());
         const int rows = std::max((count + columns - 1) / columns, 1);
-        const int width = (place.width - 16) / columns;
+        const int width = (place.width - 2 * kFrameMargin) / columns;
         const int height = std::min((place.height - 24) / rows, 24);
         for (int i = 0; i < count; ++i) {
             PlaceWindow(buttons_[static_cast<size_t>(i)],
-                        {place.left + 8 + (i / rows) * width, place.top + 18 + (i % rows) * height,
-                         width, height},
+                        {place.left + kFrameMargin + (i / rows) * width,
+                         place.top + 18 + (i % rows) * height, width, height},
                         dpi, font);
         }
     }

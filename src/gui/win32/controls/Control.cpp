@@ -3,6 +3,8 @@
 #include "gui/win32/WindowBasics.h"
 #include "platform/WinText.h"
 
+#include <commctrl.h>
+
 namespace win32face {
 
 void Control::Create(HWND dialog, int firstId) {
@@ -52,6 +54,32 @@ int Control::TextWidthIn(HFONT font, const std::string& text, UINT dpi) {
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     return MulDiv(size.cx, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi));
+}
+
+int Control::CaptionWidthIn(HFONT font, const std::string& caption, UINT dpi) {
+    std::string shown;
+    for (size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        shown += caption[i];
+    }
+    return TextWidthIn(font, shown, dpi);
+}
+
+int Control::CheckWidth(UINT dpi) {
+    constexpr int kGap = 6;
+    return MulDiv(GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi), USER_DEFAULT_SCREEN_DPI,
+                  static_cast<int>(dpi)) +
+           kGap;
+}
+
+int Control::IdealWidth(HFONT font, UINT dpi) const {
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SIZE ideal{};
+    SendMessageW(window_, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
+    // Rounded up: a pixel short cuts the text.
+    return (ideal.cx * USER_DEFAULT_SCREEN_DPI + static_cast<int>(dpi) - 1) / static_cast<int>(dpi);
 }
 
 void Control::ShowEnabled(bool enabled) {

@@ -35,6 +35,9 @@ class Control : public dialogs::FaceControl {
     virtual bool ForwardsKeys() const { return false; }
     virtual bool IsPushButton() const { return false; }
     int TextWidth(const std::string& text) const override;
+    // The width that shows its caption whole in that font made for the DPI, in pixels at 96
+    // dots per inch; 0 for the kinds without one to keep whole.
+    virtual int NeededWidth(HFONT, UINT) const { return 0; }
 
   protected:
     // Makes its windows with Add; returns the one that stands for it. The kept value is shown
@@ -48,6 +51,14 @@ class Control : public dialogs::FaceControl {
     UINT Dpi() const { return dpi_; }
     // The text's width in that font, made for the DPI, in pixels at 96 dots per inch.
     static int TextWidthIn(HFONT font, const std::string& text, UINT dpi);
+    // A caption's width as a window draws it, where an ampersand marks the next letter.
+    static int CaptionWidthIn(HFONT font, const std::string& caption, UINT dpi);
+    int CaptionWidth(HFONT font, UINT dpi) const { return CaptionWidthIn(font, Text(), dpi); }
+    // The box of a check box or radio button with its gap to the text.
+    static int CheckWidth(UINT dpi);
+    // A button's (or check box's) own ideal width in that font, with its text, picture and
+    // frame.
+    int IdealWidth(HFONT font, UINT dpi) const;
 
   private:
     HWND dialog_ = nullptr;

@@ -52,6 +52,10 @@ class LabeledEdit : public Edit {
         PlaceWindow(label_, {place.left, place.top - kLabelOffset, place.width, kLabelHeight}, dpi,
                     font);
     }
+    // The label is as wide as the field.
+    int NeededWidth(HFONT font, UINT dpi) const override {
+        return TextWidthIn(font, Layout().caption, dpi) + 1;
+    }
 
   protected:
     HWND Make() override {

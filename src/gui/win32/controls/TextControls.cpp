@@ -12,10 +12,13 @@ namespace win32face {
 namespace {
 
 constexpr int kPictureMargin = 6;
+// A group box's frame line and the gap on either side of its caption.
+constexpr int kGroupPadding = 10;
 
 class Label : public Control {
   public:
     using Control::Control;
+    int NeededWidth(HFONT font, UINT dpi) const override { return CaptionWidth(font, dpi) + 1; }
 
   protected:
     HWND Make() override { return Add(0, WC_STATICW, value().Text(), SS_LEFT); }
@@ -34,6 +37,7 @@ class Button : public Control {
         }
     }
     bool IsPushButton() const override { return true; }
+    int NeededWidth(HFONT font, UINT dpi) const override { return IdealWidth(font, dpi); }
 
   protected:
     HWND Make() override {
@@ -62,6 +66,7 @@ class CheckBox : public Label {
             events_.Changed(Name());
         }
     }
+    int NeededWidth(HFONT font, UINT dpi) const override { return IdealWidth(font, dpi); }
 
   protected:
     HWND Make() override {
@@ -78,6 +83,9 @@ class CheckBox : public Label {
 class GroupBox : public Label {
   public:
     using Label::Label;
+    int NeededWidth(HFONT font, UINT dpi) const override {
+        return CaptionWidth(font, dpi) + 2 * kGroupPadding;
+    }
 
   protected:
     HWND Make() override { return Add(0, WC_BUTTONW, value().Text(), BS_GROUPBOX); }
