@@ -28,6 +28,17 @@ bool ShortcutTaken(UINT modifiers, UINT key) {
     return true;
 }
 
+std::string Describe(HWND window) {
+    wchar_t className[64] = {};
+    wchar_t caption[128] = {};
+    GetClassNameW(window, className, 64);
+    GetWindowTextW(window, caption, 128);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return platform::Narrow(className) + " \"" + platform::Narrow(caption) + "\" of process " +
+           std::to_string(process) + (IsWindowVisible(window) ? ", shown" : ", hidden");
+}
+
 bool MenuShown(HWND window) {
     return HasClass(window, L"#32768") && IsWindowVisible(window);
 }
@@ -80,7 +91,7 @@ void ProgramEndToEndTest::OpenTrayMenu(HWND window) {
     click.Wait(30);
     ASSERT_TRUE(Eventually([] { return FirstWindow(MenuShown) != nullptr; })) << "no menu";
     ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == window; }))
-        << "the menu's keys go elsewhere";
+        << "the menu's keys go elsewhere: " << Describe(GetForegroundWindow());
 }
 
 } // namespace testing_support

@@ -25,6 +25,8 @@ HWND WindowOf(std::uint32_t process, const wchar_t* className, bool shownOnly);
 HWND MainWindowOf(std::uint32_t process);
 // Whether some program holds the shortcut: the program is ready once its hotkey is.
 bool ShortcutTaken(UINT modifiers, UINT key);
+// Class, caption, process and visibility of a window, for a failure's message.
+std::string Describe(HWND window);
 // Every open menu is a window of this class.
 bool MenuShown(HWND window);
 
