@@ -32,25 +32,27 @@ std::string WindowsNamedTippomat() {
 class NoTrayTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        int display = 120;
-        while (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(display)) ||
-               std::filesystem::exists("/tmp/.X" + std::to_string(display) + "-lock")) {
-            ++display;
-        }
         for (const char* name : {"DISPLAY", "HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"}) {
             saved_.emplace_back(name, std::getenv(name) != nullptr ? std::getenv(name) : "");
         }
-        const std::string name = ":" + std::to_string(display);
+        // The server picks a free display itself and names it: a number found free beforehand
+        // may be taken by another test's server before this one starts.
+        const std::string named = folder_.Path("display");
         x_ = std::make_unique<ChildProcess>(
-            "/usr/bin/Xvfb",
-            std::vector<std::string>{name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+            "/bin/sh", std::vector<std::string>{"-c", "exec /usr/bin/Xvfb -displayfd 3 -screen 0 "
+                                                      "1024x768x24 -nolisten tcp 3>'" +
+                                                          named + "'"});
+        std::string display;
+        ASSERT_TRUE(Eventually([&] {
+            display = testing_support::ReadBytes(named);
+            return !display.empty() && display.back() == '\n';
+        })) << "no X server";
+        display.pop_back();
         ::mkdir(folder_.Path("run").c_str(), 0700);
-        testing_support::SetEnvironment("DISPLAY", name);
+        testing_support::SetEnvironment("DISPLAY", ":" + display);
         testing_support::SetEnvironment("HOME", folder_.Path());
         testing_support::SetEnvironment("XDG_CONFIG_HOME", folder_.Path(".config"));
         testing_support::SetEnvironment("XDG_RUNTIME_DIR", folder_.Path("run"));
-        ASSERT_TRUE(Eventually(
-            [] { return CommandOutput("xdpyinfo >/dev/null 2>&1 && echo up") == "up\n"; }));
         windowManager_ =
             std::make_unique<ChildProcess>("/usr/bin/openbox", std::vector<std::string>{});
     }
@@ -73,7 +75,10 @@ class NoTrayTest : public ::testing::Test {
 
 TEST_F(NoTrayTest, StartShowsTheHubWithTheMessageAndSchliessenEnds) {
     program_ = std::make_unique<ChildProcess>(TIPPOMAT_PROGRAM, std::vector<std::string>{});
-    ASSERT_TRUE(Eventually([] { return WindowsNamedTippomat() == "2\n"; })) << "no hub and message";
+    ASSERT_TRUE(Eventually([] { return WindowsNamedTippomat() == "2\n"; }))
+        << "no hub and message: program " << program_->Wait(0) << ", windows named Tippomat "
+        << WindowsNamedTippomat()
+        << CommandOutput("xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null");
     // Enter answers the message; the hub stays, and its "Schließen" ends the program.
     PressXKeys("Return");
     ASSERT_TRUE(Eventually([] { return WindowsNamedTippomat() == "1\n"; })) << "no hub";

@@ -130,16 +130,8 @@ TEST_F(ProgramEndToEndTest, InformationShowsTheVersionFromTheResourceWithTheWord
     std::unique_ptr<ChildProcess> process;
     const HWND window = Start(process);
     ASSERT_NE(window, nullptr);
-    PostMessageW(window, WM_COMMAND, win32face::PopupMenu::CommandId(core::MenuItem::Information1),
-                 0);
-    HWND info = nullptr;
-    ASSERT_TRUE(Eventually([&] {
-        info = FindWindowW(nullptr, L"Info über Tippomat");
-        if (info == nullptr) {
-            info = FindWindowW(nullptr, L"Info about Tippomat");
-        }
-        return info != nullptr && IsWindowVisible(info);
-    }));
+    const HWND info = OpenInfoDialog(window);
+    ASSERT_NE(info, nullptr);
     EXPECT_TRUE(OwnedWithoutTaskbarButton(info));
     const std::string version = TIPPOMAT_FILE_VERSION; // major.minor.release.build
     const size_t lastDot = version.rfind('.');

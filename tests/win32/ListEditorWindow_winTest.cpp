@@ -228,18 +228,18 @@ TEST_F(ListEditorWindowTest, EditorChoosersHaveTheirTitleFilterAndStartFolder) {
 // The update's save chooser, as the info dialog asks it: the name is proposed in the name field.
 TEST_F(ListEditorWindowTest, SaveChooserProposesTheNameOfAStartThatIsNoFolder) {
     const std::string proposed = folder_.Path("Tippomat.zip");
-    // From another thread, while the chooser's own loop runs in this one.
+    // From another thread, while the chooser's own loop runs in this one. The chooser's window
+    // comes before its name field is filled: the name is read until it is there.
     std::string shown;
     std::thread user([&] {
         HWND chooser = nullptr;
-        for (int tries = 0; tries < 300 && chooser == nullptr; ++tries) {
+        wchar_t name[MAX_PATH] = {};
+        for (int tries = 0; tries < 300 && name[0] == L'\0'; ++tries) {
             Sleep(50);
             chooser = FindWindowW(L"#32770", nullptr);
-        }
-        wchar_t name[MAX_PATH] = {};
-        GetDlgItemTextW(chooser, cmb13, name, MAX_PATH);
-        if (name[0] == L'\0') {
-            GetDlgItemTextW(chooser, edt1, name, MAX_PATH);
+            if (GetDlgItemTextW(chooser, cmb13, name, MAX_PATH) == 0) {
+                GetDlgItemTextW(chooser, edt1, name, MAX_PATH);
+            }
         }
         shown = platform::Narrow(name);
         PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);

@@ -94,16 +94,9 @@ TEST_F(ProgramEndToEndTest, HelpViewerBesideTheProgramIsNeverLoaded) {
     std::unique_ptr<ChildProcess> program;
     const HWND window = Start(program);
     ASSERT_NE(window, nullptr);
-    PostMessageW(window, WM_COMMAND, win32face::PopupMenu::CommandId(core::MenuItem::Information1),
-                 0);
-    HWND info = nullptr;
-    ASSERT_TRUE(Eventually([&] {
-        info = FindWindowW(nullptr, L"Info über Tippomat");
-        if (info == nullptr) {
-            info = FindWindowW(nullptr, L"Info about Tippomat");
-        }
-        return info != nullptr && IsWindowVisible(info) && GetForegroundWindow() == info;
-    }));
+    const HWND info = OpenInfoDialog(window);
+    ASSERT_NE(info, nullptr);
+    ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == info; }));
     PressKeys({VK_F1}); // the first help request loads the viewer
     std::string viewer;
     EXPECT_TRUE(

@@ -1,6 +1,7 @@
 #include "win32/ProgramFixture_win.h"
 
 #include "gui/win32/MainWindow.h"
+#include "gui/win32/PopupMenu.h"
 #include "platform/WinText.h"
 #include "support/KeyInput_win.h"
 #include "support/Wait.h"
@@ -92,6 +93,20 @@ void ProgramEndToEndTest::OpenTrayMenu(HWND window) {
     ASSERT_TRUE(Eventually([] { return FirstWindow(MenuShown) != nullptr; })) << "no menu";
     ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == window; }))
         << "the menu's keys go elsewhere: " << Describe(GetForegroundWindow());
+}
+
+HWND ProgramEndToEndTest::OpenInfoDialog(HWND window) {
+    PostMessageW(window, WM_COMMAND, win32face::PopupMenu::CommandId(core::MenuItem::Information1),
+                 0);
+    HWND info = nullptr;
+    Eventually([&] {
+        info = FindWindowW(nullptr, L"Info über Tippomat");
+        if (info == nullptr) {
+            info = FindWindowW(nullptr, L"Info about Tippomat");
+        }
+        return info != nullptr && IsWindowVisible(info);
+    });
+    return info != nullptr && IsWindowVisible(info) ? info : nullptr;
 }
 
 } // namespace testing_support

@@ -38,6 +38,9 @@ class ProgramEndToEndTest : public ::testing::Test {
     HWND Start(std::unique_ptr<ChildProcess>& process);
     // The hotkey brings the popup up in front, where the next key goes.
     void ShowPopup(HWND window);
+    // The info dialog opened by its menu entry, once it is shown (in German or English); nullptr
+    // when it does not come.
+    HWND OpenInfoDialog(HWND window);
     // The tray menu opened by the right button, in front, where the next keys go.
     void OpenTrayMenu(HWND window);
 
