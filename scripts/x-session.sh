@@ -11,7 +11,9 @@ start_x_session() {
   while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
     display=$((display + 1))
   done
-  Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  # -noreset: the server would start anew whenever its last client goes (the probe below), and
+  # refuse the window manager or the tray host meanwhile.
+  Xvfb ":$display" -noreset -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
   x_pids=$!
   export DISPLAY=":$display"
   tries=0

@@ -36,12 +36,15 @@ class NoTrayTest : public ::testing::Test {
             saved_.emplace_back(name, std::getenv(name) != nullptr ? std::getenv(name) : "");
         }
         // The server picks a free display itself and names it: a number found free beforehand
-        // may be taken by another test's server before this one starts.
+        // may be taken by another test's server before this one starts. Without -noreset the
+        // server starts anew whenever its last client goes, and refuses connections meanwhile:
+        // a program started just then could not open the display and ended.
         const std::string named = folder_.Path("display");
         x_ = std::make_unique<ChildProcess>(
-            "/bin/sh", std::vector<std::string>{"-c", "exec /usr/bin/Xvfb -displayfd 3 -screen 0 "
-                                                      "1024x768x24 -nolisten tcp 3>'" +
-                                                          named + "'"});
+            "/bin/sh",
+            std::vector<std::string>{"-c", "exec /usr/bin/Xvfb -displayfd 3 -noreset -screen 0 "
+                                           "1024x768x24 -nolisten tcp 3>'" +
+                                               named + "'"});
         std::string display;
         ASSERT_TRUE(Eventually([&] {
             display = testing_support::ReadBytes(named);
@@ -79,9 +82,15 @@ TEST_F(NoTrayTest, StartShowsTheHubWithTheMessageAndSchliessenEnds) {
         << "no hub and message: program " << program_->Wait(0) << ", windows named Tippomat "
         << WindowsNamedTippomat()
         << CommandOutput("xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null");
-    // Enter answers the message; the hub stays, and its "Schließen" ends the program.
+    // Enter answers the message; the hub stays, and its "Schließen" ends the program. Keys go
+    // to the window that has the keyboard once the window manager gave it.
+    const auto tippomatFocused = [] {
+        return CommandOutput("xdotool getwindowfocus getwindowname 2>/dev/null") == "Tippomat\n";
+    };
+    ASSERT_TRUE(Eventually(tippomatFocused));
     PressXKeys("Return");
     ASSERT_TRUE(Eventually([] { return WindowsNamedTippomat() == "1\n"; })) << "no hub";
+    ASSERT_TRUE(Eventually(tippomatFocused));
     PressXKeys("alt+s");
     EXPECT_EQ(program_->Wait(), 0);
 }
