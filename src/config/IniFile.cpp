@@ -1,5 +1,6 @@
 #include "config/IniFile.h"
 
+#include "config/OwnWrites.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
@@ -63,6 +64,14 @@ IniFile::IniFile(std::string path)
     case platform::ReadStatus::Ok:
         break;
     }
+    Decode(bytes);
+}
+
+IniFile::IniFile(std::string path, std::string_view bytes) : path_(std::move(path)) {
+    Decode(bytes);
+}
+
+void IniFile::Decode(std::string_view bytes) {
     platform::DecodedText decoded = platform::DecodeText(bytes);
     encoding_ = decoded.encoding;
     Parse(decoded.text);
@@ -223,7 +232,11 @@ bool IniFile::UpdateFile() {
         encoding_ = platform::TextEncoding::Utf8WithMark;
         bytes = platform::EncodeText(text, encoding_);
     }
-    return platform::ReplaceFileContent(path_, *bytes);
+    if (!platform::ReplaceFileContent(path_, *bytes)) {
+        return false;
+    }
+    NoteOwnWrite(path_, *bytes);
+    return true;
 }
 
 std::string FormatIniFloat(double value, char decimalSeparator) {

@@ -22,6 +22,8 @@ class IniFile {
   public:
     // A missing file gives an empty object; an unreadable one throws IniFileError.
     explicit IniFile(std::string path);
+    // The file's bytes as read already, without reading it again.
+    IniFile(std::string path, std::string_view bytes);
 
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view fallback) const;
@@ -57,6 +59,7 @@ class IniFile {
         std::unordered_map<std::string, size_t> index; // case-folded key -> first entry
     };
 
+    void Decode(std::string_view bytes);
     void Parse(std::string_view text);
     const Section* FindSection(std::string_view name) const;
     Section& SectionForWriting(std::string_view name);

@@ -62,6 +62,10 @@ bool LaunchSlot::IsBound() const {
     return !platform::Trim(Path).empty();
 }
 
+bool LaunchSlot::SameBinding(const LaunchSlot& other) const {
+    return Path == other.Path && WorkDir == other.WorkDir && Params == other.Params;
+}
+
 void LaunchTable::GetSlot(int index, std::string& path, std::string& workDir,
                           std::string& params) const {
     path.clear();
@@ -115,7 +119,10 @@ LaunchFile LaunchFileFor(bool portableMode, const std::string& iniPath,
 }
 
 void LoadLaunchTable(LaunchTable& table, const LaunchFile& file) {
-    const IniFile ini(file.path);
+    ReadLaunchTable(table, IniFile(file.path), file.launchDrive);
+}
+
+void ReadLaunchTable(LaunchTable& table, const IniFile& ini, const std::string& launchDrive) {
     for (int index = 0; index < kSlotCount; ++index) {
         const SlotKeys keys = KeysOf(index);
         LaunchSlot& slot = table.Slot(index);
@@ -123,10 +130,10 @@ void LoadLaunchTable(LaunchTable& table, const LaunchFile& file) {
         slot.Path = ini.ReadString(keys.section, keys.name, "");
         slot.WorkDir = ini.ReadString(keys.section, "V" + keys.suffix, "");
         slot.Params = ini.ReadString(keys.section, "P" + keys.suffix, "");
-        if (!file.launchDrive.empty()) {
+        if (!launchDrive.empty()) {
             for (std::string* entry : {&slot.Path, &slot.WorkDir}) {
                 if (platform::IsDriveLetter(platform::WindowsDriveText(*entry))) {
-                    ReplaceDrivePrefix(*entry, file.launchDrive);
+                    ReplaceDrivePrefix(*entry, launchDrive);
                 }
             }
         }

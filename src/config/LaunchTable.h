@@ -7,6 +7,8 @@
 
 namespace config {
 
+class IniFile;
+
 constexpr int kSlotCount = 48;
 
 // The slot a typed character starts: a letter of either case A-Z 0-25, a digit 26-35; -1 for
@@ -22,6 +24,8 @@ struct LaunchSlot {
     std::string Params;
 
     bool IsBound() const;
+    // The same path, working directory and parameters.
+    bool SameBinding(const LaunchSlot& other) const;
 };
 
 class LaunchTable {
@@ -57,6 +61,8 @@ LaunchFile LaunchFileFor(bool portableMode, const std::string& iniPath,
 
 // Throws config::IniFileError when the file exists but cannot be read; the table is then kept.
 void LoadLaunchTable(LaunchTable& table, const LaunchFile& file);
+// The same from a file read already.
+void ReadLaunchTable(LaunchTable& table, const IniFile& ini, const std::string& launchDrive);
 // False when the file could not be written; it is then left as it was. Throws
 // config::IniFileError when the file exists but cannot be read.
 bool SaveLaunchTable(const LaunchTable& table, const LaunchFile& file);

@@ -15,6 +15,10 @@ struct ProgramState {
     ConfigLocation location;
     bool PortableMode = false;
     config::LaunchTable table;
+    // The table as its file held it at the last load or save, and that file: what another
+    // program changes in the file meanwhile is told from this program's own changes by it.
+    config::LaunchTable tableOnFile;
+    std::string tableFilePath;
     LaunchSettings launch;
     components::Tfishotkey hotkey;      // shows the launcher in user mode
     components::Tfishotkey adminhotkey; // shows it in admin mode

@@ -74,6 +74,10 @@ TAdmindata::TAdmindata(core::ProgramState& state, ViewFactory& views)
 }
 
 void TAdmindata::FormCreate() {
+    TakeStoredValues();
+}
+
+void TAdmindata::TakeStoredValues() {
     LoadFormState();
     Savedata();
 }

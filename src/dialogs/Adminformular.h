@@ -22,6 +22,8 @@ class TAdmindata : public DialogLogic {
 
     // Takes over user name and password and sets the admin hotkey unless it equals the user's.
     void Savedata();
+    // The values another program stored for it, taken while it is hidden.
+    void TakeStoredValues();
     void FormClose() override;
     void KuerzelKeyDown(unsigned virtualKey, components::ShiftState shift);
     void OkbutClick();

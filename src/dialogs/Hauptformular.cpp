@@ -3,6 +3,7 @@
 #include "config/IniFile.h"
 #include "dialogs/Adminformular.h"
 #include "dialogs/EinstellungenHauptformular.h"
+#include "dialogs/FollowedLaunchTable.h"
 #include "dialogs/Laufwerksauswahl.h"
 #include "dialogs/Programmliste.h"
 #include "integration/Installer.h"
@@ -137,10 +138,24 @@ void THauptformular::FormCreate() {
     state_.hotkey.SetEnabled(true);
     state_.PortableMode = view_.Number(kPortableModus) != 0;
     try {
-        config::LoadLaunchTable(state_.table, state_.LaunchFile());
+        LoadFollowedLaunchTable(state_);
     } catch (const config::IniFileError& error) {
         ReportError(error);
     }
+}
+
+void THauptformular::TakeStoredValues() {
+    LoadFormState();
+    state_.hotkey.SetKey(components::TextToShortCut(view_.Text(kKuerzel)));
+    const bool portable = view_.Number(kPortableModus) != 0;
+    if (portable != state_.PortableMode) {
+        state_.PortableMode = portable;
+        LoadFollowedLaunchTable(state_);
+    }
+}
+
+bool THauptformular::EditsOpen() const {
+    return IsShown() || opened_.AnyShown<Tprogrammliste>();
 }
 
 void THauptformular::FormShow() {
@@ -167,8 +182,8 @@ void THauptformular::FormClose() {
     SaveFormState();
     // A file that cannot be read is not saved over: its read error is told as it is.
     try {
-        if (config::SaveLaunchTable(state_.table, state_.LaunchFile())) {
-            config::LoadLaunchTable(state_.table, state_.LaunchFile());
+        if (SaveFollowedLaunchTable(state_, view_)) {
+            LoadFollowedLaunchTable(state_);
         } else {
             ShowMessage(core::MessageKind::Error,
                         "Die Einstellungen konnten nicht gespeichert werden.\rIm "

@@ -48,6 +48,13 @@ class THauptformular : public DialogLogic, public core::Hauptformular {
     // What the info dialog takes from the system; a test puts its own.
     InfoSystem infoSystem;
 
+    // The values another program stored for it, taken while it is hidden: the user hotkey, and
+    // the portable switch with the table of the file that it chooses.
+    void TakeStoredValues();
+    // Whether it or a list editor is open: the bindings in memory may then hold changes not
+    // saved yet.
+    bool EditsOpen() const;
+
     void Show() override { DialogLogic::Show(); }
     void Run(core::HubAction action) override;
 

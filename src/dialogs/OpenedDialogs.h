@@ -30,6 +30,12 @@ class OpenedDialogs {
         return opened;
     }
 
+    template <class Dialog> bool AnyShown() const {
+        return std::any_of(dialogs_.begin(), dialogs_.end(), [](const auto& dialog) {
+            return dynamic_cast<const Dialog*>(dialog.get()) != nullptr && dialog->IsShown();
+        });
+    }
+
   private:
     DialogLogic& owner_;
     std::vector<std::unique_ptr<DialogLogic>> dialogs_;

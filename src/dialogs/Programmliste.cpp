@@ -1,6 +1,7 @@
 #include "dialogs/Programmliste.h"
 
 #include "config/IniFile.h"
+#include "dialogs/FollowedLaunchTable.h"
 #include "platform/FileSystem.h"
 
 #include <algorithm>
@@ -247,7 +248,7 @@ void Tprogrammliste::DeleteRow(int row) {
 // told and ends the handler, so the list stays open with its changes.
 void Tprogrammliste::OkbutClick() {
     try {
-        config::SaveLaunchTable(state_.table, state_.LaunchFile());
+        SaveFollowedLaunchTable(state_, view_);
     } catch (const config::IniFileError& error) {
         ReportError(error);
         return;

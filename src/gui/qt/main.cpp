@@ -2,9 +2,11 @@
 // the Qt face, the event loop.
 #include "components/InstanceCheck.h"
 #include "components/OneInstance.h"
+#include "dialogs/ConfigFollower.h"
 #include "dialogs/Program.h"
 #include "gui/qt/Application.h"
 #include "gui/qt/Faces.h"
+#include "gui/qt/FileWatch.h"
 #include "gui/qt/PlatformEvents.h"
 #include "gui/qt/PortalShortcuts.h"
 #include "gui/qt/ToolkitOptions.h"
@@ -40,6 +42,8 @@ int Run(int argc, char** argv, core::PopupRequest popup) {
     const auto portal = qtface::PortalShortcutsForSession(state, faces.main);
     dialogs::Program program(state, faces);
     endProgram = [&program] { program.main.Beenden1Click(); };
+    qtface::FileWatch watch;
+    dialogs::ConfigFollower follower(state, program, watch);
     program.main.ShowRequested(popup);
     // From the event loop: the message waits for its answer while the hub is already usable.
     QTimer::singleShot(0, &application, [&program] { program.main.ShowHubWithoutTray(); });

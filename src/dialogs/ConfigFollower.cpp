@@ -1,0 +1,144 @@
+#include "dialogs/ConfigFollower.h"
+
+#include "config/Appearance.h"
+#include "config/IniFile.h"
+#include "config/OwnWrites.h"
+#include "dialogs/FollowedLaunchTable.h"
+#include "platform/FileSystem.h"
+
+#include <initializer_list>
+#include <utility>
+
+namespace dialogs {
+
+namespace {
+
+// A file that cannot be read (another program holds it for writing) is tried this many times
+// more, a moment apart; after that the next change in its folder tries again.
+constexpr int kUnreadableRetries = 10;
+
+bool SameLook(const config::IniFile& was, const config::IniFile& is) {
+    const config::PopupAppearance a = config::ReadPopupAppearance(was);
+    const config::PopupAppearance b = config::ReadPopupAppearance(is);
+    return a.blinkfrequenz == b.blinkfrequenz && a.breite == b.breite && a.hoehe == b.hoehe &&
+           a.stil == b.stil && a.farbe1 == b.farbe1 && a.farbe2 == b.farbe2;
+}
+
+bool SameValues(const config::IniFile& was, const config::IniFile& is, const std::string& section,
+                std::initializer_list<ControlName> keys) {
+    for (const ControlName& key : keys) {
+        constexpr std::string_view kAbsent = "\x01";
+        if (was.ReadString(section, key.c_str(), kAbsent) !=
+            is.ReadString(section, key.c_str(), kAbsent)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+ConfigFollower::ConfigFollower(core::ProgramState& state, Program& program, FileWatch& watch)
+    : state_(state), program_(program), watch_(watch) {
+    FollowFiles();
+}
+
+std::vector<std::string> ConfigFollower::Files() const {
+    std::vector<std::string> files{state_.location.IniPath};
+    const std::string table = state_.LaunchFile().path;
+    if (table != state_.location.IniPath) {
+        files.push_back(table);
+    }
+    return files;
+}
+
+void ConfigFollower::FollowFiles() {
+    followed_ = Files();
+    for (const std::string& path : followed_) {
+        std::string bytes;
+        if (known_.count(path) == 0 &&
+            platform::ReadWholeFile(path, bytes) == platform::ReadStatus::Ok) {
+            known_[path] = bytes;
+        }
+    }
+    watch_.Follow(followed_, [this] { FilesChanged(); });
+}
+
+void ConfigFollower::FilesChanged() {
+    for (const std::string& path : followed_) {
+        Check(path);
+    }
+    // The portable switch, changed by the hub or in the file, chooses another table file.
+    if (Files() != followed_) {
+        FollowFiles();
+    }
+}
+
+// Another program's content is taken once two reads a moment apart agree: a file that is being
+// written in place is never taken half.
+void ConfigFollower::Check(const std::string& path) {
+    std::string bytes;
+    switch (platform::ReadWholeFile(path, bytes)) {
+    case platform::ReadStatus::Missing:
+        // Kept as last taken: a file is gone only for a moment while it is replaced.
+        return;
+    case platform::ReadStatus::Failed:
+        if (++unreadable_ <= kUnreadableRetries) {
+            watch_.CheckAgainSoon();
+        }
+        return;
+    case platform::ReadStatus::Ok:
+        unreadable_ = 0;
+        break;
+    }
+    std::string& known = known_[path];
+    if (bytes == known || config::IsOwnWrite(path, bytes)) {
+        known = bytes;
+        suspect_.erase(path);
+        return;
+    }
+    const auto seen = suspect_.find(path);
+    if (seen == suspect_.end() || seen->second != bytes) {
+        suspect_[path] = bytes;
+        watch_.CheckAgainSoon();
+        return;
+    }
+    suspect_.erase(seen);
+    Take(path, std::exchange(known, bytes), bytes);
+}
+
+// A dialog that is open keeps what it shows: its values are taken when it is closed and saved.
+void ConfigFollower::Take(const std::string& path, const std::string& before,
+                          const std::string& now) {
+    const config::IniFile was(path, before);
+    const config::IniFile is(path, now);
+    try {
+        if (path == state_.location.IniPath) {
+            if (!SameLook(was, is)) {
+                const config::PopupAppearance look = config::ReadPopupAppearance(is);
+                program_.main.Neues_Design(look.blinkfrequenz, look.farbe1, look.farbe2,
+                                           look.breite, look.hoehe);
+                program_.main.ApplyStyle(look.stil);
+            }
+            THauptformular& hub = program_.hauptformular;
+            if (!hub.IsShown() &&
+                !SameValues(was, is, THauptformular::Form().name,
+                            {THauptformular::kKuerzel, THauptformular::kPortableModus})) {
+                hub.TakeStoredValues();
+            }
+            TAdmindata& admin = program_.admindata;
+            if (!admin.IsShown() && !SameValues(was, is, TAdmindata::Form().name,
+                                                {TAdmindata::kKuerzel, TAdmindata::kBenutzername,
+                                                 TAdmindata::kPasswort})) {
+                admin.TakeStoredValues();
+            }
+        }
+        if (path == state_.LaunchFile().path && !program_.hauptformular.EditsOpen()) {
+            TakeOutsideLaunchTable(state_, is);
+        }
+    } catch (const config::IniFileError&) {
+        // The file became unreadable meanwhile; its next change brings it again.
+    }
+}
+
+} // namespace dialogs

@@ -1,0 +1,54 @@
+// Follows the INI file, and in portable mode the launch-table file, while the program runs: a
+// change that another program makes there (by hand, a synchronisation tool, a copy on another
+// machine) is taken at once: the launch table, the popup's look and the hotkeys. The program's
+// own writes are no change; a file found half written is read again a moment later.
+#pragma once
+
+#include "core/ProgramState.h"
+#include "dialogs/Program.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace dialogs {
+
+// What the follower asks of a face: to hear of changes in the folders of some files, without
+// asking the file system again and again.
+class FileWatch {
+  public:
+    // From now on a change in the folder of any of these files (only these) runs changed; a file
+    // replaced by renaming another one over it is a change too.
+    virtual void Follow(const std::vector<std::string>& files, std::function<void()> changed) = 0;
+    // Runs the changed handler once more, a moment from now.
+    virtual void CheckAgainSoon() = 0;
+
+  protected:
+    ~FileWatch() = default;
+};
+
+class ConfigFollower {
+  public:
+    // Follows the files as they are now.
+    ConfigFollower(core::ProgramState& state, Program& program, FileWatch& watch);
+
+    // A change in a followed folder, or the moment after a file was found half written.
+    void FilesChanged();
+
+  private:
+    std::vector<std::string> Files() const;
+    void FollowFiles();
+    void Check(const std::string& path);
+    void Take(const std::string& path, const std::string& before, const std::string& now);
+
+    core::ProgramState& state_;
+    Program& program_;
+    FileWatch& watch_;
+    std::vector<std::string> followed_;
+    std::map<std::string, std::string> known_;   // each file's content as last taken or written
+    std::map<std::string, std::string> suspect_; // content that looked half written
+    int unreadable_ = 0;                         // reads in a row that failed
+};
+
+} // namespace dialogs
