@@ -101,6 +101,33 @@ class EndToEndTest : public ::testing::Test {
     }
     void OpenTrayMenu() { ASSERT_TRUE(TrayMenuOpened()) << "no menu"; }
 
+    // The list editor from the tray menu, with the keyboard. The icon's window may still be
+    // replaced while the tray host docks it, and keys may reach the menu before it holds the
+    // keyboard: tried until the list comes up.
+    static void OpenList() {
+        ASSERT_TRUE(Eventually([] {
+            if (!TrayMenuOpened(2)) {
+                return false;
+            }
+            // "Einstellungen", its submenu, over "Einstellungsdialog" to "Editieren".
+            PressXKeys("Up Up Right Down Return");
+            if (Eventually([] { return VisibleWindowNamed("^Einstellungen$"); }, 3)) {
+                return true;
+            }
+            PressXKeys("Escape Escape");
+            return false;
+        })) << "no list";
+        ASSERT_TRUE(Eventually([] { return FocusedWindowNamed("^Einstellungen$"); }));
+    }
+    // The list editor's OK, clicked with the mouse: the keys of the dialogs are their own.
+    static void ConfirmList() {
+        const std::string list =
+            CommandOutput("xdotool search --onlyvisible --name '^Einstellungen$' | head -1");
+        CommandOutput("xdotool mousemove --window " + list.substr(0, list.size() - 1) +
+                      " 66 256 click 1");
+        ASSERT_TRUE(Eventually([] { return !VisibleWindowNamed("^Einstellungen$"); }));
+    }
+
     TestFolder folder_;
     std::string mark_ = folder_.Path("mark.txt");
     std::unique_ptr<ChildProcess> program_;
