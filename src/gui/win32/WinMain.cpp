@@ -3,8 +3,10 @@
 #include "components/InstanceCheck.h"
 #include "components/OneInstance.h"
 #include "components/SplitCommandLine.h"
+#include "dialogs/ConfigFollower.h"
 #include "dialogs/Program.h"
 #include "gui/win32/Faces.h"
+#include "gui/win32/FileWatch.h"
 #include "gui/win32/MessageLoop.h"
 #include "platform/StandardError.h"
 #include "platform/WinText.h"
@@ -25,6 +27,8 @@ int Run(core::PopupRequest popup) {
     state.location = core::ResolveConfigLocation();
     win32face::Faces faces;
     dialogs::Program program(state, faces);
+    win32face::FileWatch watch;
+    dialogs::ConfigFollower follower(state, program, watch);
     program.main.ShowRequested(popup);
     program.main.ShowHubWithoutTray();
     return win32face::RunMessageLoop();
