@@ -1,0 +1,47 @@
+// Tippomat.exe under Wine follows its INI file: a binding that another program writes there
+// starts by the hotkey and its key, without a restart.
+#include "win32/ProgramFixture_win.h"
+
+#include "platform/WinText.h"
+#include "support/KeyInput_win.h"
+#include "support/Wait.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+using testing_support::ChildProcess;
+using testing_support::Eventually;
+using testing_support::PressKeys;
+using testing_support::ProgramEndToEndTest;
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
+
+namespace {
+
+TEST_F(ProgramEndToEndTest, BindingWrittenIntoTheFileFromOutsideStartsWithoutRestart) {
+    std::unique_ptr<ChildProcess> program;
+    const HWND window = Start(program);
+    ASSERT_NE(window, nullptr);
+    // As editors and synchronisation tools save: a new file moved over the old one.
+    std::string text = ReadBytes(ini_);
+    const std::string section = "[Buchstaben]\r\n";
+    text.insert(text.find(section) + section.size(), "B=" + marker_ + "\r\nPB=von aussen\r\n");
+    WriteBytes(ini_ + ".neu", text);
+    ASSERT_TRUE(MoveFileExW(platform::Wide(ini_ + ".neu").c_str(), platform::Wide(ini_).c_str(),
+                            MOVEFILE_REPLACE_EXISTING));
+    // Tried until it starts: the program takes the file a moment after it changed.
+    EXPECT_TRUE(Eventually([&] {
+        ShowPopup(window);
+        PressKeys({'B'});
+        if (Eventually([&] { return ReadBytes(mark_).find("von aussen") != std::string::npos; },
+                       2)) {
+            return true;
+        }
+        PressKeys({VK_ESCAPE});
+        return false;
+    }));
+    EXPECT_EQ(program->Wait(0), -1) << "the same copy runs on";
+}
+
+} // namespace
