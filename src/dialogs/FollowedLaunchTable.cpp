@@ -19,18 +19,25 @@ config::LaunchTable TableIn(const core::ProgramState& state, const config::IniFi
 }
 
 // The keys by their names ("A", "F2"): a label is the name followed by ": ".
-std::string ClashQuestion(const config::LaunchTable& table, const std::vector<int>& clash) {
+std::string ClashingKeys(const config::LaunchTable& table, const std::vector<int>& clash) {
     std::string keys;
     for (const int index : clash) {
         const std::string& label = table.Slot(index).Label;
         keys += (keys.empty() ? "" : ", ") + label.substr(0, label.find(':'));
     }
-    return "Die Belegung der Tasten " + keys +
-           " wurde inzwischen auch von einem anderen Programm geändert.\rSollen Ihre Änderungen "
-           "gelten? (Nein: es gelten die Änderungen des anderen Programms.)";
+    return keys;
 }
 
 } // namespace
+
+bool OwnChangesHold(DialogView& asking, const std::string& changed) {
+    return asking.Ask({core::MessageKind::Confirmation,
+                       changed +
+                           " inzwischen auch von einem anderen Programm geändert.\rSollen Ihre "
+                           "Änderungen gelten? (Nein: es gelten die Änderungen des anderen "
+                           "Programms.)",
+                       MessageButtons::YesNo, 200}) == Answer::Yes;
+}
 
 void LoadFollowedLaunchTable(core::ProgramState& state) {
     config::LoadLaunchTable(state.table, state.LaunchFile());
@@ -45,10 +52,8 @@ bool SaveFollowedLaunchTable(core::ProgramState& state, DialogView& asking) {
         config::TableMerge merge =
             config::MergeLaunchTables(state.tableOnFile, state.table, theirs);
         if (!merge.clash.empty()) {
-            const bool ours = asking.Ask({core::MessageKind::Confirmation,
-                                          ClashQuestion(state.table, merge.clash),
-                                          MessageButtons::YesNo, 200}) == Answer::Yes;
-            if (!ours) {
+            if (!OwnChangesHold(asking, "Die Belegung der Tasten " +
+                                            ClashingKeys(state.table, merge.clash) + " wurde")) {
                 for (const int index : merge.clash) {
                     merge.merged.Slot(index) = theirs.Slot(index);
                 }

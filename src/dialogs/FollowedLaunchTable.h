@@ -8,6 +8,10 @@
 
 namespace dialogs {
 
+// Asks whether the user's changes hold where another program changed the same values meanwhile;
+// changed names them with their verb ("Die Belegung der Tasten A wurde").
+bool OwnChangesHold(DialogView& asking, const std::string& changed);
+
 // Throws config::IniFileError when the file exists but cannot be read; the table is then kept.
 void LoadFollowedLaunchTable(core::ProgramState& state);
 // False when the file could not be written. Throws config::IniFileError when it cannot be read.

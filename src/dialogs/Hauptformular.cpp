@@ -160,6 +160,43 @@ bool THauptformular::EditsOpen() const {
 
 void THauptformular::FormShow() {
     SetHotkeysEnabled(state_, state_.hotkey, state_.adminhotkey, false);
+    storedAtShow_ = StoredValues();
+    shownAtShow_ = ShownValues();
+}
+
+// An unreadable file counts as unchanged: its read error is told by the save.
+THauptformular::HubValues THauptformular::StoredValues() const {
+    try {
+        const config::IniFile file(state_.location.IniPath);
+        return {file.ReadString(Form().name, kKuerzel.c_str(), ""),
+                file.ReadBool(Form().name, kPortableModus.c_str(), false)};
+    } catch (const config::IniFileError&) {
+        return storedAtShow_;
+    }
+}
+
+THauptformular::HubValues THauptformular::ShownValues() const {
+    return {view_.Text(kKuerzel), view_.Number(kPortableModus) != 0};
+}
+
+// What another program stored for the hub while it was open holds where the user left the
+// value as it was shown; where the user changed it too, the user decides.
+void THauptformular::KeepOutsideValues() {
+    const HubValues stored = StoredValues();
+    const HubValues shown = ShownValues();
+    const bool outsideKuerzel = stored.kuerzel != storedAtShow_.kuerzel;
+    const bool outsidePortable = stored.portable != storedAtShow_.portable;
+    const bool ownKuerzel = shown.kuerzel != shownAtShow_.kuerzel;
+    const bool ownPortable = shown.portable != shownAtShow_.portable;
+    const bool ownHold = ((outsideKuerzel && ownKuerzel) || (outsidePortable && ownPortable)) &&
+                         OwnChangesHold(view_, "Die Einstellungen dieses Dialogs wurden");
+    if (outsideKuerzel && !(ownKuerzel && ownHold)) {
+        view_.SetText(kKuerzel, stored.kuerzel);
+        state_.hotkey.SetKey(components::TextToShortCut(stored.kuerzel));
+    }
+    if (outsidePortable && !(ownPortable && ownHold)) {
+        view_.SetNumber(kPortableModus, stored.portable ? 1 : 0);
+    }
 }
 
 void THauptformular::KuerzelKeyDown(unsigned virtualKey, components::ShiftState shift) {
@@ -176,6 +213,7 @@ void THauptformular::OkbutClick() {
 }
 
 void THauptformular::FormClose() {
+    KeepOutsideValues();
     state_.PortableMode = view_.Number(kPortableModus) != 0;
     // A file that cannot take the hub's values must not keep the bindings from being saved nor
     // leave the hotkeys off.

@@ -62,11 +62,22 @@ class THauptformular : public DialogLogic, public core::Hauptformular {
     void FormShow() override;
 
   private:
+    // The hub's own values, as its controls or the file hold them.
+    struct HubValues {
+        std::string kuerzel;
+        bool portable;
+    };
+
     void FormCreate();
+    HubValues StoredValues() const;
+    HubValues ShownValues() const;
+    void KeepOutsideValues();
 
     core::Tmain& main_;
     ShortcutField kuerzel_;
     TAdmindata* admin_ = nullptr;
+    HubValues storedAtShow_{};
+    HubValues shownAtShow_{};
     OpenedDialogs opened_{*this}; // the list editors, drive and appearance dialogs
 };
 

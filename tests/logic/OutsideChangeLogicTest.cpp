@@ -122,4 +122,17 @@ TEST_F(OutsideChangeLogicTest, SameKeyChangedOnBothSidesIsAsked) {
     EXPECT_NE(IniText().find("\r\nA=/hier\r\n"), std::string::npos) << "Yes keeps this change";
 }
 
+TEST_F(OutsideChangeLogicTest, OpenHubKeepsWhatWasStoredOutsideForValuesItsUserLeft) {
+    start_->hub.Show();
+    WriteIni(std::string(kTwoBindings) +
+             "[Hauptformular]\r\nSektionVorhanden=1\r\nkuerzel=Strg+Alt+K\r\n");
+    ChangedAndSettled();
+    EXPECT_EQ(start_->hubView.Text("kuerzel"), "Alt+F12") << "the open hub keeps what it shows";
+    start_->hub.OkbutClick();
+    EXPECT_EQ(start_->state.hotkey.Key(), 0xC04B);
+    EXPECT_NE(IniText().find("\r\nkuerzel=Strg+Alt+K\r\n"), std::string::npos) << IniText();
+    EXPECT_NE(IniText().find("\r\nB=/werkzeug/b\r\n"), std::string::npos);
+    EXPECT_TRUE(start_->hubView.messages.empty());
+}
+
 } // namespace
