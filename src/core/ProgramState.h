@@ -24,6 +24,8 @@ struct ProgramState {
     components::Tfishotkey adminhotkey; // shows it in admin mode
     // Called whenever the dialogs have set and enabled the hotkeys.
     std::function<void()> HotkeysApplied;
+    // Called whenever a dialog has closed: what waited for it may go on.
+    std::function<void()> DialogClosed;
     // The modal dialogs running now: the tray menu waits until they are closed.
     int modalDialogs = 0;
 

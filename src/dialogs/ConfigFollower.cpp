@@ -41,6 +41,11 @@ bool SameValues(const config::IniFile& was, const config::IniFile& is, const std
 ConfigFollower::ConfigFollower(core::ProgramState& state, Program& program, FileWatch& watch)
     : state_(state), program_(program), watch_(watch) {
     FollowFiles();
+    state_.DialogClosed = [this] { TakeWaitingTable(); };
+}
+
+ConfigFollower::~ConfigFollower() {
+    state_.DialogClosed = nullptr;
 }
 
 std::vector<std::string> ConfigFollower::Files() const {
@@ -133,11 +138,25 @@ void ConfigFollower::Take(const std::string& path, const std::string& before,
                 admin.TakeStoredValues();
             }
         }
-        if (path == state_.LaunchFile().path && !program_.hauptformular.EditsOpen()) {
-            TakeOutsideLaunchTable(state_, is);
+        if (path == state_.LaunchFile().path) {
+            TakeWaitingTable();
         }
     } catch (const config::IniFileError&) {
         // The file became unreadable meanwhile; its next change brings it again.
+    }
+}
+
+// Content not taken yet waits for its own check: the file may be being written just now.
+void ConfigFollower::TakeWaitingTable() {
+    const std::string path = state_.LaunchFile().path;
+    std::string bytes;
+    if (program_.hauptformular.EditsOpen() ||
+        platform::ReadWholeFile(path, bytes) != platform::ReadStatus::Ok) {
+        return;
+    }
+    const auto known = known_.find(path);
+    if ((known != known_.end() && known->second == bytes) || config::IsOwnWrite(path, bytes)) {
+        TakeOutsideLaunchTable(state_, config::IniFile(path, bytes));
     }
 }
 

@@ -32,6 +32,9 @@ class ConfigFollower {
   public:
     // Follows the files as they are now.
     ConfigFollower(core::ProgramState& state, Program& program, FileWatch& watch);
+    ~ConfigFollower();
+    ConfigFollower(const ConfigFollower&) = delete;
+    ConfigFollower& operator=(const ConfigFollower&) = delete;
 
     // A change in a followed folder, or the moment after a file was found half written.
     void FilesChanged();
@@ -41,6 +44,8 @@ class ConfigFollower {
     void FollowFiles();
     void Check(const std::string& path);
     void Take(const std::string& path, const std::string& before, const std::string& now);
+    // The bindings changed outside while an editor was open, once none is.
+    void TakeWaitingTable();
 
     core::ProgramState& state_;
     Program& program_;

@@ -55,6 +55,9 @@ Closed DialogLogic::ShowModal() {
 void DialogLogic::Close(Closed how) {
     FormClose();
     view_.HideForm(how);
+    if (state_.DialogClosed) {
+        state_.DialogClosed();
+    }
 }
 
 std::vector<std::string> DialogLogic::HandledControls() const {

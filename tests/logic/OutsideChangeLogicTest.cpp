@@ -95,9 +95,20 @@ TEST_F(OutsideChangeLogicTest, OpenListEditorKeepsItsTableAndItsOkMergesOtherKey
     EXPECT_EQ(Path(1), "") << "the open list shows the table as it was";
     list.OkbutClick();
     EXPECT_EQ(Path(1), "/werkzeug/b");
+    EXPECT_EQ(Path(2), "/werkzeug/c");
     EXPECT_NE(IniText().find("\r\nB=/werkzeug/b\r\n"), std::string::npos) << IniText();
     EXPECT_NE(IniText().find("\r\nC=/werkzeug/c\r\n"), std::string::npos);
     EXPECT_TRUE(start_->views.View(dialogs::Tprogrammliste::Form().name).messages.empty());
+}
+
+TEST_F(OutsideChangeLogicTest, ListEditorClosedWithoutSavingTakesTheWaitingChange) {
+    dialogs::Tprogrammliste& list = OpenList();
+    start_->state.table.SetSlot(2, "/werkzeug/c", "", "");
+    WriteIni(kTwoBindings);
+    ChangedAndSettled();
+    list.CloseRequested();
+    EXPECT_EQ(Path(1), "/werkzeug/b");
+    EXPECT_EQ(Path(2), "/werkzeug/c") << "the unsaved change stays";
 }
 
 TEST_F(OutsideChangeLogicTest, SameKeyChangedOnBothSidesIsAsked) {
