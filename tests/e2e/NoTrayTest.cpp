@@ -100,4 +100,15 @@ TEST_F(NoTrayTest, StartShowsTheHubWithTheMessageAndSchliessenEnds) {
     EXPECT_EQ(program_->Wait(), 0);
 }
 
+TEST_F(NoTrayTest, ANotificationAreaThatComesLaterGetsTheIcon) {
+    program_ = std::make_unique<ChildProcess>(TIPPOMAT_PROGRAM, std::vector<std::string>{});
+    ASSERT_TRUE(Eventually([] { return WindowsNamedTippomat() == "2\n"; }));
+    ChildProcess trayHost("/usr/bin/trayer", {"--edge", "top", "--align", "right"});
+    EXPECT_TRUE(Eventually([] {
+        return CommandOutput("for panel in $(xdotool search --name '^panel$' 2>/dev/null); do "
+                             "xwininfo -tree -id $panel 2>/dev/null; done | grep -c "
+                             "'\"Tippomat\": (\"Tippomat\"'") == "1\n";
+    })) << "the icon is not in the notification area";
+}
+
 } // namespace
