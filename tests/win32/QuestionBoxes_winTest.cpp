@@ -7,8 +7,10 @@
 
 #include <thread>
 
-#include <dlgs.h>
 #include <windows.h>
+
+// The chooser's control ids; it needs the types of windows.h first.
+#include <dlgs.h>
 
 namespace {
 
