@@ -4,8 +4,8 @@
 
 #include "core/MainForm.h"
 #include "dialogs/NamedControls.h"
-#include "dialogs/ScriptedAnswers.h"
 #include "dialogs/ViewFactory.h"
+#include "support/ScriptedAnswers.h"
 
 #include <functional>
 #include <map>
@@ -88,7 +88,8 @@ class FakeControl : public dialogs::FaceControl {
 
 // A dialog's controls as a face holds them, and what the logic shows and asks; the questions
 // take their answers from queues. A name that is no control of the dialog fails the test.
-class FakeDialogView : public dialogs::NamedControls<FakeControl>, public dialogs::ScriptedAnswers {
+class FakeDialogView : public dialogs::NamedControls<FakeControl>,
+                       public testing_support::ScriptedAnswers {
   public:
     FakeDialogView(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events);
 

@@ -133,14 +133,13 @@ void ExpectSamples(const dialogs::DialogView& view, int round) {
     EXPECT_EQ(view.Number(NameOf(ControlKind::ColorButton)), round == 0 ? 0x123456 : 0x00FF00);
 }
 
-void QueueAnswers(dialogs::ScriptedAnswers& answers) {
+void QueueAnswers(ScriptedAnswers& answers) {
     answers.answers = {dialogs::Answer::Yes};
     answers.paths = {std::string("C:\\neu.zip"), std::nullopt};
     answers.colors = {0x0000FF};
 }
 
-void ExpectEveryQuestionAnswered(dialogs::DialogView& view,
-                                 const dialogs::ScriptedAnswers& answers) {
+void ExpectEveryQuestionAnswered(dialogs::DialogView& view, const ScriptedAnswers& answers) {
     EXPECT_EQ(view.Ask({core::MessageKind::Confirmation, "Aktualisieren?",
                         dialogs::MessageButtons::YesNo, 0}),
               dialogs::Answer::Yes);

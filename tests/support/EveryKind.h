@@ -3,7 +3,7 @@
 #pragma once
 
 #include "dialogs/DialogLogic.h"
-#include "dialogs/ScriptedAnswers.h"
+#include "support/ScriptedAnswers.h"
 
 #include <string>
 #include <vector>
@@ -24,9 +24,8 @@ void ExpectSamples(const dialogs::DialogView& view, int round);
 
 // Asks every question once and expects the queued answers: Yes, a saved file's name, no folder,
 // a colour.
-void QueueAnswers(dialogs::ScriptedAnswers& answers);
-void ExpectEveryQuestionAnswered(dialogs::DialogView& view,
-                                 const dialogs::ScriptedAnswers& answers);
+void QueueAnswers(ScriptedAnswers& answers);
+void ExpectEveryQuestionAnswered(dialogs::DialogView& view, const ScriptedAnswers& answers);
 
 // The layouts of the program's seven dialogs, the info dialog's in each of its languages.
 const std::vector<const dialogs::DialogLayout*>& EveryDialogLayout();

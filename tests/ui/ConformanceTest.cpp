@@ -2,8 +2,8 @@
 // with one control of each kind, driven as the Win32 face's test drives it. And it draws every
 // dialog with its captions whole.
 #include "gui/qt/Faces.h"
-#include "gui/qt/Questions.h"
 #include "support/EveryKind.h"
+#include "support/ScriptedQuestions.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -30,16 +30,14 @@ class ConformanceTest : public ::testing::Test {
   protected:
     ConformanceTest() {
         state_.location = {folder_.Path("Tippomat"), folder_.Path(), folder_.Path("Tippomat.ini")};
-        qtface::SetScriptedAnswers(&answers_);
     }
-    ~ConformanceTest() override { qtface::SetScriptedAnswers(nullptr); }
 
     template <class Widget> Widget* WidgetOf(ControlKind kind) {
         return qobject_cast<Widget*>(view_.Find(NameOf(kind))->Widget());
     }
 
     testing_support::TestFolder folder_;
-    dialogs::ScriptedAnswers answers_;
+    testing_support::ScriptedAnswers& answers_ = testing_support::scripted_questions::Reset();
     core::ProgramState state_;
     qtface::Faces faces_;
     testing_support::EveryKindDialog dialog_{state_, faces_};

@@ -1,16 +1,14 @@
 // The Qt face of the list editor and the binding editor: the grid as the logic fills it, its
 // widths measured in its own font, a double click editing the row in a binding editor over the
-// list, the choosers of the editor's fields, and the program choice of the file chooser.
+// list, and the choosers of the editor's fields.
 #include "ui/UiFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -18,7 +16,6 @@
 #include <QToolButton>
 
 #include <functional>
-#include <sys/stat.h>
 
 namespace {
 
@@ -163,38 +160,6 @@ TEST_F(ListEditorTest, EditorChoosersHaveTheirTitleFilterAndStartFolder) {
     });
     QTest::mouseClick(list.findChild<QPushButton*>("Anfuegenbut"), Qt::LeftButton);
     EXPECT_EQ(answers_.pathQuestions.size(), 4u);
-}
-
-// The chooser itself, unscripted: it opens in the start folder with its title, and its first
-// choice lists the folders and the files the user may execute.
-TEST_F(ListEditorTest, FileChoosersFirstChoiceListsFoldersAndTheFilesTheUserMayExecute) {
-    for (const auto& [name, mode] : {std::pair{"prog", 0755}, std::pair{"text.exe", 0644}}) {
-        testing_support::WriteBytes(folder_.Path(name), "");
-        ::chmod(folder_.Path(name).c_str(), static_cast<mode_t>(mode));
-    }
-    ::mkdir(folder_.Path("sub").c_str(), 0755);
-    qtface::SetScriptedAnswers(nullptr);
-    QStringList listed;
-    QString title;
-    QTimer::singleShot(0, [&] {
-        auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(chooser, nullptr);
-        title = chooser->windowTitle();
-        auto* files = chooser->findChild<QListView*>("listView");
-        const auto rows = [files] { return files->model()->rowCount(files->rootIndex()); };
-        QTest::qWaitFor([&] { return rows() == 2; });
-        for (int row = 0; row < rows(); ++row) {
-            listed << files->model()->index(row, 0, files->rootIndex()).data().toString();
-        }
-        chooser->reject();
-    });
-    const dialogs::PathQuestion question{dialogs::PathKind::OpenFile, "Programm wählen",
-                                         "Nur Programme|*.exe|Alle Dateien|*.*", "exe",
-                                         folder_.Path()};
-    EXPECT_EQ(qtface::AskPath(nullptr, question), std::nullopt);
-    EXPECT_EQ(title, "Programm wählen");
-    listed.sort();
-    EXPECT_EQ(listed, (QStringList{"prog", "sub"}));
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "gui/win32/Help.h"
 #include "gui/win32/MessageLoop.h"
-#include "gui/win32/Questions.h"
 #include "support/Wait.h"
 
 #include <commctrl.h>
@@ -15,12 +14,10 @@ FaceTest::FaceTest() {
     location_.ProgramPath = folder_.Path("Tippomat.exe");
     location_.ConfigFolder = folder_.Path();
     location_.IniPath = folder_.Path("Tippomat.ini");
-    win32face::SetScriptedAnswers(&answers_);
     win32face::SetHelpSink([this](int context) { helpTopics_.push_back(context); });
 }
 
 FaceTest::~FaceTest() {
-    win32face::SetScriptedAnswers(nullptr);
     win32face::SetHelpSink(nullptr);
 }
 

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "dialogs/Program.h"
-#include "dialogs/ScriptedAnswers.h"
 #include "gui/win32/Faces.h"
+#include "support/ScriptedQuestions.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +45,7 @@ class FaceTest : public ::testing::Test {
 
     TestFolder folder_;
     core::ConfigLocation location_;
-    dialogs::ScriptedAnswers answers_;
+    ScriptedAnswers& answers_ = scripted_questions::Reset();
     std::vector<dialogs::MessageQuestion>& messages_ = answers_.messages;
     std::vector<int> helpTopics_;
 };

@@ -4,16 +4,13 @@
 #include "platform/WinText.h"
 #include "win32/FaceFixture_win.h"
 
-#include "gui/win32/Questions.h"
 #include "gui/win32/WindowBasics.h"
 
 #include <cstdlib>
 #include <functional>
-#include <thread>
 #include <utility>
 
 #include <commctrl.h>
-#include <dlgs.h>
 
 namespace {
 
@@ -223,34 +220,6 @@ TEST_F(ListEditorWindowTest, EditorChoosersHaveTheirTitleFilterAndStartFolder) {
     });
     SendMessageW(dialog.Control("Anfuegenbut"), BM_CLICK, 0, 0);
     EXPECT_EQ(answers_.pathQuestions.size(), 3u);
-}
-
-// The update's save chooser, as the info dialog asks it: the name is proposed in the name field.
-TEST_F(ListEditorWindowTest, SaveChooserProposesTheNameOfAStartThatIsNoFolder) {
-    const std::string proposed = folder_.Path("Tippomat.zip");
-    // From another thread, while the chooser's own loop runs in this one. The chooser's window
-    // comes before its name field is filled: the name is read until it is there.
-    std::string shown;
-    std::thread user([&] {
-        HWND chooser = nullptr;
-        wchar_t name[MAX_PATH] = {};
-        for (int tries = 0; tries < 300 && name[0] == L'\0'; ++tries) {
-            Sleep(50);
-            chooser = FindWindowW(L"#32770", nullptr);
-            if (GetDlgItemTextW(chooser, cmb13, name, MAX_PATH) == 0) {
-                GetDlgItemTextW(chooser, edt1, name, MAX_PATH);
-            }
-        }
-        shown = platform::Narrow(name);
-        PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
-    });
-    win32face::SetScriptedAnswers(nullptr);
-    const auto chosen = win32face::AskPath(
-        nullptr, {dialogs::PathKind::SaveFile, "", "Alles (*.*)|*.*", "zip", proposed});
-    win32face::SetScriptedAnswers(&answers_);
-    user.join();
-    EXPECT_FALSE(chosen);
-    EXPECT_TRUE(shown == "Tippomat.zip" || shown == proposed) << shown;
 }
 
 } // namespace
