@@ -1,6 +1,7 @@
 // The Qt face of the list editor and the binding editor: the grid as the logic fills it, its
-// widths measured in its own font, a double click editing the row in a binding editor over the
-// list, the choosers of the editor's fields, and the program choice of the file chooser.
+// widths measured in its own font, the rows' icons, a double click or a dropped file editing a
+// binding in a binding editor over the list, the choosers of the editor's fields, and the
+// program choice of the file chooser.
 #include "ui/UiFixture.h"
 
 #include <QApplication>
@@ -9,13 +10,16 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 
 #include <functional>
 #include <sys/stat.h>
@@ -195,6 +199,62 @@ TEST_F(ListEditorTest, FileChoosersFirstChoiceListsFoldersAndTheFilesTheUserMayE
     EXPECT_EQ(title, "Programm wählen");
     listed.sort();
     EXPECT_EQ(listed, (QStringList{"prog", "sub"}));
+}
+
+// A program that an installed desktop entry starts shows that entry's icon; a folder its type's.
+// Neither is read before the list shows.
+TEST_F(ListEditorTest, RowsShowTheIconsOfWhatTheyStartOnceTheListShows) {
+    const std::string program = folder_.Path("werkzeug");
+    testing_support::WriteBytes(program, "#!/bin/sh\n");
+    ::chmod(program.c_str(), 0755);
+    QImage red(16, 16, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    const QString png = QString::fromStdString(folder_.Path("werkzeug.png"));
+    ASSERT_TRUE(red.save(png));
+    ::mkdir(folder_.Path("applications").c_str(), 0755);
+    testing_support::WriteBytes(folder_.Path("applications/werkzeug.desktop"),
+                                "[Desktop Entry]\nType=Application\nName=Werkzeug\nExec=" +
+                                    program + " %U\nIcon=" + png.toStdString() + "\n");
+    const std::string dataHome = qEnvironmentVariable("XDG_DATA_HOME").toStdString();
+    testing_support::SetEnvironment("XDG_DATA_HOME", folder_.Path());
+    Start start(folder_);
+    start.state.table.SetSlot(0, program, "", "");
+    start.state.table.SetSlot(1, folder_.Path(), "", "");
+    QTableWidget& grid = Grid(OpenList(start));
+    EXPECT_TRUE(grid.item(0, 0)->icon().isNull()) << "read after the list shows";
+    const bool read = QTest::qWaitFor([&] { return !grid.item(0, 0)->icon().isNull(); });
+    testing_support::SetEnvironment("XDG_DATA_HOME", dataHome);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(grid.item(0, 0)->icon().pixmap(16).toImage().pixel(8, 8), QColor(Qt::red).rgb());
+    EXPECT_FALSE(grid.item(1, 0)->icon().isNull());
+    EXPECT_TRUE(grid.item(2, 0)->icon().isNull()) << "the empty row";
+}
+
+// Dragged in as the desktop's file manager does: a list of file addresses.
+TEST_F(ListEditorTest, FileDroppedOnTheListOpensTheBindingEditorWithItsPath) {
+    Start start(folder_);
+    start.state.table.SetSlot(0, "a.exe", "", "");
+    const std::string dropped = folder_.Path("neu");
+    testing_support::WriteBytes(dropped, "");
+    QTableWidget& grid = Grid(OpenList(start));
+    QWidget* viewport = grid.viewport();
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QString::fromStdString(dropped))});
+    const QPoint belowTheRows(10, viewport->height() - 4);
+    ASSERT_EQ(grid.rowAt(belowTheRows.y()), -1);
+    QDragEnterEvent enter(belowTheRows, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(belowTheRows, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &drop);
+    std::string key, path;
+    InEditor(start, [&](QDialog& editor) {
+        key = editor.findChild<QComboBox*>("taste")->currentText().toStdString();
+        path = editor.findChild<QLineEdit*>("programmorDir")->text().toStdString();
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !path.empty(); }));
+    EXPECT_EQ(path, dropped);
+    EXPECT_EQ(key, "B: ") << "the first free key";
 }
 
 } // namespace
