@@ -50,6 +50,34 @@ class ListEditorTest : public testing_support::UiFixture {
         });
     }
     static QTableWidget& Grid(QDialog& list) { return *list.findChild<QTableWidget*>("programme"); }
+
+    struct EditorFields {
+        std::string key, program, parameters, folder;
+    };
+    // A file dragged in as the desktop's file manager does it (a list of file addresses) and
+    // dropped at a point of the grid; the fields of the binding editor it brings up.
+    static EditorFields DropOn(Start& start, QTableWidget& grid, const std::string& file,
+                               QPoint at) {
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});
+        QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(grid.viewport(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(grid.viewport(), &drop);
+        EditorFields fields;
+        bool shown = false;
+        InEditor(start, [&](QDialog& editor) {
+            shown = true;
+            const auto text = [&](const char* name) {
+                return editor.findChild<QLineEdit*>(name)->text().toStdString();
+            };
+            fields = {editor.findChild<QComboBox*>("taste")->currentText().toStdString(),
+                      text("programmorDir"), text("parameter"), text("verzeichnis")};
+        });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown; })) << "no binding editor";
+        return fields;
+    }
 };
 
 TEST_F(ListEditorTest, GridShowsTheBoundKeysWithColumnsAsWideAsTheirTexts) {
@@ -230,31 +258,33 @@ TEST_F(ListEditorTest, RowsShowTheIconsOfWhatTheyStartOnceTheListShows) {
     EXPECT_TRUE(grid.item(2, 0)->icon().isNull()) << "the empty row";
 }
 
-// Dragged in as the desktop's file manager does: a list of file addresses.
 TEST_F(ListEditorTest, FileDroppedOnTheListOpensTheBindingEditorWithItsPath) {
     Start start(folder_);
     start.state.table.SetSlot(0, "a.exe", "", "");
     const std::string dropped = folder_.Path("neu");
     testing_support::WriteBytes(dropped, "");
     QTableWidget& grid = Grid(OpenList(start));
-    QWidget* viewport = grid.viewport();
-    QMimeData files;
-    files.setUrls({QUrl::fromLocalFile(QString::fromStdString(dropped))});
-    const QPoint belowTheRows(10, viewport->height() - 4);
+    const QPoint belowTheRows(10, grid.viewport()->height() - 4);
     ASSERT_EQ(grid.rowAt(belowTheRows.y()), -1);
-    QDragEnterEvent enter(belowTheRows, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(viewport, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(belowTheRows, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(viewport, &drop);
-    std::string key, path;
-    InEditor(start, [&](QDialog& editor) {
-        key = editor.findChild<QComboBox*>("taste")->currentText().toStdString();
-        path = editor.findChild<QLineEdit*>("programmorDir")->text().toStdString();
-    });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !path.empty(); }));
-    EXPECT_EQ(path, dropped);
-    EXPECT_EQ(key, "B: ") << "the first free key";
+    const EditorFields fields = DropOn(start, grid, dropped, belowTheRows);
+    EXPECT_EQ(fields.program, dropped);
+    EXPECT_EQ(fields.key, "B: ") << "the first free key";
+}
+
+TEST_F(ListEditorTest, DesktopEntryDroppedOnARowFillsItsCommandAndFolder) {
+    Start start(folder_);
+    start.state.table.SetSlot(0, "a.exe", "", "-a");
+    const std::string entry = folder_.Path("editor.desktop");
+    testing_support::WriteBytes(entry, "[Desktop Entry]\nType=Application\nName=Editor\n"
+                                       "Exec=\"/opt/my editor/edit\" --neu %F\nPath=/srv/texte\n");
+    QTableWidget& grid = Grid(OpenList(start));
+    QApplication::processEvents(); // the table lays out its rows
+    const EditorFields fields =
+        DropOn(start, grid, entry, grid.visualItemRect(grid.item(0, 1)).center());
+    EXPECT_EQ(fields.key, "A: ") << "the row's key";
+    EXPECT_EQ(fields.program, "/opt/my editor/edit");
+    EXPECT_EQ(fields.parameters, "--neu");
+    EXPECT_EQ(fields.folder, "/srv/texte");
 }
 
 } // namespace
