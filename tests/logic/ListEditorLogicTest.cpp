@@ -430,4 +430,17 @@ TEST_F(ListEditorLogicTest, DropOnAPathFieldFillsIt) {
     EXPECT_EQ(editorRuns_, 1);
 }
 
+// The face shows beside each row the icon of what it starts; after a deletion the icons move up
+// with their rows.
+TEST_F(ListEditorLogicTest, EachRowsIconIsThatOfItsPathAlsoAfterADeletion) {
+    Bind(0, "a.exe");
+    Bind(1, "b.exe");
+    FakeDialogView& list = OpenList();
+    const auto icons = [&] { return list.Find(Tprogrammliste::kProgramme)->icons; };
+    EXPECT_EQ(icons(), (std::vector<std::string>{"a.exe", "b.exe", ""}));
+    list.SetNumber("programme", 1);
+    list.user.Clicked("delbut");
+    EXPECT_EQ(icons(), (std::vector<std::string>{"b.exe", "", ""}));
+}
+
 } // namespace
