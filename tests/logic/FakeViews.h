@@ -83,7 +83,9 @@ class FakeControl : public dialogs::FaceControl {
         return 7 * static_cast<int>(text.size());
     }
     void SetColumnWidths(const std::vector<int>& value) override { widths = value; }
+    void SetRowIcons(const std::vector<std::string>& paths) override { icons = paths; }
     std::vector<int> widths;
+    std::vector<std::string> icons;
 };
 
 // A dialog's controls as a face holds them, and what the logic shows and asks; the questions

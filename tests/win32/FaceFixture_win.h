@@ -54,6 +54,10 @@ class FaceTest : public ::testing::Test {
 // with what it brings about (the characters it makes, say).
 void KeyDownIn(HWND window, WPARAM key, UINT message = WM_KEYDOWN);
 
+// What the shell posts with WM_DROPFILES when a file is dropped at that point of a window's
+// client area; the window's handling frees it.
+HDROP DropOf(const std::string& path, POINT at);
+
 struct Hint {
     HWND tooltip;
     std::wstring text;
