@@ -305,17 +305,20 @@ void Tmain::TellBusyHotkeys() {
     }
 }
 
-// A message rather than a tray notice: a desktop without global shortcuts may lack a
-// notification area too. Where the start without one named the command already, that says it.
+// A tray notice where there is a tray, else a message. Where the start without a tray named
+// the command already, that says it.
 void Tmain::TellHotkeyWithoutKey(components::SessionShortcutGap gap,
                                  const components::Tfishotkey& hotkey) {
     if (toldPopupCommand_) {
         return;
     }
     toldPopupCommand_ = true;
-    view_.ShowMessage(MessageKind::Information,
-                      HotkeyWithoutKeyText(gap, hotkey.Key(), state_.location.ProgramPath),
-                      kHelpContext);
+    const std::string text = HotkeyWithoutKeyText(gap, hotkey.Key(), state_.location.ProgramPath);
+    if (view_.TrayAvailable()) {
+        view_.ShowNotice("Tippomat", text);
+    } else {
+        view_.ShowMessage(MessageKind::Information, text, kHelpContext);
+    }
 }
 
 void Tmain::ShowHubWithoutTray() {
