@@ -23,19 +23,19 @@ const QString kShortcutsInterface = "org.freedesktop.portal.GlobalShortcuts";
 
 // One shortcut as the portal speaks of it: (id, {description, preferred_trigger}) on the way
 // there, (id, {description, trigger_description}) on the way back.
-struct NewShortcut {
+struct PortalShortcut {
     QString id;
     QVariantMap properties;
 };
 
-QDBusArgument& operator<<(QDBusArgument& argument, const NewShortcut& shortcut) {
+QDBusArgument& operator<<(QDBusArgument& argument, const PortalShortcut& shortcut) {
     argument.beginStructure();
     argument << shortcut.id << shortcut.properties;
     argument.endStructure();
     return argument;
 }
 
-const QDBusArgument& operator>>(const QDBusArgument& argument, NewShortcut& shortcut) {
+const QDBusArgument& operator>>(const QDBusArgument& argument, PortalShortcut& shortcut) {
     argument.beginStructure();
     argument >> shortcut.id >> shortcut.properties;
     argument.endStructure();
@@ -46,7 +46,7 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, NewShortcut& shor
 
 } // namespace qtface
 
-Q_DECLARE_METATYPE(qtface::NewShortcut)
+Q_DECLARE_METATYPE(qtface::PortalShortcut)
 
 namespace qtface {
 
@@ -87,8 +87,8 @@ PortalShortcuts::PortalShortcuts(QDBusConnection bus, core::ProgramState& state)
       state_(state), shortcuts_{{&state.hotkey, "popup", "Tippomat-Fenster zeigen"},
                                 {&state.adminhotkey, "admin-popup",
                                  "Tippomat-Fenster im Adminmodus zeigen"}} {
-    qDBusRegisterMetaType<NewShortcut>();
-    qDBusRegisterMetaType<QList<NewShortcut>>();
+    qDBusRegisterMetaType<PortalShortcut>();
+    qDBusRegisterMetaType<QList<PortalShortcut>>();
     bus_.connect(kPortal, kPortalPath, kShortcutsInterface, "Activated", this,
                  SLOT(OnActivated(QDBusMessage)));
     bus_.connect(kPortal, kPortalPath, kShortcutsInterface, "ShortcutsChanged", this,
@@ -222,7 +222,7 @@ void PortalShortcuts::OnSessionCreated(uint response, const QVariantMap& results
 }
 
 QVariant PortalShortcuts::Wanted() const {
-    QList<NewShortcut> shortcuts;
+    QList<PortalShortcut> shortcuts;
     for (const Shortcut& shortcut : shortcuts_) {
         QVariantMap properties{{"description", QString::fromUtf8(shortcut.description)}};
         const QString trigger = PreferredTrigger(shortcut.key);
@@ -265,7 +265,7 @@ void PortalShortcuts::OnShortcutsBound(uint response, const QVariantMap& results
 }
 
 void PortalShortcuts::TakeTriggers(const QVariant& shortcuts) {
-    for (const NewShortcut& answered : qdbus_cast<QList<NewShortcut>>(shortcuts)) {
+    for (const PortalShortcut& answered : qdbus_cast<QList<PortalShortcut>>(shortcuts)) {
         for (Shortcut& shortcut : shortcuts_) {
             if (answered.id == shortcut.id) {
                 shortcut.hasTrigger =
