@@ -58,6 +58,13 @@ KdeShortcutStack::KdeShortcutStack(const std::string& busAddress, const TestFold
     running_ = running_ && Eventually([&] { return Owned("org.freedesktop.portal.Desktop"); });
 }
 
+// The portal first, the X server last: no part sees one it talks to go away before it.
+KdeShortcutStack::~KdeShortcutStack() {
+    while (!parts_.empty()) {
+        parts_.pop_back();
+    }
+}
+
 void KdeShortcutStack::Start(const std::string& program, const std::string& log) {
     parts_.push_back(std::make_unique<ChildProcess>(
         "/bin/sh", std::vector<std::string>{"-c", "exec env " + environment_ + " " + program +

@@ -19,6 +19,7 @@ class KdeShortcutStack {
 
     // The user's shortcut settings (kglobalshortcutsrc) are read from folder's .config.
     KdeShortcutStack(const std::string& busAddress, const TestFolder& folder);
+    ~KdeShortcutStack();
     // False when a part did not come up; Log() says what they wrote.
     bool Running() const { return running_; }
     std::string Log() const;
