@@ -3,6 +3,7 @@
 // the release key signed it.
 #include "e2e/EndToEndFixture.h"
 #include "support/LocalHttpServer.h"
+#include "support/RedirectingTlsServer_posix.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,7 @@ class UpdateEndToEndTest : public testing_support::EndToEndTest {
         SetEnvironment("TIPPOMAT_RELEASE_KEY", "");
         SetEnvironment("TIPPOMAT_UPDATE_FOLDER", "");
         SetEnvironment("LC_MESSAGES", "");
+        SetEnvironment("SSL_CERT_FILE", "");
     }
 
     // The archive on the server, with the signature the release script makes for signedBytes.
@@ -137,6 +139,24 @@ TEST_F(UpdateEndToEndTest, AnArchiveWithoutTheReleaseKeysSignatureIsNotSaved) {
         EXPECT_FALSE(VisibleWindowNamed("Save As")) << fault;
         EXPECT_FALSE(std::filesystem::exists(folder_.Path("Herunterladen/Tippomat.zip")));
     }
+}
+
+// An update server on https, trusted as the system's certificates are, that sends the archive
+// on to plain http: nothing is fetched there, nothing saved, and the dialog tells it.
+TEST_F(UpdateEndToEndTest, ARedirectToPlainHttpSavesNothing) {
+    ServeArchive(archive_, archive_);
+    const testing_support::RedirectingTlsServer tls(server_.Url("/download/Tippomat.zip"),
+                                                    {{"/download/Tippomat.ver", "99,0"}});
+    SetEnvironment("TIPPOMAT_UPDATE_FOLDER", tls.Url("/download/"));
+    SetEnvironment("SSL_CERT_FILE", tls.Trusted());
+    Start();
+    OpenInfoDialog();
+    ASSERT_NO_FATAL_FAILURE(AskForTheUpdate());
+    ASSERT_NO_FATAL_FAILURE(AnswerYes());
+    EXPECT_TRUE(MessageShown());
+    EXPECT_FALSE(VisibleWindowNamed("Save As"));
+    EXPECT_TRUE(server_.Requests().empty()) << server_.Requests().front();
+    EXPECT_FALSE(std::filesystem::exists(folder_.Path("Herunterladen/Tippomat.zip")));
 }
 
 } // namespace
