@@ -3,7 +3,7 @@
 // the release key signed it.
 #include "e2e/EndToEndFixture.h"
 #include "support/LocalHttpServer.h"
-#include "support/RedirectingTlsServer_posix.h"
+#include "support/RedirectingTlsServer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The update's HTTP client against a real TLS server on 127.0.0.1 with a certificate of its own.
 #include "integration/Http.h"
 #include "support/LocalHttpServer.h"
-#include "support/RedirectingTlsServer_posix.h"
+#include "support/RedirectingTlsServer.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 
 #include "platform/WinText.h"
 #include "support/LocalHttpServer.h"
+#include "support/RedirectingTlsServer.h"
 #include "support/Wait.h"
 
 #include <gtest/gtest.h>
@@ -153,6 +154,27 @@ TEST_F(UpdateEndToEndTest, OnlyAnArchiveSignedByTheReleaseKeyIsSaved) {
     })) << "no save chooser";
     PostMessageW(chooser, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(Eventually([&] { return ReadBytes(saved) == archive_; })) << saved;
+}
+
+// An update server on https, its certificate trusted as a root of the user's store, that sends
+// the archive on to plain http: nothing is fetched there, nothing saved, and the dialog tells it.
+TEST_F(UpdateEndToEndTest, ARedirectToPlainHttpSavesNothing) {
+    server_.Serve("/download/Tippomat.zip", {200, "PK"});
+    const testing_support::RedirectingTlsServer tls(server_.Url("/download/Tippomat.zip"),
+                                                    {{"/download/Tippomat.ver", "99,0"}});
+    SetEnvironment("TIPPOMAT_UPDATE_FOLDER", tls.Url("/download/"));
+    const HWND window = Start(process_);
+    ASSERT_NE(window, nullptr);
+    const HWND info = OpenInfoDialog(window);
+    ASSERT_NE(info, nullptr);
+    ASSERT_NO_FATAL_FAILURE(AskForTheUpdate(info));
+    EXPECT_NE(AnswerMessage(IDYES).find("99"), std::string::npos) << "no version over https";
+    const std::string told = AnswerMessage(IDOK);
+    EXPECT_TRUE(told == "Problem beim Verbinden mit dem Server" ||
+                told == "Error when connecting the server!")
+        << told;
+    EXPECT_TRUE(server_.Requests().empty()) << server_.Requests().front();
+    EXPECT_FALSE(std::filesystem::exists(folder_.Path("Downloads\\Tippomat.zip")));
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 // An https server on 127.0.0.1 with a certificate of its own, made for the test: it sends every
-// request on to a target address, but for the paths it serves itself.
+// request on to a target address, but for the paths it serves itself. On Windows (under Wine)
+// its certificate is trusted as a root of the user's store while it runs.
 #pragma once
-
-#include "support/TestFolder.h"
 
 #include <map>
 #include <string>
@@ -22,7 +21,12 @@ class RedirectingTlsServer {
     const std::string& Trusted() const { return trusted_; }
 
   private:
-    TestFolder folder_;
+    // Run by sh in folder: makes the certificate (also as cert.der) and starts the server in
+    // the background, its process number in the file pid and its port in the file port.
+    static std::string StartScript(const std::string& folder, const std::string& target,
+                                   const std::map<std::string, std::string>& served);
+
+    std::string folder_; // a new folder under /tmp, as Linux names it
     int port_ = 0;
     std::string trusted_;
 };
