@@ -13,7 +13,6 @@ using testing_support::ChildProcess;
 using testing_support::CommandOutput;
 using testing_support::Eventually;
 using testing_support::FocusedWindowNamed;
-using testing_support::HttpReply;
 using testing_support::PressXKeys;
 using testing_support::ReadBytes;
 using testing_support::SetEnvironment;
