@@ -10,7 +10,7 @@ if [ "${1:-}" != --run ]; then
   packages="$packages libgtest-dev googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth
   x11-utils xdotool openbox trayer clang libclang-rt-14-dev weston dbus python3-dbus
   python3-gi desktop-file-utils fp-utils-3.2.2 libchm-bin icoutils appstream lintian dpkg-dev
-  file zip unzip openssl"
+  file zip unzip openssl xdg-desktop-portal xdg-desktop-portal-kde libkf5globalaccel-bin"
 fi
 missing=""
 for package in $packages; do

@@ -22,8 +22,18 @@ start_x_session() {
     [ $tries -lt 100 ] || { echo "Xvfb did not start" >&2; return 1; }
     sleep 0.1
   done
-  openbox >/dev/null 2>&1 &
+  # The window manager handles map requests only once it has started up: a window mapped
+  # before then never shows.
+  wm_ready=$(mktemp -u /tmp/tippomat-wm-ready.XXXXXX)
+  openbox --startup "touch $wm_ready" >/dev/null 2>&1 &
   x_pids="$x_pids $!"
+  tries=0
+  until [ -e "$wm_ready" ]; do
+    tries=$((tries + 1))
+    [ $tries -lt 100 ] || { echo "openbox did not start" >&2; return 1; }
+    sleep 0.1
+  done
+  rm -f "$wm_ready"
   trayer --edge top --align right --widthtype pixel --width 120 --height 24 >/dev/null 2>&1 &
   x_pids="$x_pids $!"
   trap 'kill $x_pids 2>/dev/null || true' EXIT INT TERM

@@ -9,6 +9,10 @@ namespace components {
 
 class Tfishotkey;
 
+// Why a hotkey that the desktop's service carries brings nothing up: the session has no such
+// service, or the desktop gave the shortcut no key (it may give one later).
+enum class SessionShortcutGap { NoService, NoKeyAssigned };
+
 class SessionShortcuts {
   public:
     // The hotkey is enabled with this key; its presses raise the hotkey's Onhotkey.

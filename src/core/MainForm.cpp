@@ -3,6 +3,7 @@
 #include "components/ShortCut.h"
 #include "config/Appearance.h"
 #include "config/IniFile.h"
+#include "core/SessionShortcutTexts.h"
 
 #include <algorithm>
 
@@ -25,11 +26,10 @@ std::string WithoutTrayText(components::ShortcutValue hotkey, bool grabsKeys,
         return text + "Das Tippomat-Fenster öffnen Sie mit " + components::ShortCutToText(hotkey) +
                ".";
     }
-    const bool blank = programPath.find(' ') != std::string::npos;
     return text +
            "Um das Tippomat-Fenster zu öffnen, binden Sie in den Tastatureinstellungen "
            "des Desktops ein Tastenkürzel an den Befehl:\r" +
-           (blank ? "\"" + programPath + "\"" : programPath) + " --popup";
+           PopupCommand(programPath);
 }
 
 } // namespace
@@ -39,6 +39,10 @@ Tmain::Tmain(ProgramState& state, MainView& view)
     state_.hotkey.Onhotkey = [this] { Hotkeyhotkey(); };
     state_.adminhotkey.Onhotkey = [this] { Adminhotkeyhotkey(); };
     state_.HotkeysApplied = [this] { TellBusyHotkeys(); };
+    state_.HotkeyWithoutKey = [this](components::SessionShortcutGap gap,
+                                     const components::Tfishotkey& hotkey) {
+        TellHotkeyWithoutKey(gap, hotkey);
+    };
     InstanceCheck1.OnNewInstance = [this](components::TInstanceCheck& sender,
                                           std::uint32_t processId,
                                           const std::vector<std::string>& params, bool& allow) {
@@ -52,6 +56,7 @@ Tmain::~Tmain() {
     state_.hotkey.Onhotkey = nullptr;
     state_.adminhotkey.Onhotkey = nullptr;
     state_.HotkeysApplied = nullptr;
+    state_.HotkeyWithoutKey = nullptr;
 }
 
 void Tmain::SetHauptformular(Hauptformular* hauptformular) {
@@ -300,11 +305,28 @@ void Tmain::TellBusyHotkeys() {
     }
 }
 
+// A tray notice where there is a tray, else a message. Where the start without a tray named
+// the command already, that says it.
+void Tmain::TellHotkeyWithoutKey(components::SessionShortcutGap gap,
+                                 const components::Tfishotkey& hotkey) {
+    if (toldPopupCommand_) {
+        return;
+    }
+    toldPopupCommand_ = true;
+    const std::string text = HotkeyWithoutKeyText(gap, hotkey.Key(), state_.location.ProgramPath);
+    if (view_.TrayAvailable()) {
+        view_.ShowNotice("Tippomat", text);
+    } else {
+        view_.ShowMessage(MessageKind::Information, text, kHelpContext);
+    }
+}
+
 void Tmain::ShowHubWithoutTray() {
     if (view_.TrayAvailable() || hauptformular_ == nullptr) {
         return;
     }
     hauptformular_->Show();
+    toldPopupCommand_ = !view_.GrabsKeys();
     view_.ShowMessage(
         MessageKind::Information,
         WithoutTrayText(state_.hotkey.Key(), view_.GrabsKeys(), state_.location.ProgramPath),

@@ -60,6 +60,10 @@ class Tmain {
     // Once the windows exist: where the desktop has no notification area, nothing else would
     // show that the program runs, so the hub shows with how to reach the popup.
     void ShowHubWithoutTray();
+    // The desktop carries the hotkeys but brings one to no key: the way to the popup is told
+    // once per run.
+    void TellHotkeyWithoutKey(components::SessionShortcutGap gap,
+                              const components::Tfishotkey& hotkey);
     void StartEntry(const std::string& path, const std::string& workDir, const std::string& params);
 
     const std::string& Caption() const { return caption_; }
@@ -87,6 +91,7 @@ class Tmain {
     int blinkInterval_ = 200; // 0 or below: no blinking
     bool labelFitted_ = false;
     components::ShortcutValue toldBusy_[2] = {0, 0}; // hotkey, adminhotkey
+    bool toldPopupCommand_ = false;
     std::string caption_ = "Tippomat";
 };
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "components/Fishotkey.h"
+#include "components/SessionShortcuts.h"
 #include "config/LaunchTable.h"
 #include "core/ConfigLocation.h"
 #include "core/Launch.h"
@@ -24,6 +25,9 @@ struct ProgramState {
     components::Tfishotkey adminhotkey; // shows it in admin mode
     // Called whenever the dialogs have set and enabled the hotkeys.
     std::function<void()> HotkeysApplied;
+    // Called when the desktop that carries the hotkeys brings the given one to no key.
+    std::function<void(components::SessionShortcutGap, const components::Tfishotkey&)>
+        HotkeyWithoutKey;
     // Called whenever a dialog has closed: what waited for it may go on.
     std::function<void()> DialogClosed;
     // The modal dialogs running now: the tray menu waits until they are closed.

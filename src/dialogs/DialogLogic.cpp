@@ -1,6 +1,7 @@
 #include "dialogs/DialogLogic.h"
 
 #include "config/IniFile.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 
 #include <set>
@@ -17,6 +18,11 @@ bool Run(const Table& table, const std::string& control, Arguments&&... argument
     }
     found->second(std::forward<Arguments>(arguments)...);
     return true;
+}
+
+// The folder part of a path, with its trailing separator.
+std::string FolderOf(const std::string& path) {
+    return path.substr(0, path.size() - platform::FileNameOf(path).size());
 }
 
 } // namespace
@@ -91,6 +97,20 @@ void DialogLogic::DoubleClicked(const std::string& control) {
     Run(doubleClicks_, control);
 }
 
+// One binding is made at a time: of several files dropped at once, the first counts.
+void DialogLogic::FilesDropped(const std::string& control, int row,
+                               const std::vector<std::string>& paths) {
+    if (paths.empty() || Run(drops_, control, row, paths.front())) {
+        return;
+    }
+    const ControlLayout* layout = layout_.Find(control);
+    if (layout != nullptr && layout->kind == ControlKind::PathEdit && layout->acceptsFiles) {
+        const std::string& path = paths.front();
+        const bool folders = paths_[control].folders;
+        view_.SetText(control, folders && !platform::DirectoryExists(path) ? FolderOf(path) : path);
+    }
+}
+
 void DialogLogic::KeyDown(const std::string& control, unsigned virtualKey,
                           components::ShiftState shift) {
     Run(keys_, control, virtualKey, shift);
@@ -116,6 +136,10 @@ void DialogLogic::OnChange(ControlName control, Handler handler) {
 
 void DialogLogic::OnDoubleClick(ControlName control, Handler handler) {
     doubleClicks_[control] = std::move(handler);
+}
+
+void DialogLogic::OnDrop(ControlName control, DropHandler handler) {
+    drops_[control] = std::move(handler);
 }
 
 void DialogLogic::OnKeyDown(ControlName control, KeyHandler handler) {
@@ -147,7 +171,7 @@ void DialogLogic::ChoosePath(const std::string& control) {
     PathQuestion question{options.folders ? PathKind::Folder : PathKind::OpenFile, options.title,
                           options.filter, options.defaultExt, current};
     if (!options.folders) {
-        question.start = current.substr(0, current.size() - platform::FileNameOf(current).size());
+        question.start = FolderOf(current);
     }
     if (const std::optional<std::string> chosen = view_.AskPath(question)) {
         view_.SetText(control, *chosen);

@@ -41,6 +41,8 @@ class DialogLogic : public DialogEvents {
     void Clicked(const std::string& control) override;
     void Changed(const std::string& control) override;
     void DoubleClicked(const std::string& control) override;
+    void FilesDropped(const std::string& control, int row,
+                      const std::vector<std::string>& paths) override;
     void KeyDown(const std::string& control, unsigned virtualKey,
                  components::ShiftState shift) override;
     void CloseRequested() override;
@@ -53,10 +55,14 @@ class DialogLogic : public DialogEvents {
     virtual void FormClose() {}
 
     using Handler = std::function<void()>;
+    // The grid's row under the drop (-1 none) and the first file dropped.
+    using DropHandler = std::function<void(int row, const std::string& path)>;
     using KeyHandler = std::function<void(unsigned virtualKey, components::ShiftState shift)>;
     void OnClick(ControlName control, Handler handler);
     void OnChange(ControlName control, Handler handler);
     void OnDoubleClick(ControlName control, Handler handler);
+    // Without a handler, a path field takes the dropped path (a folder field a file's folder).
+    void OnDrop(ControlName control, DropHandler handler);
     void OnKeyDown(ControlName control, KeyHandler handler);
     void OnResize(std::function<void(int width, int height)> handler);
 
@@ -89,6 +95,7 @@ class DialogLogic : public DialogEvents {
     std::map<std::string, Handler> clicks_;
     std::map<std::string, Handler> changes_;
     std::map<std::string, Handler> doubleClicks_;
+    std::map<std::string, DropHandler> drops_;
     std::map<std::string, KeyHandler> keys_;
     std::function<void(int, int)> resize_;
     std::map<std::string, PathOptions> paths_;

@@ -54,6 +54,9 @@ class DialogView : public config::FormControls {
     virtual void SetRows(const std::string& grid, const Rows& rows) = 0;
     virtual Rows RowsOf(const std::string& grid) const = 0;
     virtual void SetColumnWidths(const std::string& grid, const std::vector<int>& widths) = 0;
+    // The icons of these files or folders beside the grid's rows (row 1 first; an empty path
+    // none). The face reads them once the dialog is shown, so the rows show at once.
+    virtual void SetRowIcons(const std::string& grid, const std::vector<std::string>& paths) = 0;
     // The width of a text in the control's font, in pixels at 96 dots per inch.
     virtual int TextWidth(const std::string& control, const std::string& text) const = 0;
     virtual void SetEnabled(const std::string& control, bool enabled) = 0;
@@ -86,6 +89,10 @@ class DialogEvents {
     virtual void Clicked(const std::string& control) = 0; // also a browse or right button
     virtual void Changed(const std::string& control) = 0; // a value changed by the user
     virtual void DoubleClicked(const std::string& control) = 0;
+    // Files or folders dropped on a control that accepts them; row: the grid's row under the
+    // drop (as its Number counts), -1 for none or another kind.
+    virtual void FilesDropped(const std::string& control, int row,
+                              const std::vector<std::string>& paths) = 0;
     // A key went down in an edit. The key goes on as usual afterwards.
     virtual void KeyDown(const std::string& control, unsigned virtualKey,
                          components::ShiftState shift) = 0;

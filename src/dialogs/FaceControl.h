@@ -33,6 +33,7 @@ class FaceControl {
     bool Enabled() const { return value_.Enabled(); }
     void SetEnabled(bool enabled);
     virtual void SetColumnWidths(const std::vector<int>&) {}
+    virtual void SetRowIcons(const std::vector<std::string>&) {}
     // In pixels at 96 dots per inch, in the control's font.
     virtual int TextWidth(const std::string& text) const = 0;
 

@@ -2,6 +2,8 @@
 
 #include "integration/BuildSettings.h"
 #include "integration/Signature.h"
+#include "integration/UpdateSource.h"
+#include "platform/DownloadFolder.h"
 #include "platform/FileDate.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
@@ -108,10 +110,9 @@ std::string MailtoAddress(const std::string& address) {
 
 InfoSystem::InfoSystem()
     : version(integration::RunningProgramVersion()),
-      primaryLanguage(platform::UserPrimaryLanguage()),
-      downloadFolder(integration::build::kDownloadFolder), homepage(integration::build::kHomepage),
-      mailAddress(integration::build::kMailAddress),
-      releaseKey(integration::FromHex(integration::build::kReleaseKey).value_or("")),
+      primaryLanguage(platform::UserPrimaryLanguage()), downloadFolder(integration::UpdateFolder()),
+      homepage(integration::build::kHomepage), mailAddress(integration::build::kMailAddress),
+      releaseKey(integration::ReleaseKey()), saveFolder(platform::DownloadFolder()),
       open([](const std::string& file, platform::Showing showing) {
           return platform::ShellOpen(file, "", "", showing);
       }) {}
@@ -294,9 +295,11 @@ void Tinfodialog::Getnewversionclick() {
         Tell(texts_.notSigned);
         return;
     }
-    const std::optional<std::string> chosen =
-        view_.AskPath({PathKind::SaveFile, "", texts_.saveFilter, "zip",
-                       platform::ChangeExtension(state_.location.ProgramPath, ".zip")});
+    // Not the program's folder, which a package's user may not write to.
+    const std::optional<std::string> chosen = view_.AskPath(
+        {PathKind::SaveFile, "", texts_.saveFilter, "zip",
+         system_.saveFolder +
+             platform::ChangeExtension(platform::FileNameOf(state_.location.ProgramPath), ".zip")});
     if (!chosen) {
         return;
     }

@@ -25,6 +25,7 @@ struct InfoSystem {
     int primaryLanguage;                             // the user's, as Windows numbers it
     std::string downloadFolder, homepage, mailAddress;
     std::string releaseKey; // the public point that signs the archives; empty: none is accepted
+    std::string saveFolder; // where the save of the archive is proposed: the user's downloads
     integration::HttpOptions http;
     // Opens a document or an address with the desktop's handler, its window coming up as
     // said; false when none could.

@@ -177,6 +177,11 @@ ControlBuilder& ControlBuilder::CapturesShortcut() {
     return *this;
 }
 
+ControlBuilder& ControlBuilder::AcceptsFiles() {
+    control_.acceptsFiles = true;
+    return *this;
+}
+
 ControlBuilder& ControlBuilder::Default() {
     control_.isDefault = true;
     return *this;

@@ -82,6 +82,7 @@ struct ControlLayout {
     PathOptions path{}; // a path field's chooser
     bool readOnly = false;
     bool capturesShortcut = false; // every key combination, Alt with a letter too, is its own
+    bool acceptsFiles = false;     // files and folders may be dropped on it
     bool isDefault = false;        // the button Enter presses unless another button has focus
     bool isCancel = false;         // the button Escape presses; without one Escape closes
     bool enabled = true;
@@ -147,6 +148,7 @@ class ControlBuilder {
     ControlBuilder& Browse(PathOptions options);
     ControlBuilder& ReadOnly();
     ControlBuilder& CapturesShortcut();
+    ControlBuilder& AcceptsFiles();
     ControlBuilder& Default();
     ControlBuilder& Cancel();
 

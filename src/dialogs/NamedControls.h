@@ -60,6 +60,11 @@ template <class Control> class NamedControls : public DialogView {
             found->SetColumnWidths(widths);
         }
     }
+    void SetRowIcons(const std::string& grid, const std::vector<std::string>& paths) override {
+        if (Control* found = Named(grid)) {
+            found->SetRowIcons(paths);
+        }
+    }
     int TextWidth(const std::string& control, const std::string& text) const override {
         const Control* found = Named(control);
         return found != nullptr ? found->TextWidth(text) : 0;

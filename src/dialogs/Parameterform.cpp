@@ -1,5 +1,6 @@
 #include "dialogs/Parameterform.h"
 
+#include "dialogs/DroppedFile.h"
 #include "platform/FileSystem.h"
 #include "platform/ParameterText.h"
 
@@ -43,7 +44,8 @@ DialogLayout MakeLayout() {
                     .Help(kHelpContext)
                     .Tab(2)
                     .Hint("Programm aufrufen|Legt das Programm oder Verzeichnis fest das mit einem "
-                          "Tastendruck aufgerufen wird"),
+                          "Tastendruck aufgerufen wird")
+                    .AcceptsFiles(),
                 Label(T::kLabel1).At(20, 116, 305, 16).Caption("Parameter:").Help(kHelpContext),
                 ButtonEdit(T::kParameter)
                     .At(20, 134, 305, 24)
@@ -59,7 +61,8 @@ DialogLayout MakeLayout() {
                     .Browse({true})
                     .Help(kHelpContext)
                     .Tab(4)
-                    .Hint("Arbeitsverzeichnis|In diesem verzeichnis wird das Programm ausgeführt"),
+                    .Hint("Arbeitsverzeichnis|In diesem verzeichnis wird das Programm ausgeführt")
+                    .AcceptsFiles(),
                 Button(T::kOkbut)
                     .At(20, 244, 75, 36)
                     .Caption("OK")
@@ -106,6 +109,7 @@ Tparameterform::Tparameterform(core::ProgramState& state, ViewFactory& views)
     : DialogLogic(state, views, Form()) {
     OnChange(kMode, [this] { ModeClick(); });
     OnClick(kParameter, [this] { ParameterRightButtonClick(); });
+    OnDrop(kProgrammorDir, [this](int, const std::string& path) { ProgrammorDirDrop(path); });
     OnClick(kOkbut, [this] { OkbutClick(); });
     OnClick(kClosebut, [this] { ClosebutClick(); });
     OnClick(kHelpbut, [this] { Helpbutclick(); });
@@ -128,6 +132,10 @@ void Tparameterform::SetFolderMode(bool folders) {
 
 void Tparameterform::ChooseKey(const std::string& label) {
     view_.SetText(kTaste, label);
+}
+
+void Tparameterform::ChooseFirstKey() {
+    view_.SetNumber(kTaste, 0);
 }
 
 void Tparameterform::SetBinding(const std::string& path, const std::string& workDir,
@@ -156,6 +164,17 @@ void Tparameterform::ParameterRightButtonClick() {
     const std::string current = view_.Text(kParameter);
     const std::string parameter = platform::ParameterText(*chosen);
     view_.SetText(kParameter, NamesAFile(current) ? parameter : current + " " + parameter);
+}
+
+// The tick of "Verzeichnis" follows what was dropped.
+void Tparameterform::ProgrammorDirDrop(const std::string& path) {
+    const DroppedBinding binding = BindingOfDroppedFile(path);
+    view_.SetText(kProgrammorDir, binding.path);
+    if (binding.fromLink) {
+        view_.SetText(kParameter, binding.params);
+        view_.SetText(kVerzeichnis, binding.workDir);
+    }
+    SetFolderMode(platform::DirectoryExists(binding.path));
 }
 
 // The texts are stored as they stand; an empty program field unbinds the key.

@@ -36,12 +36,16 @@ class Tparameterform : public DialogLogic {
     void SetKeys(const std::vector<std::string>& labels);
     void SetFolderMode(bool folders);
     void ChooseKey(const std::string& label);
+    void ChooseFirstKey(); // none when no key is offered
     void SetBinding(const std::string& path, const std::string& workDir, const std::string& params);
     // The slot the last OK wrote, -1 when no key was chosen.
     int ChosenSlot() const { return chosenSlot_; }
 
     void ModeClick();
     void ParameterRightButtonClick();
+    // A file or folder dropped on the program field; a shortcut file brings its arguments and
+    // working folder along.
+    void ProgrammorDirDrop(const std::string& path);
     void OkbutClick();
     void ClosebutClick();
     void Helpbutclick();

@@ -1,6 +1,7 @@
 #include "dialogs/Programmliste.h"
 
 #include "config/IniFile.h"
+#include "dialogs/DroppedFile.h"
 #include "dialogs/FollowedLaunchTable.h"
 #include "platform/FileSystem.h"
 
@@ -77,7 +78,8 @@ DialogLayout MakeLayout() {
                     .Columns(kColumns)
                     .Help(kHelpContext)
                     .Tab(1)
-                    .Hint("Ändern|Doppelklicken um Eintrag zu ändern"),
+                    .Hint("Ändern|Doppelklicken um Eintrag zu ändern")
+                    .AcceptsFiles(),
             },
             ScreenPoint{271, 120}};
 }
@@ -105,6 +107,7 @@ Tprogrammliste::Tprogrammliste(core::ProgramState& state, ViewFactory& views)
     OnClick(kAnfuegenbut, [this] { AnfuegenbutClick(); });
     OnClick(kHelpbutton, [this] { HelpbuttonClick(); });
     OnDoubleClick(kProgramme, [this] { AendernButClick(); });
+    OnDrop(kProgramme, [this](int row, const std::string& path) { ProgrammeDrop(row, path); });
     OnResize([this](int width, int) { FormCanResize(width); });
     FormCreate();
 }
@@ -128,8 +131,17 @@ void Tprogrammliste::Neuaufbau() {
         }
     }
     rows.emplace_back(kColumns);
-    view_.SetRows(kProgramme, rows);
+    ShowRows(rows);
     view_.SetNumber(kProgramme, selected);
+}
+
+void Tprogrammliste::ShowRows(const Rows& rows) {
+    view_.SetRows(kProgramme, rows);
+    std::vector<std::string> paths;
+    for (int row = 1; row < static_cast<int>(rows.size()); ++row) {
+        paths.push_back(Cell(rows, row, 1));
+    }
+    view_.SetRowIcons(kProgramme, paths);
 }
 
 // Each column as wide as its widest text (at least its floor) while the window is wide enough;
@@ -195,10 +207,13 @@ std::unique_ptr<Tparameterform> Tprogrammliste::InitEingabeFenster(bool isSelect
     return editor;
 }
 
+void Tprogrammliste::AendernButClick() {
+    EditSelectedRow(InitEingabeFenster(true));
+}
+
 // A binding moved to another key leaves its row and its old key. Without a selected row there
 // is nothing to move from.
-void Tprogrammliste::AendernButClick() {
-    auto editor = InitEingabeFenster(true);
+void Tprogrammliste::EditSelectedRow(std::unique_ptr<Tparameterform> editor) {
     if (editor->ShowModal() == Closed::Ok) {
         const int slot = editor->ChosenSlot();
         const int row = SelectedRow();
@@ -213,6 +228,30 @@ void Tprogrammliste::AendernButClick() {
 
 void Tprogrammliste::AnfuegenbutClick() {
     InitEingabeFenster(false)->ShowModal();
+    Neuaufbau();
+}
+
+// On a bound row the drop changes that binding as "Ändern" does; elsewhere it adds one as
+// "Anfügen" does, with the first free key chosen.
+void Tprogrammliste::ProgrammeDrop(int row, const std::string& path) {
+    const DroppedBinding binding = BindingOfDroppedFile(path);
+    const bool onBinding =
+        state_.table.SlotIndexOfLabel(Cell(view_.RowsOf(kProgramme), row, 0)) >= 0;
+    if (onBinding) {
+        view_.SetNumber(kProgramme, row);
+    }
+    auto editor = InitEingabeFenster(onBinding);
+    if (!onBinding) {
+        editor->ChooseFirstKey();
+    }
+    editor->SetBinding(binding.path, binding.workDir, binding.params);
+    editor->SetFolderMode(platform::DirectoryExists(binding.path));
+    if (onBinding) {
+        EditSelectedRow(std::move(editor));
+        return;
+    }
+    editor->ShowModal();
+    editor.reset();
     Neuaufbau();
 }
 
@@ -236,7 +275,7 @@ void Tprogrammliste::DeleteRow(int row) {
         rows[r] = rows[r + 1];
     }
     rows.back().assign(kColumns, std::string());
-    view_.SetRows(kProgramme, rows);
+    ShowRows(rows);
     view_.SetNumber(kProgramme, row);
     const int index = state_.table.SlotIndexOfLabel(label);
     if (index >= 0) {

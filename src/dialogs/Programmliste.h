@@ -34,11 +34,19 @@ class Tprogrammliste : public DialogLogic {
     void Delbutclick();
     void OkbutClick();
     void HelpbuttonClick();
+    // A file or folder dropped on the grid: the binding editor for that row's key, or on no
+    // bound row for the first free key, with the dropped binding filled in.
+    void ProgrammeDrop(int row, const std::string& path);
 
   private:
     void FormCreate();
     // A binding editor over this dialog, prepared for the selected row or for a new binding.
     std::unique_ptr<Tparameterform> InitEingabeFenster(bool isSelected);
+    // Shows the editor prepared for the selected row; a binding moved to another key leaves
+    // that row.
+    void EditSelectedRow(std::unique_ptr<Tparameterform> editor);
+    // The rows, and beside each binding its program's or folder's icon.
+    void ShowRows(const Rows& rows);
     // The row's cells move up one row, and its key is unbound.
     void DeleteRow(int row);
     int SelectedRow() const { return static_cast<int>(view_.Number(kProgramme)); }

@@ -56,6 +56,8 @@ std::string EscapedValue(std::string_view text) {
     return escaped;
 }
 
+} // namespace
+
 std::optional<std::string> UnescapedValue(std::string_view value) {
     std::string text;
     for (size_t i = 0; i < value.size(); ++i) {
@@ -88,8 +90,6 @@ std::optional<std::string> UnescapedValue(std::string_view value) {
     }
     return text;
 }
-
-} // namespace
 
 std::string ExecValue(const std::vector<std::string>& command) {
     std::string line;

@@ -23,6 +23,9 @@ std::string DesktopEntryText(const DesktopEntry& entry);
 // then escaped as a string value.
 std::string ExecValue(const std::vector<std::string>& command);
 
+// A string value with its escapes (\s, \n, \t, \r, \\) undone; nothing for an unknown one.
+std::optional<std::string> UnescapedValue(std::string_view value);
+
 // The words an Exec value stands for, read by the same rules; nothing when the value is not
 // well formed (an unclosed quote, a quote inside a word, an unknown escape in quotes).
 std::optional<std::vector<std::string>> ParseExecValue(std::string_view value);

@@ -3,6 +3,7 @@
 #include "integration/TransferBeside.h"
 
 #include <chrono>
+#include <cstdlib>
 
 namespace integration {
 
@@ -47,6 +48,16 @@ int Progress(void* context, curl_off_t, curl_off_t received, curl_off_t, curl_of
                : 0;
 }
 
+// Without a bundle of its own, the system's as OpenSSL finds it: SSL_CERT_FILE when set, which
+// libcurl would leave unread for the path it was built with.
+std::string TrustedCertificates(const HttpOptions& options) {
+    if (!options.trustedCertificates.empty()) {
+        return options.trustedCertificates;
+    }
+    const char* file = std::getenv("SSL_CERT_FILE");
+    return file != nullptr ? file : "";
+}
+
 class CurlClient : public HttpClient {
   public:
     explicit CurlClient(const HttpOptions& options) : options_(options) {}
@@ -81,8 +92,8 @@ class CurlClient : public HttpClient {
         lib->easySetopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
         // As WinHTTP, never from https down to plain http; and no plain http reached by a redirect.
         lib->easySetopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "https");
-        if (!options.trustedCertificates.empty()) {
-            lib->easySetopt(curl, CURLOPT_CAINFO, options.trustedCertificates.c_str());
+        if (const std::string bundle = TrustedCertificates(options); !bundle.empty()) {
+            lib->easySetopt(curl, CURLOPT_CAINFO, bundle.c_str());
         }
         lib->easySetopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
         lib->easySetopt(curl, CURLOPT_MAXREDIRS, 5L);

@@ -1,10 +1,10 @@
 #include "integration/Installer.h"
 
+#include "integration/Com_win.h"
 #include "platform/WinText.h"
 
 #include <windows.h>
 
-#include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
@@ -59,40 +59,6 @@ std::string ShortcutFolder(ShortcutLocation location, const std::string& subFold
     }
     return {};
 }
-
-// COM for this thread as long as the shortcut is made, unless the thread has it already.
-class ComScope {
-  public:
-    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope() {
-        if (SUCCEEDED(result_)) {
-            CoUninitialize();
-        }
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-  private:
-    HRESULT result_;
-};
-
-template <typename Interface> class ComPointer {
-  public:
-    ComPointer() = default;
-    ~ComPointer() {
-        if (pointer_ != nullptr) {
-            pointer_->Release();
-        }
-    }
-    ComPointer(const ComPointer&) = delete;
-    ComPointer& operator=(const ComPointer&) = delete;
-    Interface* operator->() const { return pointer_; }
-    Interface** Out() { return &pointer_; }
-    explicit operator bool() const { return pointer_ != nullptr; }
-
-  private:
-    Interface* pointer_ = nullptr;
-};
 
 } // namespace
 

@@ -16,34 +16,31 @@ std::string FileVersionText(const FileVersion& version) {
            std::to_string(version.release) + " Build: " + std::to_string(version.build);
 }
 
+// Read where it lies, never copied: the whole part as it stands, and of the fraction only the
+// digits that a double can still tell apart.
 std::optional<double> ParseVersionFile(std::string_view text) {
-    std::string run;
-    bool digit = false;
-    bool comma = false;
-    for (char c : text) {
-        if (c == ',') {
-            if (comma) {
-                return std::nullopt;
-            }
-            comma = true;
-            run += '.';
-        } else if (c >= '0' && c <= '9') {
-            digit = true;
-            run += c;
-        } else {
-            break;
-        }
+    const std::string_view run = text.substr(0, text.find_first_not_of("0123456789,"));
+    const size_t comma = run.find(',');
+    if (comma != std::string_view::npos && run.find(',', comma + 1) != std::string_view::npos) {
+        return std::nullopt;
     }
-    if (!digit) {
+    const std::string_view whole = run.substr(0, comma);
+    const std::string_view fraction =
+        comma == std::string_view::npos ? std::string_view() : run.substr(comma + 1);
+    if (whole.empty() && fraction.empty()) {
         return std::nullopt;
     }
     double number = 0;
-    const auto [end, error] =
-        std::from_chars(run.data(), run.data() + run.size(), number, std::chars_format::fixed);
-    if (error != std::errc() || end != run.data() + run.size() || !std::isfinite(number)) {
+    if (!whole.empty() &&
+        std::from_chars(whole.data(), whole.data() + whole.size(), number).ec != std::errc()) {
         return std::nullopt;
     }
-    return number;
+    constexpr size_t kTellable = 20;
+    char digits[kTellable + 2] = {'0', '.'};
+    const size_t kept = fraction.copy(digits + 2, kTellable);
+    double part = 0;
+    std::from_chars(digits, digits + 2 + kept, part);
+    return number + part;
 }
 
 bool SameVersion(double a, double b) {

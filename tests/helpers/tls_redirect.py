@@ -1,21 +1,31 @@
 # A TLS server on 127.0.0.1 for the update tests: every HEAD and GET is answered with a redirect
-# to the given address. Usage: tls_redirect.py CERT KEY TARGET PORTFILE; it writes its port to
-# PORTFILE and serves until it is ended.
+# to the given address, but for the paths given with their bodies. Usage: tls_redirect.py CERT KEY
+# TARGET PORTFILE [PATH=BODY ...]; it writes its port to PORTFILE and serves until it is ended.
 import http.server
 import ssl
 import sys
 
 cert, key, target, port_file = sys.argv[1:5]
+served = dict(arg.split("=", 1) for arg in sys.argv[5:])
 
 
 class Redirect(http.server.BaseHTTPRequestHandler):
     def do_HEAD(self):
-        self.send_response(302)
-        self.send_header("Location", target)
-        self.send_header("Content-Length", "0")
+        body = served.get(self.path)
+        if body is None:
+            self.send_response(302)
+            self.send_header("Location", target)
+            self.send_header("Content-Length", "0")
+        else:
+            self.send_response(200)
+            self.send_header("Content-Length", str(len(body.encode())))
         self.end_headers()
+        return body
 
-    do_GET = do_HEAD
+    def do_GET(self):
+        body = self.do_HEAD()
+        if body is not None:
+            self.wfile.write(body.encode())
 
     def log_message(self, *args):
         pass

@@ -3,7 +3,29 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
+
 using integration::ParseVersionFile;
+
+namespace {
+// The allocations of the thread that counts: a transfer's thread may still end beside it.
+thread_local size_t allocations = 0;
+} // namespace
+
+void* operator new(size_t size) {
+    ++allocations;
+    if (void* memory = std::malloc(size != 0 ? size : 1)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, size_t) noexcept {
+    std::free(memory);
+}
 
 namespace {
 
@@ -19,6 +41,16 @@ TEST(VersionFile, AnUnreadableNumberIsNone) {
                              "2,15"}) {
         EXPECT_FALSE(ParseVersionFile(text).has_value()) << text;
     }
+}
+
+// The version file is held once, as it came: reading it makes no copy of its number.
+TEST(VersionFile, IsReadWhereItLies) {
+    const std::string text = std::string(300, '1') + "," + std::string(3000, '5') + "\r\n";
+    const size_t before = allocations;
+    const std::optional<double> number = ParseVersionFile(text);
+    EXPECT_EQ(allocations, before);
+    ASSERT_TRUE(number.has_value());
+    EXPECT_GT(*number, 1.1e299);
 }
 
 TEST(VersionNumber, ComparesAsTheFileAndTheServerWriteIt) {

@@ -4,8 +4,8 @@
 
 #include "core/MainForm.h"
 #include "dialogs/NamedControls.h"
-#include "dialogs/ScriptedAnswers.h"
 #include "dialogs/ViewFactory.h"
+#include "support/ScriptedAnswers.h"
 
 #include <functional>
 #include <map>
@@ -83,12 +83,15 @@ class FakeControl : public dialogs::FaceControl {
         return 7 * static_cast<int>(text.size());
     }
     void SetColumnWidths(const std::vector<int>& value) override { widths = value; }
+    void SetRowIcons(const std::vector<std::string>& paths) override { icons = paths; }
     std::vector<int> widths;
+    std::vector<std::string> icons;
 };
 
 // A dialog's controls as a face holds them, and what the logic shows and asks; the questions
 // take their answers from queues. A name that is no control of the dialog fails the test.
-class FakeDialogView : public dialogs::NamedControls<FakeControl>, public dialogs::ScriptedAnswers {
+class FakeDialogView : public dialogs::NamedControls<FakeControl>,
+                       public testing_support::ScriptedAnswers {
   public:
     FakeDialogView(const dialogs::DialogLayout& layout, dialogs::DialogEvents& events);
 

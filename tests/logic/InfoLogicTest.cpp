@@ -5,6 +5,7 @@
 #include "logic/LogicFixture.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
+#include "platform/Paths.h"
 #include "support/LocalHttpServer.h"
 
 using dialogs::Answer;
@@ -43,6 +44,7 @@ class InfoLogicTest : public testing_support::LogicFixture {
         system.mailAddress = "Autor <autor@home.example>";
         system.http.stallSeconds = 1;
         system.releaseKey = *integration::FromHex(kReleaseKey);
+        system.saveFolder = platform::WithTrailingSeparator(folder_.Path("Downloads"));
         system.open = [this](const std::string& file, platform::Showing showing) {
             opened_.push_back(file);
             showings_.push_back(showing);
@@ -166,7 +168,9 @@ TEST_F(InfoLogicTest, YesDownloadsTheArchiveSavesItUnderTheConfirmedNameAndOpens
     EXPECT_EQ(View().pathQuestions[0].kind, dialogs::PathKind::SaveFile);
     EXPECT_EQ(View().pathQuestions[0].defaultExt, "zip");
     EXPECT_EQ(View().pathQuestions[0].filter, "Alles (*.*)|*.*");
-    EXPECT_EQ(View().pathQuestions[0].start, folder_.Path("Tippomat.zip"));
+    EXPECT_EQ(View().pathQuestions[0].start,
+              folder_.Path("Downloads") + platform::PathSeparator() + "Tippomat.zip")
+        << "the user's downloads, not the program's folder";
     const std::string size = std::to_string(kArchive.size());
     EXPECT_EQ(View().Text("StatusBar"), "Heruntergeladen " + size + " von " + size + " Bytes");
     ASSERT_EQ(View().messages.size(), 2u);

@@ -328,4 +328,31 @@ TEST_F(LauncherLogicTest, WithoutATrayTheHubShowsWithTheWayToThePopup) {
         << start->main.messages.back().text;
 }
 
+// The desktop carries the hotkeys (Wayland) but gives one no key: said once, as a tray notice
+// or without a tray as a message, and not again where the start without a tray named the
+// command already.
+TEST_F(LauncherLogicTest, HotkeyWithoutAKeyIsToldOnceWhereTheUserSeesIt) {
+    auto start = NewStart();
+    start->state.HotkeyWithoutKey(components::SessionShortcutGap::NoKeyAssigned,
+                                  start->state.hotkey);
+    start->state.HotkeyWithoutKey(components::SessionShortcutGap::NoService, start->state.hotkey);
+    ASSERT_EQ(start->main.notices.size(), 1u);
+    EXPECT_NE(start->main.notices[0].find("Alt+F12 nicht zugeteilt"), std::string::npos)
+        << start->main.notices[0];
+
+    Restart(start);
+    start->main.trayAvailable = false;
+    start->main.grabsKeys = false;
+    start->state.HotkeyWithoutKey(components::SessionShortcutGap::NoService, start->state.hotkey);
+    ASSERT_EQ(start->main.messages.size(), 1u);
+    EXPECT_NE(start->main.messages[0].text.find(" --popup"), std::string::npos);
+
+    Restart(start);
+    start->main.trayAvailable = false;
+    start->main.grabsKeys = false;
+    start->launcher.ShowHubWithoutTray();
+    start->state.HotkeyWithoutKey(components::SessionShortcutGap::NoService, start->state.hotkey);
+    EXPECT_EQ(start->main.messages.size(), 1u);
+}
+
 } // namespace

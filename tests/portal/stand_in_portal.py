@@ -1,11 +1,15 @@
 #!/usr/bin/python3
 """A stand-in for the desktop portal's global shortcuts, for tests on a private session bus.
 
-Usage: stand_in_portal.py RECORD
+Usage: stand_in_portal.py RECORD [unassigned]
 Owns org.freedesktop.portal.Desktop, answers CreateSession and BindShortcuts through request
-objects as the portal does, and appends one line per call to RECORD ("ready" first). The test
-calls org.tippomat.StandIn.Activate(id, token) to have it emit Activated for the last session.
+objects as the portal does, and appends one line per call to RECORD ("ready" first). A bind
+gives each shortcut its preferred trigger, or with "unassigned" none. The test calls
+org.tippomat.StandIn.Activate(id, token) to have it emit Activated for the last session, and
+org.tippomat.StandIn.Assign(id, trigger) for ShortcutsChanged, as when the user gives a key.
 """
+import sys
+
 import dbus
 import dbus.service
 from gi.repository import GLib
@@ -61,11 +65,26 @@ class Portal(dbus.service.Object):
     def BindShortcuts(self, session, shortcuts, parent, options, sender=None):
         bound = " ".join("%s=%s" % (id, props.get("preferred_trigger", "")) for id, props in shortcuts)
         record("BindShortcuts " + bound)
-        return self.answer(sender, options["handle_token"], {})
+        unassigned = sys.argv[2:] == ["unassigned"]
+        answered = dbus.Array([(id, {"description": props["description"],
+                                     "trigger_description":
+                                         "" if unassigned else props.get("preferred_trigger", "")})
+                               for id, props in shortcuts], signature="(sa{sv})")
+        return self.answer(sender, options["handle_token"], {"shortcuts": answered})
 
     @dbus.service.signal(SHORTCUTS, signature="osta{sv}")
     def Activated(self, session, shortcut, timestamp, options):
         pass
+
+    @dbus.service.signal(SHORTCUTS, signature="oa(sa{sv})")
+    def ShortcutsChanged(self, session, shortcuts):
+        pass
+
+    @dbus.service.method("org.tippomat.StandIn", in_signature="ss", out_signature="")
+    def Assign(self, shortcut, trigger):
+        self.ShortcutsChanged(dbus.ObjectPath(self.session),
+                              dbus.Array([(shortcut, {"trigger_description": trigger})],
+                                         signature="(sa{sv})"))
 
     @dbus.service.method("org.tippomat.StandIn", in_signature="ss", out_signature="")
     def Activate(self, shortcut, token):

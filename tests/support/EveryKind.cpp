@@ -55,6 +55,7 @@ const dialogs::DialogLayout& EveryKindLayout() {
             control.columns = kind == ControlKind::Grid ? 3 : 2;
             control.tabOrder = static_cast<int>(form.controls.size());
             control.hint = "Titel|Text";
+            control.acceptsFiles = kind == ControlKind::PathEdit || kind == ControlKind::Grid;
             form.controls.push_back(control);
             if (kind == ControlKind::GroupBox) {
                 form.controls.push_back(dialogs::Button(dialogs::ControlName{"inFrame"})
@@ -133,14 +134,13 @@ void ExpectSamples(const dialogs::DialogView& view, int round) {
     EXPECT_EQ(view.Number(NameOf(ControlKind::ColorButton)), round == 0 ? 0x123456 : 0x00FF00);
 }
 
-void QueueAnswers(dialogs::ScriptedAnswers& answers) {
+void QueueAnswers(ScriptedAnswers& answers) {
     answers.answers = {dialogs::Answer::Yes};
     answers.paths = {std::string("C:\\neu.zip"), std::nullopt};
     answers.colors = {0x0000FF};
 }
 
-void ExpectEveryQuestionAnswered(dialogs::DialogView& view,
-                                 const dialogs::ScriptedAnswers& answers) {
+void ExpectEveryQuestionAnswered(dialogs::DialogView& view, const ScriptedAnswers& answers) {
     EXPECT_EQ(view.Ask({core::MessageKind::Confirmation, "Aktualisieren?",
                         dialogs::MessageButtons::YesNo, 0}),
               dialogs::Answer::Yes);
@@ -163,6 +163,9 @@ EveryKindDialog::EveryKindDialog(core::ProgramState& state, dialogs::ViewFactory
         OnClick(name, [this, name] { clicked.push_back(name); });
         OnChange(name, [this, name] { changed.push_back(name); });
         OnDoubleClick(name, [this, name] { doubleClicked.push_back(name); });
+        OnDrop(name, [this, name](int row, const std::string& path) {
+            dropped.push_back(std::string(name) + " " + std::to_string(row) + " " + path);
+        });
     }
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "dialogs/DialogLogic.h"
-#include "dialogs/ScriptedAnswers.h"
+#include "support/ScriptedAnswers.h"
 
 #include <string>
 #include <vector>
@@ -14,7 +14,8 @@ namespace testing_support {
 const std::vector<dialogs::ControlKind>& EveryKind();
 std::string NameOf(dialogs::ControlKind kind);
 
-// A control of each kind (a button in the group box besides), at places one below another.
+// A control of each kind (a button in the group box besides), at places one below another;
+// the path field and the grid accept files.
 const dialogs::DialogLayout& EveryKindLayout();
 
 // Gives every control a value its kind holds (round 0 and round 1 give different ones), and
@@ -24,9 +25,8 @@ void ExpectSamples(const dialogs::DialogView& view, int round);
 
 // Asks every question once and expects the queued answers: Yes, a saved file's name, no folder,
 // a colour.
-void QueueAnswers(dialogs::ScriptedAnswers& answers);
-void ExpectEveryQuestionAnswered(dialogs::DialogView& view,
-                                 const dialogs::ScriptedAnswers& answers);
+void QueueAnswers(ScriptedAnswers& answers);
+void ExpectEveryQuestionAnswered(dialogs::DialogView& view, const ScriptedAnswers& answers);
 
 // The layouts of the program's seven dialogs, the info dialog's in each of its languages.
 const std::vector<const dialogs::DialogLayout*>& EveryDialogLayout();
@@ -37,6 +37,7 @@ class IgnoredEvents : public dialogs::DialogEvents {
     void Clicked(const std::string&) override {}
     void Changed(const std::string&) override {}
     void DoubleClicked(const std::string&) override {}
+    void FilesDropped(const std::string&, int, const std::vector<std::string>&) override {}
     void KeyDown(const std::string&, unsigned, components::ShiftState) override {}
     void CloseRequested() override {}
     void Resized(int, int) override {}
@@ -51,6 +52,8 @@ class EveryKindDialog : public dialogs::DialogLogic {
     using DialogLogic::SaveFormState;
 
     std::vector<std::string> clicked, changed, doubleClicked;
+    // "control row path" of each drop.
+    std::vector<std::string> dropped;
     int closes = 0;
 
   protected:

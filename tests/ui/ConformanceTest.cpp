@@ -2,8 +2,8 @@
 // with one control of each kind, driven as the Win32 face's test drives it. And it draws every
 // dialog with its captions whole.
 #include "gui/qt/Faces.h"
-#include "gui/qt/Questions.h"
 #include "support/EveryKind.h"
+#include "support/ScriptedQuestions.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -20,6 +21,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QUrl>
 
 namespace {
 
@@ -30,16 +32,14 @@ class ConformanceTest : public ::testing::Test {
   protected:
     ConformanceTest() {
         state_.location = {folder_.Path("Tippomat"), folder_.Path(), folder_.Path("Tippomat.ini")};
-        qtface::SetScriptedAnswers(&answers_);
     }
-    ~ConformanceTest() override { qtface::SetScriptedAnswers(nullptr); }
 
     template <class Widget> Widget* WidgetOf(ControlKind kind) {
         return qobject_cast<Widget*>(view_.Find(NameOf(kind))->Widget());
     }
 
     testing_support::TestFolder folder_;
-    dialogs::ScriptedAnswers answers_;
+    testing_support::ScriptedAnswers& answers_ = testing_support::scripted_questions::Reset();
     core::ProgramState state_;
     qtface::Faces faces_;
     testing_support::EveryKindDialog dialog_{state_, faces_};
@@ -86,6 +86,30 @@ TEST_F(ConformanceTest, TheUsersDoingsReachTheLogic) {
     view_.Window()->close();
     EXPECT_EQ(dialog_.closes, 1);
     EXPECT_FALSE(view_.IsShown());
+}
+
+// Where the layout accepts files: the path field, and the grid with the row under the drop.
+TEST_F(ConformanceTest, FilesDroppedReachTheLogicWithTheirControlAndRow) {
+    testing_support::SetSamples(view_, 0);
+    dialog_.Show();
+    auto* grid = WidgetOf<QTableWidget>(ControlKind::Grid);
+    QApplication::processEvents(); // the table lays out its rows
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile("/tmp/a b")});
+    // Qt takes a drop where the drag entered.
+    const auto dropAt = [&](QWidget* target, QPoint at) {
+        QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+    };
+    dropAt(grid->viewport(), grid->visualItemRect(grid->item(1, 1)).center());
+    dropAt(WidgetOf<QWidget>(ControlKind::PathEdit), {4, 4});
+    dropAt(WidgetOf<QWidget>(ControlKind::Edit), {4, 4});
+    QApplication::processEvents(); // told once the drop has ended
+    EXPECT_EQ(dialog_.dropped,
+              (std::vector<std::string>{NameOf(ControlKind::Grid) + " 2 /tmp/a b",
+                                        NameOf(ControlKind::PathEdit) + " -1 /tmp/a b"}));
 }
 
 TEST_F(ConformanceTest, EveryQuestionIsAnsweredFromTheSeam) {

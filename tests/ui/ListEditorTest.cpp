@@ -1,24 +1,24 @@
 // The Qt face of the list editor and the binding editor: the grid as the logic fills it, its
-// widths measured in its own font, a double click editing the row in a binding editor over the
-// list, the choosers of the editor's fields, and the program choice of the file chooser.
+// widths measured in its own font, the rows' icons, a double click or a dropped file editing a
+// binding in a binding editor over the list, and the choosers of the editor's fields.
 #include "ui/UiFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QFileDialog>
 #include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
-#include <QListView>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 
 #include <functional>
-#include <sys/stat.h>
 
 namespace {
 
@@ -46,6 +46,34 @@ class ListEditorTest : public testing_support::UiFixture {
         });
     }
     static QTableWidget& Grid(QDialog& list) { return *list.findChild<QTableWidget*>("programme"); }
+
+    struct EditorFields {
+        std::string key, program, parameters, folder;
+    };
+    // A file dragged in as the desktop's file manager does it (a list of file addresses) and
+    // dropped at a point of the grid; the fields of the binding editor it brings up.
+    static EditorFields DropOn(Start& start, QTableWidget& grid, const std::string& file,
+                               QPoint at) {
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});
+        QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(grid.viewport(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(grid.viewport(), &drop);
+        EditorFields fields;
+        bool shown = false;
+        InEditor(start, [&](QDialog& editor) {
+            shown = true;
+            const auto text = [&](const char* name) {
+                return editor.findChild<QLineEdit*>(name)->text().toStdString();
+            };
+            fields = {editor.findChild<QComboBox*>("taste")->currentText().toStdString(),
+                      text("programmorDir"), text("parameter"), text("verzeichnis")};
+        });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown; })) << "no binding editor";
+        return fields;
+    }
 };
 
 TEST_F(ListEditorTest, GridShowsTheBoundKeysWithColumnsAsWideAsTheirTexts) {
@@ -165,36 +193,62 @@ TEST_F(ListEditorTest, EditorChoosersHaveTheirTitleFilterAndStartFolder) {
     EXPECT_EQ(answers_.pathQuestions.size(), 4u);
 }
 
-// The chooser itself, unscripted: it opens in the start folder with its title, and its first
-// choice lists the folders and the files the user may execute.
-TEST_F(ListEditorTest, FileChoosersFirstChoiceListsFoldersAndTheFilesTheUserMayExecute) {
-    for (const auto& [name, mode] : {std::pair{"prog", 0755}, std::pair{"text.exe", 0644}}) {
-        testing_support::WriteBytes(folder_.Path(name), "");
-        ::chmod(folder_.Path(name).c_str(), static_cast<mode_t>(mode));
-    }
-    ::mkdir(folder_.Path("sub").c_str(), 0755);
-    qtface::SetScriptedAnswers(nullptr);
-    QStringList listed;
-    QString title;
-    QTimer::singleShot(0, [&] {
-        auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(chooser, nullptr);
-        title = chooser->windowTitle();
-        auto* files = chooser->findChild<QListView*>("listView");
-        const auto rows = [files] { return files->model()->rowCount(files->rootIndex()); };
-        QTest::qWaitFor([&] { return rows() == 2; });
-        for (int row = 0; row < rows(); ++row) {
-            listed << files->model()->index(row, 0, files->rootIndex()).data().toString();
-        }
-        chooser->reject();
-    });
-    const dialogs::PathQuestion question{dialogs::PathKind::OpenFile, "Programm wählen",
-                                         "Nur Programme|*.exe|Alle Dateien|*.*", "exe",
-                                         folder_.Path()};
-    EXPECT_EQ(qtface::AskPath(nullptr, question), std::nullopt);
-    EXPECT_EQ(title, "Programm wählen");
-    listed.sort();
-    EXPECT_EQ(listed, (QStringList{"prog", "sub"}));
+// A program that an installed desktop entry starts shows that entry's icon; a folder its type's.
+// Neither is read before the list shows.
+TEST_F(ListEditorTest, RowsShowTheIconsOfWhatTheyStartOnceTheListShows) {
+    const std::string program = folder_.Path("werkzeug");
+    testing_support::WriteBytes(program, "#!/bin/sh\n");
+    ::chmod(program.c_str(), 0755);
+    QImage red(16, 16, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    const QString png = QString::fromStdString(folder_.Path("werkzeug.png"));
+    ASSERT_TRUE(red.save(png));
+    ::mkdir(folder_.Path("applications").c_str(), 0755);
+    testing_support::WriteBytes(folder_.Path("applications/werkzeug.desktop"),
+                                "[Desktop Entry]\nType=Application\nName=Werkzeug\nExec=" +
+                                    program + " %U\nIcon=" + png.toStdString() + "\n");
+    const std::string dataHome = qEnvironmentVariable("XDG_DATA_HOME").toStdString();
+    testing_support::SetEnvironment("XDG_DATA_HOME", folder_.Path());
+    Start start(folder_);
+    start.state.table.SetSlot(0, program, "", "");
+    start.state.table.SetSlot(1, folder_.Path(), "", "");
+    QTableWidget& grid = Grid(OpenList(start));
+    EXPECT_TRUE(grid.item(0, 0)->icon().isNull()) << "read after the list shows";
+    const bool read = QTest::qWaitFor([&] { return !grid.item(0, 0)->icon().isNull(); });
+    testing_support::SetEnvironment("XDG_DATA_HOME", dataHome);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(grid.item(0, 0)->icon().pixmap(16).toImage().pixel(8, 8), QColor(Qt::red).rgb());
+    EXPECT_FALSE(grid.item(1, 0)->icon().isNull());
+    EXPECT_TRUE(grid.item(2, 0)->icon().isNull()) << "the empty row";
+}
+
+TEST_F(ListEditorTest, FileDroppedOnTheListOpensTheBindingEditorWithItsPath) {
+    Start start(folder_);
+    start.state.table.SetSlot(0, "a.exe", "", "");
+    const std::string dropped = folder_.Path("neu");
+    testing_support::WriteBytes(dropped, "");
+    QTableWidget& grid = Grid(OpenList(start));
+    const QPoint belowTheRows(10, grid.viewport()->height() - 4);
+    ASSERT_EQ(grid.rowAt(belowTheRows.y()), -1);
+    const EditorFields fields = DropOn(start, grid, dropped, belowTheRows);
+    EXPECT_EQ(fields.program, dropped);
+    EXPECT_EQ(fields.key, "B: ") << "the first free key";
+}
+
+TEST_F(ListEditorTest, DesktopEntryDroppedOnARowFillsItsCommandAndFolder) {
+    Start start(folder_);
+    start.state.table.SetSlot(0, "a.exe", "", "-a");
+    const std::string entry = folder_.Path("editor.desktop");
+    testing_support::WriteBytes(entry, "[Desktop Entry]\nType=Application\nName=Editor\n"
+                                       "Exec=\"/opt/my editor/edit\" --neu %F\nPath=/srv/texte\n");
+    QTableWidget& grid = Grid(OpenList(start));
+    QApplication::processEvents(); // the table lays out its rows
+    const EditorFields fields =
+        DropOn(start, grid, entry, grid.visualItemRect(grid.item(0, 1)).center());
+    EXPECT_EQ(fields.key, "A: ") << "the row's key";
+    EXPECT_EQ(fields.program, "/opt/my editor/edit");
+    EXPECT_EQ(fields.parameters, "--neu");
+    EXPECT_EQ(fields.folder, "/srv/texte");
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 
 #include "dialogs/Program.h"
 #include "gui/qt/Faces.h"
-#include "gui/qt/Questions.h"
+#include "support/ScriptedQuestions.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,9 +13,6 @@ namespace testing_support {
 
 class UiFixture : public ::testing::Test {
   protected:
-    UiFixture() { qtface::SetScriptedAnswers(&answers_); }
-    ~UiFixture() override { qtface::SetScriptedAnswers(nullptr); }
-
     struct Start {
         explicit Start(const TestFolder& folder)
             : program((state.location = {folder.Path("Tippomat"), folder.Path(),
@@ -33,7 +30,7 @@ class UiFixture : public ::testing::Test {
     std::string IniText() const { return ReadBytes(folder_.Path("Tippomat.ini")); }
 
     TestFolder folder_;
-    dialogs::ScriptedAnswers answers_;
+    ScriptedAnswers& answers_ = scripted_questions::Reset();
 };
 
 } // namespace testing_support

@@ -65,6 +65,26 @@ TEST_F(ConformanceTest, TheUsersDoingsReachTheLogic) {
     EXPECT_FALSE(view_.IsShown());
 }
 
+// Where the layout accepts files: the path field, and the grid with the row under the drop.
+TEST_F(ConformanceTest, FilesDroppedReachTheLogicWithTheirControlAndRow) {
+    testing_support::SetSamples(view_, 0);
+    dialog_.Show();
+    const auto dropAt = [&](HWND target, POINT at) {
+        MapWindowPoints(target, view_.Window(), &at, 1);
+        SendMessageW(view_.Window(), WM_DROPFILES,
+                     reinterpret_cast<WPARAM>(testing_support::DropOf("C:\\a b", at)), 0);
+    };
+    const HWND grid = WindowOf(ControlKind::Grid);
+    RECT row{LVIR_LABEL, 0, 0, 0};
+    SendMessageW(grid, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+    dropAt(grid, {row.left + 4, row.top + 4});
+    dropAt(WindowOf(ControlKind::PathEdit), {4, 4});
+    dropAt(WindowOf(ControlKind::Edit), {4, 4});
+    EXPECT_EQ(dialog_.dropped,
+              (std::vector<std::string>{NameOf(ControlKind::Grid) + " 2 C:\\a b",
+                                        NameOf(ControlKind::PathEdit) + " -1 C:\\a b"}));
+}
+
 TEST_F(ConformanceTest, EveryQuestionIsAnsweredFromTheSeam) {
     testing_support::QueueAnswers(answers_);
     testing_support::ExpectEveryQuestionAnswered(view_, answers_);

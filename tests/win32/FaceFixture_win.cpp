@@ -2,11 +2,13 @@
 
 #include "gui/win32/Help.h"
 #include "gui/win32/MessageLoop.h"
-#include "gui/win32/Questions.h"
+#include "platform/WinText.h"
 #include "support/Wait.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
+#include <algorithm>
 #include <iterator>
 
 namespace testing_support {
@@ -15,12 +17,10 @@ FaceTest::FaceTest() {
     location_.ProgramPath = folder_.Path("Tippomat.exe");
     location_.ConfigFolder = folder_.Path();
     location_.IniPath = folder_.Path("Tippomat.ini");
-    win32face::SetScriptedAnswers(&answers_);
     win32face::SetHelpSink([this](int context) { helpTopics_.push_back(context); });
 }
 
 FaceTest::~FaceTest() {
-    win32face::SetScriptedAnswers(nullptr);
     win32face::SetHelpSink(nullptr);
 }
 
@@ -33,6 +33,20 @@ bool FaceTest::PumpUntil(const std::function<bool()>& done, int seconds) {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
         }
     });
+}
+
+HDROP DropOf(const std::string& path, POINT at) {
+    const std::wstring file = platform::Wide(path);
+    // The names end with an empty one.
+    const size_t size = sizeof(DROPFILES) + (file.size() + 2) * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GHND, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->pt = at;
+    drop->fWide = TRUE;
+    std::copy(file.begin(), file.end(), reinterpret_cast<wchar_t*>(drop + 1));
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
 }
 
 void KeyDownIn(HWND window, WPARAM key, UINT message) {

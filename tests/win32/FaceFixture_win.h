@@ -4,8 +4,8 @@
 #pragma once
 
 #include "dialogs/Program.h"
-#include "dialogs/ScriptedAnswers.h"
 #include "gui/win32/Faces.h"
+#include "support/ScriptedQuestions.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +45,7 @@ class FaceTest : public ::testing::Test {
 
     TestFolder folder_;
     core::ConfigLocation location_;
-    dialogs::ScriptedAnswers answers_;
+    ScriptedAnswers& answers_ = scripted_questions::Reset();
     std::vector<dialogs::MessageQuestion>& messages_ = answers_.messages;
     std::vector<int> helpTopics_;
 };
@@ -53,6 +53,10 @@ class FaceTest : public ::testing::Test {
 // A key going down in a window, through the program's loop (Tab, Enter and Escape included),
 // with what it brings about (the characters it makes, say).
 void KeyDownIn(HWND window, WPARAM key, UINT message = WM_KEYDOWN);
+
+// What the shell posts with WM_DROPFILES when a file is dropped at that point of a window's
+// client area; the window's handling frees it.
+HDROP DropOf(const std::string& path, POINT at);
 
 struct Hint {
     HWND tooltip;

@@ -1,19 +1,19 @@
 // The list editor and the binding editor as Win32 windows: the report list as the logic fills
-// it, its widths measured in the list's font, a double click editing the row in a binding editor
-// over the list, and the choosers of the editor's fields.
+// it, its widths measured in the list's font, the rows' icons, a double click or a dropped
+// shortcut editing a binding in a binding editor over the list, and the choosers of the editor's
+// fields.
+#include "integration/Installer.h"
+#include "platform/Text.h"
 #include "platform/WinText.h"
 #include "win32/FaceFixture_win.h"
 
-#include "gui/win32/Questions.h"
 #include "gui/win32/WindowBasics.h"
 
 #include <cstdlib>
 #include <functional>
-#include <thread>
 #include <utility>
 
 #include <commctrl.h>
-#include <dlgs.h>
 
 namespace {
 
@@ -69,6 +69,14 @@ std::string ChosenText(HWND box) {
 // The button at a field's right end.
 HWND ButtonOf(win32face::Dialog& dialog, const char* field) {
     return GetDlgItem(dialog.Window(), GetDlgCtrlID(dialog.Control(field)) + 1);
+}
+
+int IconOf(HWND list, int row) {
+    LVITEMW cell{};
+    cell.mask = LVIF_IMAGE;
+    cell.iItem = row;
+    SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&cell));
+    return cell.iImage;
 }
 
 POINT CentreOf(HWND window) {
@@ -225,32 +233,50 @@ TEST_F(ListEditorWindowTest, EditorChoosersHaveTheirTitleFilterAndStartFolder) {
     EXPECT_EQ(answers_.pathQuestions.size(), 3u);
 }
 
-// The update's save chooser, as the info dialog asks it: the name is proposed in the name field.
-TEST_F(ListEditorWindowTest, SaveChooserProposesTheNameOfAStartThatIsNoFolder) {
-    const std::string proposed = folder_.Path("Tippomat.zip");
-    // From another thread, while the chooser's own loop runs in this one. The chooser's window
-    // comes before its name field is filled: the name is read until it is there.
-    std::string shown;
-    std::thread user([&] {
-        HWND chooser = nullptr;
-        wchar_t name[MAX_PATH] = {};
-        for (int tries = 0; tries < 300 && name[0] == L'\0'; ++tries) {
-            Sleep(50);
-            chooser = FindWindowW(L"#32770", nullptr);
-            if (GetDlgItemTextW(chooser, cmb13, name, MAX_PATH) == 0) {
-                GetDlgItemTextW(chooser, edt1, name, MAX_PATH);
-            }
-        }
-        shown = platform::Narrow(name);
-        PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
+// Read once the list is painted; a program, a folder and the empty row each their own.
+TEST_F(ListEditorWindowTest, RowsShowTheShellsIconsOfWhatTheyStart) {
+    auto start = NewStart();
+    start->state.table.SetSlot(0, "C:\\windows\\notepad.exe", "", "");
+    start->state.table.SetSlot(1, folder_.Path(), "", "");
+    const HWND list = OpenList(*start).Control("programme");
+    ASSERT_TRUE(PumpUntil([&] { return IconOf(list, 0) >= 0 && IconOf(list, 1) >= 0; }));
+    const auto icons =
+        reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    ASSERT_NE(icons, nullptr);
+    EXPECT_LT(IconOf(list, 0), ImageList_GetImageCount(icons));
+    EXPECT_NE(IconOf(list, 0), IconOf(list, 1));
+    EXPECT_EQ(IconOf(list, 2), I_IMAGENONE) << "the empty row";
+}
+
+// Dropped below the rows: a new binding for the first free key, as the shortcut starts.
+TEST_F(ListEditorWindowTest, ShortcutDroppedOnTheListFillsTargetArgumentsAndFolder) {
+    auto start = NewStart();
+    std::string link;
+    ASSERT_TRUE(integration::CreateShortcut("C:\\windows\\notepad.exe", integration::slFolder,
+                                            folder_.Path(), "C:\\windows\\system32", "-x \"a b\"",
+                                            "Notizen", link));
+    win32face::Dialog& dialog = OpenList(*start);
+    const HWND list = dialog.Control("programme");
+    RECT client;
+    GetClientRect(list, &client);
+    POINT below{client.right / 2, client.bottom - 4};
+    MapWindowPoints(list, dialog.Window(), &below, 1);
+    PostMessageW(dialog.Window(), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(testing_support::DropOf(link, below)), 0);
+    std::string key, program, parameters, folder;
+    WhileModal user([&] {
+        win32face::Dialog& editor = start->faces.DialogNamed("ParameterForm");
+        key = ChosenText(editor.Control("taste"));
+        program = win32face::TextOf(editor.Control("programmorDir"));
+        parameters = win32face::TextOf(editor.Control("parameter"));
+        folder = win32face::TextOf(editor.Control("verzeichnis"));
+        SendMessageW(editor.Control("closebut"), BM_CLICK, 0, 0);
     });
-    win32face::SetScriptedAnswers(nullptr);
-    const auto chosen = win32face::AskPath(
-        nullptr, {dialogs::PathKind::SaveFile, "", "Alles (*.*)|*.*", "zip", proposed});
-    win32face::SetScriptedAnswers(&answers_);
-    user.join();
-    EXPECT_FALSE(chosen);
-    EXPECT_TRUE(shown == "Tippomat.zip" || shown == proposed) << shown;
+    ASSERT_TRUE(PumpUntil([&] { return !key.empty(); }));
+    EXPECT_EQ(key, "A: ");
+    EXPECT_TRUE(platform::SameText(program, "C:\\windows\\notepad.exe")) << program;
+    EXPECT_EQ(parameters, "-x \"a b\"");
+    EXPECT_TRUE(platform::SameText(folder, "C:\\windows\\system32")) << folder;
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "gui/qt/Application.h"
 
-#include "gui/qt/Questions.h"
+#include "dialogs/Questions.h"
 
 #include <exception>
 
@@ -18,7 +18,9 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        ReportError(nullptr, error);
+        // The error's text as an error message; the program runs on.
+        dialogs::Ask(nullptr,
+                     {core::MessageKind::Error, error.what(), dialogs::MessageButtons::Ok, 0});
     }
     return false;
 }

@@ -2,10 +2,10 @@
 
 #include "dialogs/CaptionFit.h"
 
+#include "dialogs/Questions.h"
 #include "gui/qt/Help.h"
 #include "gui/qt/Hints.h"
 #include "gui/qt/Pictures.h"
-#include "gui/qt/Questions.h"
 #include "gui/qt/controls/Kinds.h"
 
 #include <QAbstractButton>
@@ -180,15 +180,15 @@ QWidget* Dialog::Parent() const {
 }
 
 dialogs::Answer Dialog::Ask(const dialogs::MessageQuestion& question) {
-    return qtface::Ask(Parent(), question);
+    return dialogs::Ask(Parent(), question);
 }
 
 std::optional<std::string> Dialog::AskPath(const dialogs::PathQuestion& question) {
-    return qtface::AskPath(Parent(), question);
+    return dialogs::AskPath(Parent(), question);
 }
 
 std::optional<int> Dialog::AskColor(int current) {
-    return qtface::AskColor(Parent(), current);
+    return dialogs::AskColor(Parent(), current);
 }
 
 void Dialog::ShowHelp(int helpContext) {

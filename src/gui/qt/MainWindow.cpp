@@ -1,10 +1,10 @@
 #include "gui/qt/MainWindow.h"
 
 #include "components/Foreground.h"
+#include "dialogs/Questions.h"
 #include "gui/qt/Hints.h"
 #include "gui/qt/Pictures.h"
 #include "gui/qt/QtKeys.h"
-#include "gui/qt/Questions.h"
 #include "gui/qt/WindowsColors.h"
 
 #include <QApplication>
@@ -259,7 +259,8 @@ void MainWindow::OpenMenuAtCursor() {
 }
 
 void MainWindow::ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) {
-    qtface::ShowMessage(this, text, kind, helpContext);
+    dialogs::Ask(static_cast<QWidget*>(this),
+                 {kind, text, dialogs::MessageButtons::Ok, helpContext});
 }
 
 void MainWindow::EndProgram() {

@@ -21,20 +21,21 @@ const QString kPortal = "org.freedesktop.portal.Desktop";
 const QString kPortalPath = "/org/freedesktop/portal/desktop";
 const QString kShortcutsInterface = "org.freedesktop.portal.GlobalShortcuts";
 
-// One shortcut as BindShortcuts takes it: (id, {description, preferred_trigger}).
-struct NewShortcut {
+// One shortcut as the portal speaks of it: (id, {description, preferred_trigger}) on the way
+// there, (id, {description, trigger_description}) on the way back.
+struct PortalShortcut {
     QString id;
     QVariantMap properties;
 };
 
-QDBusArgument& operator<<(QDBusArgument& argument, const NewShortcut& shortcut) {
+QDBusArgument& operator<<(QDBusArgument& argument, const PortalShortcut& shortcut) {
     argument.beginStructure();
     argument << shortcut.id << shortcut.properties;
     argument.endStructure();
     return argument;
 }
 
-const QDBusArgument& operator>>(const QDBusArgument& argument, NewShortcut& shortcut) {
+const QDBusArgument& operator>>(const QDBusArgument& argument, PortalShortcut& shortcut) {
     argument.beginStructure();
     argument >> shortcut.id >> shortcut.properties;
     argument.endStructure();
@@ -45,7 +46,7 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, NewShortcut& shor
 
 } // namespace qtface
 
-Q_DECLARE_METATYPE(qtface::NewShortcut)
+Q_DECLARE_METATYPE(qtface::PortalShortcut)
 
 namespace qtface {
 
@@ -81,16 +82,17 @@ QString RequestPath(const QDBusConnection& bus, const QString& token) {
 
 } // namespace
 
-PortalShortcuts::PortalShortcuts(QDBusConnection bus, core::ProgramState& state,
-                                 std::function<void(const std::string&)> tellUser)
-    : bus_(std::move(bus)), tellUser_(std::move(tellUser)),
-      programPath_(state.location.ProgramPath),
-      shortcuts_{{&state.hotkey, "popup", "Tippomat-Fenster zeigen"},
-                 {&state.adminhotkey, "admin-popup", "Tippomat-Fenster im Adminmodus zeigen"}} {
-    qDBusRegisterMetaType<NewShortcut>();
-    qDBusRegisterMetaType<QList<NewShortcut>>();
+PortalShortcuts::PortalShortcuts(QDBusConnection bus, core::ProgramState& state)
+    : bus_(std::move(bus)),
+      state_(state), shortcuts_{{&state.hotkey, "popup", "Tippomat-Fenster zeigen"},
+                                {&state.adminhotkey, "admin-popup",
+                                 "Tippomat-Fenster im Adminmodus zeigen"}} {
+    qDBusRegisterMetaType<PortalShortcut>();
+    qDBusRegisterMetaType<QList<PortalShortcut>>();
     bus_.connect(kPortal, kPortalPath, kShortcutsInterface, "Activated", this,
                  SLOT(OnActivated(QDBusMessage)));
+    bus_.connect(kPortal, kPortalPath, kShortcutsInterface, "ShortcutsChanged", this,
+                 SLOT(OnShortcutsChanged(QDBusMessage)));
     // Whether the portal offers global shortcuts: its interface has a version.
     QDBusMessage ask = QDBusMessage::createMethodCall(kPortal, kPortalPath,
                                                       "org.freedesktop.DBus.Properties", "Get");
@@ -101,12 +103,8 @@ PortalShortcuts::PortalShortcuts(QDBusConnection bus, core::ProgramState& state,
         w->deleteLater();
         syncing_ = false;
         available_ = !w->isError();
-        if (!available_ && !told_) {
-            told_ = true;
-            tellUser_("In dieser Sitzung kann Tippomat keine globalen Tastenkürzel setzen. "
-                      "Binden Sie in den Tastatureinstellungen des Desktops ein Kürzel an den "
-                      "Befehl: " +
-                      programPath_ + " --popup");
+        if (!available_) {
+            Tell(components::SessionShortcutGap::NoService, shortcuts_[0]);
         }
         Sync();
     });
@@ -149,7 +147,7 @@ void PortalShortcuts::Unbind(components::Tfishotkey& hotkey) {
 bool PortalShortcuts::Bound(const components::Tfishotkey& hotkey) const {
     const Shortcut* shortcut = Find(hotkey);
     return shortcut != nullptr && shortcut->enabled && !session_.isEmpty() && !syncing_ &&
-           shortcut->boundKey == shortcut->key;
+           shortcut->boundKey == shortcut->key && shortcut->hasTrigger;
 }
 
 void PortalShortcuts::SyncLater() {
@@ -203,9 +201,12 @@ void PortalShortcuts::Request(const QString& method, const QVariantList& argumen
             });
 }
 
+// The shortcuts go along: a backend may register them when the session starts and ignore the
+// bind (that of KDE Plasma 5.27).
 void PortalShortcuts::CreateSession() {
     const QString token = QString("tippomat%1").arg(++tokens_);
-    QVariantMap options{{"handle_token", token}, {"session_handle_token", token}};
+    QVariantMap options{
+        {"handle_token", token}, {"session_handle_token", token}, {"shortcuts", Wanted()}};
     Request("CreateSession", {options}, token, SLOT(OnSessionCreated(uint, QVariantMap)));
 }
 
@@ -220,8 +221,8 @@ void PortalShortcuts::OnSessionCreated(uint response, const QVariantMap& results
     BindShortcuts();
 }
 
-void PortalShortcuts::BindShortcuts() {
-    QList<NewShortcut> shortcuts;
+QVariant PortalShortcuts::Wanted() const {
+    QList<PortalShortcut> shortcuts;
     for (const Shortcut& shortcut : shortcuts_) {
         QVariantMap properties{{"description", QString::fromUtf8(shortcut.description)}};
         const QString trigger = PreferredTrigger(shortcut.key);
@@ -230,21 +231,62 @@ void PortalShortcuts::BindShortcuts() {
         }
         shortcuts.append({shortcut.id, properties});
     }
+    return QVariant::fromValue(shortcuts);
+}
+
+void PortalShortcuts::BindShortcuts() {
     for (Shortcut& shortcut : shortcuts_) {
         shortcut.boundKey = shortcut.key;
+        shortcut.hasTrigger = false;
     }
     const QString token = QString("tippomat%1").arg(++tokens_);
     Request("BindShortcuts",
-            {QVariant::fromValue(QDBusObjectPath(session_)), QVariant::fromValue(shortcuts),
-             QString(), QVariantMap{{"handle_token", token}}},
+            {QVariant::fromValue(QDBusObjectPath(session_)), Wanted(), QString(),
+             QVariantMap{{"handle_token", token}}},
             token, SLOT(OnShortcutsBound(uint, QVariantMap)));
 }
 
-void PortalShortcuts::OnShortcutsBound(uint, const QVariantMap&) {
+// A shortcut missing from the answer, or without a trigger, waits for the user to give it a key
+// in the desktop's settings; ShortcutsChanged tells when that happens.
+void PortalShortcuts::OnShortcutsBound(uint response, const QVariantMap& results) {
     bus_.disconnect(kPortal, pendingRequest_, "org.freedesktop.portal.Request", "Response", this,
                     SLOT(OnShortcutsBound(uint, QVariantMap)));
     syncing_ = false;
+    if (response == 0) {
+        TakeTriggers(results.value("shortcuts"));
+    }
+    for (const Shortcut& shortcut : shortcuts_) {
+        if (shortcut.enabled && shortcut.key != 0 && !shortcut.hasTrigger) {
+            Tell(components::SessionShortcutGap::NoKeyAssigned, shortcut);
+            break;
+        }
+    }
     Sync(); // a shortcut that changed meanwhile
+}
+
+void PortalShortcuts::TakeTriggers(const QVariant& shortcuts) {
+    for (const PortalShortcut& answered : qdbus_cast<QList<PortalShortcut>>(shortcuts)) {
+        for (Shortcut& shortcut : shortcuts_) {
+            if (answered.id == shortcut.id) {
+                shortcut.hasTrigger =
+                    !answered.properties.value("trigger_description").toString().isEmpty();
+            }
+        }
+    }
+}
+
+// ShortcutsChanged(o session, a(sa{sv}) shortcuts): the user gave a shortcut a key, or took it.
+void PortalShortcuts::OnShortcutsChanged(const QDBusMessage& message) {
+    const QVariantList arguments = message.arguments();
+    if (arguments.size() >= 2 && arguments[0].value<QDBusObjectPath>().path() == session_) {
+        TakeTriggers(arguments[1]);
+    }
+}
+
+void PortalShortcuts::Tell(components::SessionShortcutGap gap, const Shortcut& shortcut) {
+    if (state_.HotkeyWithoutKey) {
+        state_.HotkeyWithoutKey(gap, *shortcut.hotkey);
+    }
 }
 
 // Activated(o session, s id, t timestamp, a{sv} options). The activation token lets the popup
@@ -267,14 +309,11 @@ void PortalShortcuts::OnActivated(const QDBusMessage& message) {
     }
 }
 
-std::unique_ptr<PortalShortcuts> PortalShortcutsForSession(core::ProgramState& state,
-                                                           core::MainView& view) {
+std::unique_ptr<PortalShortcuts> PortalShortcutsForSession(core::ProgramState& state) {
     if (QGuiApplication::platformName() != "wayland") {
         return nullptr;
     }
-    return std::make_unique<PortalShortcuts>(
-        QDBusConnection::sessionBus(), state,
-        [&view](const std::string& text) { view.ShowNotice("Tippomat", text); });
+    return std::make_unique<PortalShortcuts>(QDBusConnection::sessionBus(), state);
 }
 
 } // namespace qtface

@@ -1,10 +1,11 @@
 // The two hotkeys as global shortcuts of the desktop portal (org.freedesktop.portal.GlobalShortcuts
 // over D-Bus), for a Wayland session where no program may grab a key: "popup" carries the user
-// hotkey, "admin-popup" the admin hotkey, with the stored shortcuts as preferred triggers.
+// hotkey, "admin-popup" the admin hotkey, with the stored shortcuts as preferred triggers. A
+// shortcut counts as bound once the desktop has given it a key (a trigger), which it may do
+// only later, when the user assigns one in its shortcut settings.
 #pragma once
 
 #include "components/SessionShortcuts.h"
-#include "core/MainView.h"
 #include "core/ProgramState.h"
 
 #include <QDBusConnection>
@@ -13,9 +14,7 @@
 #include <QObject>
 #include <QVariantMap>
 
-#include <functional>
 #include <memory>
-#include <string>
 
 namespace qtface {
 
@@ -23,10 +22,9 @@ class PortalShortcuts : public QObject, public components::SessionShortcuts {
     Q_OBJECT
 
   public:
-    // Installs itself as the hotkeys' service. tellUser is called once when the session has
-    // no portal with global shortcuts.
-    PortalShortcuts(QDBusConnection bus, core::ProgramState& state,
-                    std::function<void(const std::string&)> tellUser);
+    // Installs itself as the hotkeys' service. The state hears of a hotkey that the session
+    // brings to no key.
+    PortalShortcuts(QDBusConnection bus, core::ProgramState& state);
     ~PortalShortcuts() override;
 
     void Bind(components::Tfishotkey& hotkey, components::ShortcutValue key) override;
@@ -35,6 +33,7 @@ class PortalShortcuts : public QObject, public components::SessionShortcuts {
 
   private slots:
     void OnActivated(const QDBusMessage& message);
+    void OnShortcutsChanged(const QDBusMessage& message);
     void OnSessionCreated(uint response, const QVariantMap& results);
     void OnShortcutsBound(uint response, const QVariantMap& results);
 
@@ -46,6 +45,7 @@ class PortalShortcuts : public QObject, public components::SessionShortcuts {
         bool enabled = false;
         components::ShortcutValue key = 0;
         components::ShortcutValue boundKey = 0;
+        bool hasTrigger = false; // the desktop gave it a key
     };
 
     Shortcut* Find(const components::Tfishotkey& hotkey);
@@ -55,16 +55,19 @@ class PortalShortcuts : public QObject, public components::SessionShortcuts {
     void Sync();
     void CreateSession();
     void BindShortcuts();
+    // The shortcuts with their descriptions and preferred triggers, as the portal takes them.
+    QVariant Wanted() const;
+    // The triggers of a portal answer's "shortcuts" (a list of id and properties).
+    void TakeTriggers(const QVariant& shortcuts);
+    void Tell(components::SessionShortcutGap gap, const Shortcut& shortcut);
     // Calls a portal method that answers through a request object's Response signal.
     void Request(const QString& method, const QVariantList& arguments, const QString& token,
                  const char* onResponse);
 
     QDBusConnection bus_;
-    std::function<void(const std::string&)> tellUser_;
-    std::string programPath_;
+    core::ProgramState& state_;
     Shortcut shortcuts_[2];
     bool available_ = false;
-    bool told_ = false;
     bool syncing_ = false; // a session or a bind is under way
     bool scheduled_ = false;
     QString session_;
@@ -73,7 +76,6 @@ class PortalShortcuts : public QObject, public components::SessionShortcuts {
 };
 
 // The portal's shortcuts for a Wayland session, installed; none elsewhere (X11 grabs keys).
-std::unique_ptr<PortalShortcuts> PortalShortcutsForSession(core::ProgramState& state,
-                                                           core::MainView& view);
+std::unique_ptr<PortalShortcuts> PortalShortcutsForSession(core::ProgramState& state);
 
 } // namespace qtface

@@ -1,4 +1,6 @@
-#include "gui/qt/Questions.h"
+// The questions as Qt's modal boxes and choosers: a message's help key asks for its topic, and a
+// message may come up at a place below its owner's top.
+#include "dialogs/Questions.h"
 
 #include "gui/qt/Hints.h"
 #include "gui/qt/ProgramFilter.h"
@@ -10,14 +12,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
-namespace qtface {
-
 namespace {
-
-dialogs::ScriptedAnswers*& Scripted() {
-    static dialogs::ScriptedAnswers* answers = nullptr;
-    return answers;
-}
 
 QMessageBox::Icon IconOf(core::MessageKind kind) {
     static constexpr QMessageBox::Icon kIcons[] = {QMessageBox::Critical, QMessageBox::Information,
@@ -46,45 +41,36 @@ struct QtFilter {
 
 } // namespace
 
-void SetScriptedAnswers(dialogs::ScriptedAnswers* answers) {
-    Scripted() = answers;
-}
+namespace dialogs {
 
-dialogs::Answer Ask(QWidget* parent, const dialogs::MessageQuestion& question) {
-    if (Scripted() != nullptr) {
-        return Scripted()->AnswerTo(question);
-    }
-    const bool yesNo = question.buttons == dialogs::MessageButtons::YesNo;
+Answer Ask(QuestionOwner owner, const MessageQuestion& question) {
+    auto* parent = static_cast<QWidget*>(owner);
+    const bool yesNo = question.buttons == MessageButtons::YesNo;
     QString shown = QString::fromStdString(question.text);
     shown.replace('\r', '\n');
     QMessageBox box(IconOf(question.kind), QApplication::applicationName(), shown,
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
-    SetHelpContext(&box, question.helpContext);
-    EnableHelpKey(&box);
+    qtface::SetHelpContext(&box, question.helpContext);
+    qtface::EnableHelpKey(&box);
     if (question.belowTop && parent != nullptr) {
         const QRect frame = parent->frameGeometry();
         box.move(frame.left(), frame.top() + *question.belowTop);
     }
     const int answer = box.exec();
-    return !yesNo                       ? dialogs::Answer::Ok
-           : answer == QMessageBox::Yes ? dialogs::Answer::Yes
-                                        : dialogs::Answer::No;
+    return !yesNo ? Answer::Ok : answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 // Qt's choosers take the start as it stands and leave the current folder alone.
-std::optional<std::string> AskPath(QWidget* parent, const dialogs::PathQuestion& question) {
-    if (Scripted() != nullptr) {
-        return Scripted()->AnswerTo(question);
-    }
+std::optional<std::string> AskPath(QuestionOwner owner, const PathQuestion& question) {
     // Qt's own chooser: its folder chooser has a field to type a folder into, and its file list
     // takes the program filter.
-    QFileDialog chooser(parent, QString::fromStdString(question.title),
+    QFileDialog chooser(static_cast<QWidget*>(owner), QString::fromStdString(question.title),
                         QString::fromStdString(question.start));
     chooser.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
     const QtFilter filter(question.filter);
-    if (question.kind != dialogs::PathKind::Folder && !filter.choices.isEmpty()) {
+    if (question.kind != PathKind::Folder && !filter.choices.isEmpty()) {
         chooser.setNameFilters(filter.choices);
-        auto* programs = new ProgramFilter(&chooser);
+        auto* programs = new qtface::ProgramFilter(&chooser);
         chooser.setProxyModel(programs);
         const auto follow = [&filter, programs](const QString& choice) {
             programs->SetActive(filter.programChoices.contains(choice));
@@ -93,17 +79,17 @@ std::optional<std::string> AskPath(QWidget* parent, const dialogs::PathQuestion&
         follow(filter.choices.first());
     }
     // An existing file is taken by its name as it is: Linux programs have no extension.
-    if (question.kind == dialogs::PathKind::SaveFile) {
+    if (question.kind == PathKind::SaveFile) {
         chooser.setDefaultSuffix(QString::fromStdString(question.defaultExt));
     }
     switch (question.kind) {
-    case dialogs::PathKind::OpenFile:
+    case PathKind::OpenFile:
         chooser.setFileMode(QFileDialog::ExistingFile);
         break;
-    case dialogs::PathKind::SaveFile:
+    case PathKind::SaveFile:
         chooser.setAcceptMode(QFileDialog::AcceptSave);
         break;
-    case dialogs::PathKind::Folder:
+    case PathKind::Folder:
         chooser.setFileMode(QFileDialog::Directory);
         chooser.setOption(QFileDialog::ShowDirsOnly);
         break;
@@ -114,26 +100,14 @@ std::optional<std::string> AskPath(QWidget* parent, const dialogs::PathQuestion&
     return chooser.selectedFiles().first().toStdString();
 }
 
-std::optional<int> AskColor(QWidget* parent, int current) {
-    if (Scripted() != nullptr) {
-        return Scripted()->AnswerToColor(current);
-    }
-    const QColor preset = ColorFromWindowsColor(current);
-    const QColor chosen = QColorDialog::getColor(preset, parent);
+std::optional<int> AskColor(QuestionOwner owner, int current) {
+    const QColor preset = qtface::ColorFromWindowsColor(current);
+    const QColor chosen = QColorDialog::getColor(preset, static_cast<QWidget*>(owner));
     if (!chosen.isValid()) {
         return std::nullopt;
     }
     // The preset confirmed as it is: a system colour stays the system colour.
-    return chosen.rgb() == preset.rgb() ? current : WindowsColorOf(chosen);
+    return chosen.rgb() == preset.rgb() ? current : qtface::WindowsColorOf(chosen);
 }
 
-void ShowMessage(QWidget* parent, const std::string& text, core::MessageKind kind,
-                 int helpContext) {
-    Ask(parent, {kind, text, dialogs::MessageButtons::Ok, helpContext});
-}
-
-void ReportError(QWidget* parent, const std::exception& error) {
-    ShowMessage(parent, error.what(), core::MessageKind::Error, 0);
-}
-
-} // namespace qtface
+} // namespace dialogs

@@ -39,7 +39,7 @@ int Run(int argc, char** argv, core::PopupRequest popup) {
     qtface::ConnectPlatformEvents(application);
     qtface::Faces faces;
     // Where no key can be grabbed (Wayland), the desktop's portal carries the hotkeys.
-    const auto portal = qtface::PortalShortcutsForSession(state, faces.main);
+    const auto portal = qtface::PortalShortcutsForSession(state);
     dialogs::Program program(state, faces);
     endProgram = [&program] { program.main.Beenden1Click(); };
     qtface::FileWatch watch;

@@ -1,8 +1,8 @@
 #include "gui/win32/Dialog.h"
 
 #include "components/Foreground.h"
+#include "dialogs/Questions.h"
 #include "gui/win32/Help.h"
-#include "gui/win32/Questions.h"
 #include "gui/win32/controls/Kinds.h"
 
 namespace win32face {
@@ -68,15 +68,15 @@ HWND Dialog::Parent() const {
 }
 
 dialogs::Answer Dialog::Ask(const dialogs::MessageQuestion& question) {
-    return win32face::Ask(Parent(), question);
+    return dialogs::Ask(Parent(), question);
 }
 
 std::optional<std::string> Dialog::AskPath(const dialogs::PathQuestion& question) {
-    return win32face::AskPath(Parent(), question);
+    return dialogs::AskPath(Parent(), question);
 }
 
 std::optional<int> Dialog::AskColor(int current) {
-    return win32face::AskColor(Parent(), current);
+    return dialogs::AskColor(Parent(), current);
 }
 
 void Dialog::ShowHelp(int helpContext) {

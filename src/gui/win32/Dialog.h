@@ -3,7 +3,8 @@
 // hints (one tooltip for the dialog), help contexts and tab order. The window is made the first
 // time it is needed; until then the controls keep their values. Events go to the logic; every close
 // by the user too. Its jobs stand in DialogWindow.cpp (making, placing, the window procedure),
-// DialogKeys.cpp (the keyboard) and DialogModal.cpp (the modal show).
+// DialogKeys.cpp (the keyboard), DialogModal.cpp (the modal show) and DialogDrop.cpp (files
+// dropped on it).
 #pragma once
 
 #include "dialogs/NamedControls.h"
@@ -14,6 +15,8 @@
 #include <vector>
 
 #include <windows.h>
+
+#include <shellapi.h>
 
 namespace win32face {
 
@@ -58,6 +61,10 @@ class Dialog : public dialogs::NamedControls<win32face::Control> {
     SIZE FrameSize(UINT dpi) const;
     void Command(WORD id, WORD code);
     void Escape();
+    // The window takes dropped files when a control of its layout accepts them.
+    void AcceptFilesWhereLaidOut();
+    // Files dropped on the window: told to the control under the drop that accepts them.
+    void Drop(HDROP drop);
     win32face::Control* Owner(HWND window) const;
     HWND Parent() const; // for the questions: the window while it is shown
     void EnableOthers(); // the windows a modal show took the input from

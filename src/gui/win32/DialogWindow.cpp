@@ -97,6 +97,7 @@ void Dialog::Create() {
         }
     }
     hints_.Ready();
+    AcceptFilesWhereLaidOut();
     const UINT dpi = GetDpiForWindow(window_);
     const HFONT font = CreateTahoma(Scale(kFontHeight, dpi));
     fitted_ = dialogs::FittedToCaptions(
@@ -177,6 +178,9 @@ LRESULT Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CLOSE:
         events_.CloseRequested();
+        return 0;
+    case WM_DROPFILES:
+        Drop(reinterpret_cast<HDROP>(wParam));
         return 0;
     case WM_ACTIVATE:
         // As a dialog does: the keyboard goes back to the control that had it, else to the

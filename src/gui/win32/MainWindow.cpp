@@ -1,8 +1,8 @@
 #include "gui/win32/MainWindow.h"
 
 #include "components/Foreground.h"
+#include "dialogs/Questions.h"
 #include "gui/win32/Help.h"
-#include "gui/win32/Questions.h"
 #include "gui/win32/WindowBasics.h"
 #include "platform/WinText.h"
 
@@ -350,7 +350,8 @@ void MainWindow::OpenMenuAtCursor() {
 }
 
 void MainWindow::ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) {
-    win32face::ShowMessage(IsPopupShown() ? window_ : nullptr, kind, text, helpContext);
+    dialogs::Ask(IsPopupShown() ? window_ : nullptr,
+                 {kind, text, dialogs::MessageButtons::Ok, helpContext});
 }
 
 void MainWindow::EndProgram() {

@@ -1,4 +1,6 @@
-#include "gui/win32/Questions.h"
+// The questions as Win32's modal boxes and common dialogs: the help button and F1 of a message
+// ask for its topic, and a message may come up at a place below its owner's top.
+#include "dialogs/Questions.h"
 
 #include "gui/win32/Help.h"
 #include "gui/win32/WindowBasics.h"
@@ -14,11 +16,6 @@
 namespace win32face {
 
 namespace {
-
-dialogs::ScriptedAnswers*& Scripted() {
-    static dialogs::ScriptedAnswers* answers = nullptr;
-    return answers;
-}
 
 void CALLBACK HelpRequested(LPHELPINFO help) {
     ShowHelpTopic(nullptr, static_cast<int>(help->dwContextId));
@@ -93,16 +90,14 @@ LRESULT CALLBACK PlaceBox(int code, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
-void SetScriptedAnswers(dialogs::ScriptedAnswers* answers) {
-    Scripted() = answers;
-}
+} // namespace win32face
 
-dialogs::Answer Ask(HWND owner, const dialogs::MessageQuestion& question) {
-    if (Scripted() != nullptr) {
-        return Scripted()->AnswerTo(question);
-    }
-    const bool yesNo = question.buttons == dialogs::MessageButtons::YesNo;
-    const std::wstring shown = WideLines(question.text);
+namespace dialogs {
+
+Answer Ask(QuestionOwner window, const MessageQuestion& question) {
+    const auto owner = static_cast<HWND>(window);
+    const bool yesNo = question.buttons == MessageButtons::YesNo;
+    const std::wstring shown = win32face::WideLines(question.text);
     MSGBOXPARAMSW box{};
     box.cbSize = sizeof box;
     box.hwndOwner = owner;
@@ -111,38 +106,36 @@ dialogs::Answer Ask(HWND owner, const dialogs::MessageQuestion& question) {
     box.lpszCaption = L"Tippomat";
     // Shown in front also when it comes from a hidden window, such as at start-up.
     box.dwStyle = (yesNo ? MB_YESNO : MB_OK) | MB_SETFOREGROUND | MB_TOPMOST |
-                  IconOf(question.kind) | (question.helpContext != 0 ? MB_HELP : 0);
+                  win32face::IconOf(question.kind) | (question.helpContext != 0 ? MB_HELP : 0);
     box.dwContextHelpId = static_cast<DWORD_PTR>(question.helpContext);
-    box.lpfnMsgBoxCallback = HelpRequested;
-    BoxPlacing& placing = Placing();
+    box.lpfnMsgBoxCallback = win32face::HelpRequested;
+    win32face::BoxPlacing& placing = win32face::Placing();
     if (question.belowTop && owner != nullptr) {
         RECT frame;
         GetWindowRect(owner, &frame);
-        placing.place = {frame.left, frame.top + Scale(*question.belowTop, GetDpiForWindow(owner))};
-        placing.hook = SetWindowsHookExW(WH_CBT, PlaceBox, nullptr, GetCurrentThreadId());
+        placing.place = {frame.left,
+                         frame.top + win32face::Scale(*question.belowTop, GetDpiForWindow(owner))};
+        placing.hook =
+            SetWindowsHookExW(WH_CBT, win32face::PlaceBox, nullptr, GetCurrentThreadId());
     }
     const int answer = MessageBoxIndirectW(&box);
     if (placing.hook != nullptr) {
         UnhookWindowsHookEx(std::exchange(placing.hook, nullptr));
     }
-    return !yesNo            ? dialogs::Answer::Ok
-           : answer == IDYES ? dialogs::Answer::Yes
-                             : dialogs::Answer::No;
+    return !yesNo ? Answer::Ok : answer == IDYES ? Answer::Yes : Answer::No;
 }
 
-std::optional<std::string> AskPath(HWND owner, const dialogs::PathQuestion& question) {
-    if (Scripted() != nullptr) {
-        return Scripted()->AnswerTo(question);
+std::optional<std::string> AskPath(QuestionOwner window, const PathQuestion& question) {
+    const auto owner = static_cast<HWND>(window);
+    if (question.kind == PathKind::Folder) {
+        return win32face::AskFolder(owner, question);
     }
-    if (question.kind == dialogs::PathKind::Folder) {
-        return AskFolder(owner, question);
-    }
-    const std::wstring filter = FilterOf(question.filter);
+    const std::wstring filter = win32face::FilterOf(question.filter);
     const std::wstring title = platform::Wide(question.title);
     const std::wstring extension = platform::Wide(question.defaultExt);
     // A save chooser proposes a start that is no folder as the name, in that file's folder.
-    const bool proposesName = question.kind == dialogs::PathKind::SaveFile &&
-                              !question.start.empty() && !platform::DirectoryExists(question.start);
+    const bool proposesName = question.kind == PathKind::SaveFile && !question.start.empty() &&
+                              !platform::DirectoryExists(question.start);
     const std::string& path = question.start;
     const std::wstring start = platform::Wide(
         proposesName ? path.substr(0, path.size() - platform::FileNameOf(path).size()) : path);
@@ -161,35 +154,27 @@ std::optional<std::string> AskPath(HWND owner, const dialogs::PathQuestion& ques
     chooser.lpstrTitle = title.empty() ? nullptr : title.c_str();
     chooser.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     chooser.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    const bool chosen = question.kind == dialogs::PathKind::SaveFile
-                            ? GetSaveFileNameW(&chooser) != FALSE
-                            : GetOpenFileNameW(&chooser) != FALSE;
+    const bool chosen = question.kind == PathKind::SaveFile ? GetSaveFileNameW(&chooser) != FALSE
+                                                            : GetOpenFileNameW(&chooser) != FALSE;
     return chosen ? std::optional<std::string>(platform::Narrow(file)) : std::nullopt;
 }
 
-std::optional<int> AskColor(HWND owner, int current) {
-    if (Scripted() != nullptr) {
-        return Scripted()->AnswerToColor(current);
-    }
+std::optional<int> AskColor(QuestionOwner owner, int current) {
     static COLORREF customColors[16] = {};
     CHOOSECOLORW chooser{};
     chooser.lStructSize = sizeof chooser;
-    chooser.hwndOwner = owner;
-    chooser.rgbResult = ColorRefOf(current);
+    chooser.hwndOwner = static_cast<HWND>(owner);
+    chooser.rgbResult = win32face::ColorRefOf(current);
     chooser.lpCustColors = customColors;
     chooser.Flags = CC_RGBINIT | CC_ANYCOLOR;
     if (!ChooseColorW(&chooser)) {
         return std::nullopt;
     }
     // The preset confirmed as it is: a system colour stays the system colour.
-    if (chooser.rgbResult == ColorRefOf(current)) {
+    if (chooser.rgbResult == win32face::ColorRefOf(current)) {
         return current;
     }
     return static_cast<int>(chooser.rgbResult & 0x00FFFFFFu);
 }
 
-void ShowMessage(HWND owner, core::MessageKind kind, const std::string& text, int helpContext) {
-    Ask(owner, {kind, text, dialogs::MessageButtons::Ok, helpContext});
-}
-
-} // namespace win32face
+} // namespace dialogs

@@ -1,8 +1,8 @@
 #include "gui/win32/WindowBasics.h"
 
 #include "config/WindowsColor.h"
+#include "dialogs/Questions.h"
 #include "gui/win32/Pictures.h"
-#include "gui/win32/Questions.h"
 #include "platform/WinText.h"
 
 #include <commctrl.h>
@@ -67,7 +67,7 @@ std::wstring WideLines(std::string_view text) {
 }
 
 void ReportError(const char* what) {
-    ShowMessage(nullptr, core::MessageKind::Error, what, 0);
+    dialogs::Ask(nullptr, {core::MessageKind::Error, what, dialogs::MessageButtons::Ok, 0});
 }
 
 } // namespace win32face

@@ -1,4 +1,6 @@
 // The kinds that offer a choice: drop-down list, radio group, read-only grid.
+#include "gui/qt/BindingIcons.h"
+#include "gui/qt/controls/FileDrop.h"
 #include "gui/qt/controls/Kinds.h"
 
 #include <QButtonGroup>
@@ -10,6 +12,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTableWidget>
+#include <QTimer>
 
 #include <cmath>
 
@@ -121,10 +124,17 @@ class RadioGroup : public Control {
 };
 
 // Row 0 is the header; column 0 is drawn as a header too. Cells are read only and a click
-// chooses a whole row. Widths set before the table exists are kept for it.
+// chooses a whole row. Widths set before the table exists are kept for it. The rows' icons stand
+// in column 0; they are read once the event loop turns, after the table is shown.
 class Grid : public Control {
   public:
     using Control::Control;
+    void SetRowIcons(const std::vector<std::string>& paths) override {
+        iconPaths_ = paths;
+        if (table_ != nullptr) {
+            QTimer::singleShot(0, table_, [this] { ShowIcons(); });
+        }
+    }
     void SetColumnWidths(const std::vector<int>& widths) override {
         widths_ = widths;
         if (table_ != nullptr) {
@@ -155,6 +165,13 @@ class Grid : public Control {
         table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         QObject::connect(table_, &QTableWidget::cellDoubleClicked, table_,
                          [this] { events_.DoubleClicked(Name()); });
+        if (Layout().acceptsFiles) {
+            AcceptFileDrops(table_->viewport(), Name(), events_, [this](const QPoint& point) {
+                const int row = table_->rowAt(point.y());
+                return row < 0 ? -1 : row + 1;
+            });
+        }
+        QTimer::singleShot(0, table_, [this] { ShowIcons(); });
         SetShownRows();
         SetShownNumber(value().Number());
         ShowWidths();
@@ -213,9 +230,22 @@ class Grid : public Control {
             table_->setColumnWidth(static_cast<int>(column), widths_[column]);
         }
     }
+    void ShowIcons() {
+        if (iconPaths_.empty()) {
+            return;
+        }
+        const BindingIcons icons;
+        const int rows = std::min(table_->rowCount(), static_cast<int>(iconPaths_.size()));
+        for (int row = 0; row < rows; ++row) {
+            if (QTableWidgetItem* cell = table_->item(row, 0)) {
+                cell->setIcon(icons.For(iconPaths_[static_cast<size_t>(row)]));
+            }
+        }
+    }
 
     QTableWidget* table_ = nullptr;
     std::vector<int> widths_;
+    std::vector<std::string> iconPaths_;
 };
 
 } // namespace

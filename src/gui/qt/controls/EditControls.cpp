@@ -2,6 +2,7 @@
 // edit, path field with a browse button.
 #include "gui/qt/Pictures.h"
 #include "gui/qt/QtKeys.h"
+#include "gui/qt/controls/FileDrop.h"
 #include "gui/qt/controls/Kinds.h"
 
 #include <QAction>
@@ -121,7 +122,8 @@ class NumericEdit : public Edit {
     void SetShownNumber(double value) override { SetShownText(dialogs::NumericEditText(value)); }
 };
 
-// A browse button at its right; the logic asks for the path.
+// A browse button at its right; the logic asks for the path. Files may be dropped on it where
+// the layout says so.
 class PathEdit : public Edit {
   public:
     using Edit::Edit;
@@ -140,6 +142,9 @@ class PathEdit : public Edit {
         browse_->setFocusPolicy(Qt::NoFocus);
         QObject::connect(browse_, &QToolButton::clicked, browse_,
                          [this] { events_.Clicked(Name()); });
+        if (Layout().acceptsFiles) {
+            AcceptFileDrops(edit_, Name(), events_);
+        }
         return edit_;
     }
 

@@ -1,4 +1,5 @@
 // The kinds that offer a choice: drop-down list, radio group, read-only grid (a report list).
+#include "gui/win32/BindingIcons.h"
 #include "gui/win32/WindowBasics.h"
 #include "gui/win32/controls/Kinds.h"
 #include "platform/WinText.h"
@@ -165,10 +166,25 @@ class RadioGroup : public Control {
 };
 
 // Row 0 gives the columns' headers; rows 1 ... are the lines, read only, chosen whole; column 0
-// is drawn in the headers' colour, as a fixed column.
+// is drawn in the headers' colour, as a fixed column, with the rows' icons. The icons are read
+// by a timer, whose message comes once the list is painted.
 class Grid : public Control {
   public:
     using Control::Control;
+    void SetRowIcons(const std::vector<std::string>& paths) override {
+        iconPaths_ = paths;
+        if (Window() != nullptr) {
+            SetTimer(Window(), kIconTimer, USER_TIMER_MINIMUM, &Grid::IconTimer);
+        }
+    }
+    int RowAt(POINT point) const override {
+        LVHITTESTINFO hit{};
+        hit.pt = point;
+        ScreenToClient(Window(), &hit.pt);
+        const auto row =
+            SendMessageW(Window(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+        return row < 0 ? -1 : static_cast<int>(row) + 1;
+    }
     LRESULT Notify(const NMHDR& header) override {
         if (header.code == NM_DBLCLK) {
             events_.DoubleClicked(Name());
@@ -201,11 +217,13 @@ class Grid : public Control {
 
   protected:
     HWND Make() override {
-        const HWND list =
-            Add(WS_EX_CLIENTEDGE, WC_LISTVIEWW, "",
-                WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER);
+        const HWND list = Add(WS_EX_CLIENTEDGE, WC_LISTVIEWW, "",
+                              WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                                  LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS);
         SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                      LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+        SetPropW(list, kGridProperty, this);
+        SetTimer(list, kIconTimer, USER_TIMER_MINIMUM, &Grid::IconTimer);
         for (int column = 0; column < std::max(Layout().columns, 1); ++column) {
             LVCOLUMNW description{};
             description.mask = LVCF_WIDTH;
@@ -249,7 +267,8 @@ class Grid : public Control {
                     continue;
                 }
                 LVITEMW cell{};
-                cell.mask = LVIF_TEXT;
+                cell.mask = LVIF_TEXT | (column == 0 ? LVIF_IMAGE : 0);
+                cell.iImage = I_IMAGENONE; // until the icons are read
                 cell.iItem = static_cast<int>(row) - 1;
                 cell.iSubItem = column;
                 cell.pszText = text.data();
@@ -261,6 +280,28 @@ class Grid : public Control {
     }
 
   private:
+    static constexpr UINT_PTR kIconTimer = 1;
+    static constexpr const wchar_t* kGridProperty = L"TippomatGrid";
+
+    static void CALLBACK IconTimer(HWND list, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(list, timer);
+        if (auto* grid = static_cast<Grid*>(GetPropW(list, kGridProperty))) {
+            grid->ShowIcons();
+        }
+    }
+    void ShowIcons() {
+        SendMessageW(Window(), LVM_SETIMAGELIST, LVSIL_SMALL,
+                     reinterpret_cast<LPARAM>(SmallSystemIcons()));
+        const auto rows = static_cast<size_t>(SendMessageW(Window(), LVM_GETITEMCOUNT, 0, 0));
+        for (size_t row = 0; row < rows && row < iconPaths_.size(); ++row) {
+            LVITEMW cell{};
+            cell.mask = LVIF_IMAGE;
+            cell.iItem = static_cast<int>(row);
+            const int icon = BindingIconIndex(iconPaths_[row]);
+            cell.iImage = icon >= 0 ? icon : I_IMAGENONE;
+            SendMessageW(Window(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&cell));
+        }
+    }
     static LRESULT DrawStage(NMLVCUSTOMDRAW& draw) {
         switch (draw.nmcd.dwDrawStage) {
         case CDDS_PREPAINT:
@@ -281,6 +322,7 @@ class Grid : public Control {
     }
 
     std::vector<int> widths_;
+    std::vector<std::string> iconPaths_;
 };
 
 } // namespace

@@ -34,6 +34,8 @@ class Control : public dialogs::FaceControl {
     // Keys going down in it go to the logic; Enter presses it.
     virtual bool ForwardsKeys() const { return false; }
     virtual bool IsPushButton() const { return false; }
+    // The grid row (as its Number counts) under a point of the screen; -1 for none.
+    virtual int RowAt(POINT) const { return -1; }
     int TextWidth(const std::string& text) const override;
     // The width that shows its caption whole in that font made for the DPI, in pixels at 96
     // dots per inch; 0 for the kinds without one to keep whole.

@@ -1,6 +1,11 @@
-#include "dialogs/ScriptedAnswers.h"
+#include "support/ScriptedAnswers.h"
 
-namespace dialogs {
+namespace testing_support {
+
+using dialogs::Answer;
+using dialogs::MessageButtons;
+using dialogs::MessageQuestion;
+using dialogs::PathQuestion;
 
 namespace {
 
@@ -30,4 +35,4 @@ std::optional<int> ScriptedAnswers::AnswerToColor(int current) {
     return Next(colors, std::optional<int>());
 }
 
-} // namespace dialogs
+} // namespace testing_support

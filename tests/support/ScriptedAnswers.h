@@ -9,19 +9,19 @@
 #include <string>
 #include <vector>
 
-namespace dialogs {
+namespace testing_support {
 
 struct ScriptedAnswers {
-    Answer AnswerTo(const MessageQuestion& question);
-    std::optional<std::string> AnswerTo(const PathQuestion& question);
+    dialogs::Answer AnswerTo(const dialogs::MessageQuestion& question);
+    std::optional<std::string> AnswerTo(const dialogs::PathQuestion& question);
     std::optional<int> AnswerToColor(int current);
 
-    std::vector<MessageQuestion> messages;
-    std::vector<PathQuestion> pathQuestions;
+    std::vector<dialogs::MessageQuestion> messages;
+    std::vector<dialogs::PathQuestion> pathQuestions;
     std::vector<int> colorQuestions;
-    std::deque<Answer> answers;
+    std::deque<dialogs::Answer> answers;
     std::deque<std::optional<std::string>> paths;
     std::deque<std::optional<int>> colors;
 };
 
-} // namespace dialogs
+} // namespace testing_support
