@@ -66,22 +66,34 @@ void ConfigFollower::FollowFiles() {
             known_[path] = bytes;
         }
     }
-    watch_.Follow(followed_, [this] { FilesChanged(); });
+    watch_.Follow(
+        followed_, [this] { FilesChanged(); }, [this] { CheckAgain(); });
 }
 
 void ConfigFollower::FilesChanged() {
     for (const std::string& path : followed_) {
-        Check(path);
+        Check(path, false);
     }
-    // The portable switch, changed by the hub or in the file, chooses another table file.
+    FollowPortableSwitch();
+}
+
+void ConfigFollower::CheckAgain() {
+    for (const std::string& path : followed_) {
+        Check(path, true);
+    }
+    FollowPortableSwitch();
+}
+
+// The portable switch, changed by the hub or in the file, chooses another table file.
+void ConfigFollower::FollowPortableSwitch() {
     if (Files() != followed_) {
         FollowFiles();
     }
 }
 
-// Another program's content is taken once two reads a moment apart agree: a file that is being
-// written in place is never taken half.
-void ConfigFollower::Check(const std::string& path) {
+// Another program's content is taken once it reads the same at a change and a moment later,
+// with no change between: a file that is being written in place is never taken half.
+void ConfigFollower::Check(const std::string& path, bool settled) {
     std::string bytes;
     switch (platform::ReadWholeFile(path, bytes)) {
     case platform::ReadStatus::Missing:
@@ -99,16 +111,16 @@ void ConfigFollower::Check(const std::string& path) {
     std::string& known = known_[path];
     if (bytes == known || config::IsOwnWrite(path, bytes)) {
         known = bytes;
-        suspect_.erase(path);
+        unsettled_.erase(path);
         return;
     }
-    const auto seen = suspect_.find(path);
-    if (seen == suspect_.end() || seen->second != bytes) {
-        suspect_[path] = bytes;
+    const auto seen = unsettled_.find(path);
+    if (!settled || seen == unsettled_.end() || seen->second != bytes) {
+        unsettled_[path] = bytes;
         watch_.CheckAgainSoon();
         return;
     }
-    suspect_.erase(seen);
+    unsettled_.erase(seen);
     Take(path, std::exchange(known, bytes), bytes);
 }
 

@@ -19,9 +19,11 @@ namespace dialogs {
 class FileWatch {
   public:
     // From now on a change in the folder of any of these files (only these) runs changed; a file
-    // replaced by renaming another one over it is a change too.
-    virtual void Follow(const std::vector<std::string>& files, std::function<void()> changed) = 0;
-    // Runs the changed handler once more, a moment from now.
+    // replaced by renaming another one over it is a change too. again runs a moment after
+    // CheckAgainSoon.
+    virtual void Follow(const std::vector<std::string>& files, std::function<void()> changed,
+                        std::function<void()> again) = 0;
+    // Runs again a moment from now; asked once more before that, the moment starts anew.
     virtual void CheckAgainSoon() = 0;
 
   protected:
@@ -36,13 +38,16 @@ class ConfigFollower {
     ConfigFollower(const ConfigFollower&) = delete;
     ConfigFollower& operator=(const ConfigFollower&) = delete;
 
-    // A change in a followed folder, or the moment after a file was found half written.
+    // A change in a followed folder.
     void FilesChanged();
+    // The moment after a change: content read the same at the change and now is taken.
+    void CheckAgain();
 
   private:
     std::vector<std::string> Files() const;
     void FollowFiles();
-    void Check(const std::string& path);
+    void FollowPortableSwitch();
+    void Check(const std::string& path, bool settled);
     void Take(const std::string& path, const std::string& before, const std::string& now);
     // The bindings changed outside while an editor was open, once none is.
     void TakeWaitingTable();
@@ -51,9 +56,9 @@ class ConfigFollower {
     Program& program_;
     FileWatch& watch_;
     std::vector<std::string> followed_;
-    std::map<std::string, std::string> known_;   // each file's content as last taken or written
-    std::map<std::string, std::string> suspect_; // content that looked half written
-    int unreadable_ = 0;                         // reads in a row that failed
+    std::map<std::string, std::string> known_;     // each file's content as last taken or written
+    std::map<std::string, std::string> unsettled_; // content read at a change, not taken yet
+    int unreadable_ = 0;                           // reads in a row that failed
 };
 
 } // namespace dialogs

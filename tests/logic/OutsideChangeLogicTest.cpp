@@ -12,18 +12,22 @@ using dialogs::Answer;
 // The watch as a face would run it: the test says when the folder changed.
 class FakeFileWatch : public dialogs::FileWatch {
   public:
-    void Follow(const std::vector<std::string>& files, std::function<void()> changed) override {
+    void Follow(const std::vector<std::string>& files, std::function<void()> changed,
+                std::function<void()> again) override {
         followed = files;
         changed_ = std::move(changed);
+        again_ = std::move(again);
     }
     void CheckAgainSoon() override { ++askedAgain; }
     void Changed() { changed_(); }
+    void Again() { again_(); }
 
     std::vector<std::string> followed;
     int askedAgain = 0;
 
   private:
     std::function<void()> changed_;
+    std::function<void()> again_;
 };
 
 constexpr char kTwoBindings[] = "[Check]\r\nWroteSuccesful=1\r\n[Buchstaben]\r\nA=/werkzeug/a\r\n"
@@ -40,7 +44,7 @@ class OutsideChangeLogicTest : public testing_support::LogicFixture {
     // A change seen, and the same file seen again a moment later.
     void ChangedAndSettled() {
         watch_.Changed();
-        watch_.Changed();
+        watch_.Again();
     }
     dialogs::Tprogrammliste& OpenList() {
         start_->hub.Clicked("editbutton");
@@ -60,10 +64,12 @@ TEST_F(OutsideChangeLogicTest, FileIsTakenOnlyOnceTwoReadsAgree) {
     watch_.Changed();
     EXPECT_EQ(watch_.askedAgain, 1) << "read again a moment later";
     WriteIni(kTwoBindings);
-    watch_.Changed();
+    watch_.Again();
     EXPECT_EQ(Path(0), "/werkzeug/a") << "a file still being written is not taken";
     EXPECT_EQ(Path(1), "");
     watch_.Changed();
+    EXPECT_EQ(Path(1), "") << "two changes are no moment apart";
+    watch_.Again();
     EXPECT_EQ(Path(1), "/werkzeug/b");
     EXPECT_NE(start_->state.table.KeyListText().find("B:  /werkzeug/b"), std::string::npos);
 }

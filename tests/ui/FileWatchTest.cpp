@@ -19,7 +19,8 @@ class FileWatchTest : public ::testing::Test {
   protected:
     FileWatchTest() {
         WriteBytes(ini_, "[A]\r\n");
-        watch_.Follow({ini_}, [this] { ++heard_; });
+        watch_.Follow(
+            {ini_}, [this] { ++heard_; }, [this] { ++heard_; });
     }
     // Whether the watch reports something new; what is still under way is let through first,
     // so that a report counts for the doing that comes after this.

@@ -12,15 +12,17 @@ constexpr int kAgainMilliseconds = 250;
 } // namespace
 
 FileWatch::FileWatch() {
-    again_.setSingleShot(true);
-    again_.setInterval(kAgainMilliseconds);
-    QObject::connect(&again_, &QTimer::timeout, [this] { changed_(); });
+    moment_.setSingleShot(true);
+    moment_.setInterval(kAgainMilliseconds);
+    QObject::connect(&moment_, &QTimer::timeout, [this] { again_(); });
     QObject::connect(&watcher_, &QFileSystemWatcher::directoryChanged, [this] { Changed(); });
     QObject::connect(&watcher_, &QFileSystemWatcher::fileChanged, [this] { Changed(); });
 }
 
-void FileWatch::Follow(const std::vector<std::string>& files, std::function<void()> changed) {
+void FileWatch::Follow(const std::vector<std::string>& files, std::function<void()> changed,
+                       std::function<void()> again) {
     changed_ = std::move(changed);
+    again_ = std::move(again);
     if (!watcher_.files().isEmpty()) {
         watcher_.removePaths(watcher_.files());
     }
@@ -36,7 +38,7 @@ void FileWatch::Follow(const std::vector<std::string>& files, std::function<void
 }
 
 void FileWatch::CheckAgainSoon() {
-    again_.start();
+    moment_.start();
 }
 
 void FileWatch::Changed() {

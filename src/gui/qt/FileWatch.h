@@ -15,7 +15,8 @@ class FileWatch : public dialogs::FileWatch {
   public:
     FileWatch();
 
-    void Follow(const std::vector<std::string>& files, std::function<void()> changed) override;
+    void Follow(const std::vector<std::string>& files, std::function<void()> changed,
+                std::function<void()> again) override;
     void CheckAgainSoon() override;
 
   private:
@@ -24,9 +25,10 @@ class FileWatch : public dialogs::FileWatch {
     void WatchFiles();
 
     std::function<void()> changed_;
+    std::function<void()> again_;
     QStringList files_;
     QFileSystemWatcher watcher_;
-    QTimer again_;
+    QTimer moment_;
 };
 
 } // namespace qtface

@@ -39,9 +39,11 @@ FileWatch::~FileWatch() {
     DestroyWindow(window_);
 }
 
-void FileWatch::Follow(const std::vector<std::string>& files, std::function<void()> changed) {
+void FileWatch::Follow(const std::vector<std::string>& files, std::function<void()> changed,
+                       std::function<void()> again) {
     Stop();
     changed_ = std::move(changed);
+    again_ = std::move(again);
     std::vector<std::wstring> folders;
     for (const std::string& file : files) {
         const std::wstring folder = FolderOf(file);
@@ -91,12 +93,14 @@ void FileWatch::Wait() {
 }
 
 LRESULT FileWatch::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kChangedMessage || (message == WM_TIMER && wParam == kAgainTimer)) {
-        if (message == WM_TIMER) {
-            KillTimer(window_, kAgainTimer);
-        }
-        if (changed_) {
-            changed_();
+    if (message == kChangedMessage && changed_) {
+        changed_();
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == kAgainTimer) {
+        KillTimer(window_, kAgainTimer);
+        if (again_) {
+            again_();
         }
         return 0;
     }

@@ -22,7 +22,8 @@ class FileWatch : public dialogs::FileWatch {
     FileWatch(const FileWatch&) = delete;
     FileWatch& operator=(const FileWatch&) = delete;
 
-    void Follow(const std::vector<std::string>& files, std::function<void()> changed) override;
+    void Follow(const std::vector<std::string>& files, std::function<void()> changed,
+                std::function<void()> again) override;
     void CheckAgainSoon() override;
 
     HWND Handle() const { return window_; }
@@ -37,6 +38,7 @@ class FileWatch : public dialogs::FileWatch {
     std::vector<HANDLE> notifications_;
     std::thread thread_;
     std::function<void()> changed_;
+    std::function<void()> again_;
 };
 
 } // namespace win32face
