@@ -42,6 +42,8 @@ ConfigFollower::ConfigFollower(core::ProgramState& state, Program& program, File
     : state_(state), program_(program), watch_(watch) {
     FollowFiles();
     state_.DialogClosed = [this] { TakeWaitingTable(); };
+    // Bindings changed between their load at start-up and the watch's beginning.
+    TakeWaitingTable();
 }
 
 ConfigFollower::~ConfigFollower() {
@@ -57,8 +59,11 @@ std::vector<std::string> ConfigFollower::Files() const {
     return files;
 }
 
+// Watched before they are read: a change between the two is then heard, not lost.
 void ConfigFollower::FollowFiles() {
     followed_ = Files();
+    watch_.Follow(
+        followed_, [this] { FilesChanged(); }, [this] { CheckAgain(); });
     for (const std::string& path : followed_) {
         std::string bytes;
         if (known_.count(path) == 0 &&
@@ -66,8 +71,6 @@ void ConfigFollower::FollowFiles() {
             known_[path] = bytes;
         }
     }
-    watch_.Follow(
-        followed_, [this] { FilesChanged(); }, [this] { CheckAgain(); });
 }
 
 void ConfigFollower::FilesChanged() {

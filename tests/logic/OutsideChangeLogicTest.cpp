@@ -74,6 +74,13 @@ TEST_F(OutsideChangeLogicTest, FileIsTakenOnlyOnceTwoReadsAgree) {
     EXPECT_NE(start_->state.table.KeyListText().find("B:  /werkzeug/b"), std::string::npos);
 }
 
+TEST_F(OutsideChangeLogicTest, BindingsChangedBeforeTheWatchBeganAreTaken) {
+    follower_.reset();
+    WriteIni(kTwoBindings);
+    follower_ = std::make_unique<dialogs::ConfigFollower>(start_->state, start_->program, watch_);
+    EXPECT_EQ(Path(1), "/werkzeug/b");
+}
+
 TEST_F(OutsideChangeLogicTest, OwnWritesAreNoChange) {
     start_->state.table.SetSlot(2, "/werkzeug/c", "", "");
     OpenList().OkbutClick();

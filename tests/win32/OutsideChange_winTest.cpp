@@ -28,8 +28,11 @@ TEST_F(ProgramEndToEndTest, BindingWrittenIntoTheFileFromOutsideStartsWithoutRes
     const std::string section = "[Buchstaben]\r\n";
     text.insert(text.find(section) + section.size(), "B=" + marker_ + "\r\nPB=von aussen\r\n");
     WriteBytes(ini_ + ".neu", text);
-    ASSERT_TRUE(MoveFileExW(platform::Wide(ini_ + ".neu").c_str(), platform::Wide(ini_).c_str(),
-                            MOVEFILE_REPLACE_EXISTING));
+    // Tried again while the program has the file open for reading, as such tools do.
+    ASSERT_TRUE(Eventually([&] {
+        return MoveFileExW(platform::Wide(ini_ + ".neu").c_str(), platform::Wide(ini_).c_str(),
+                           MOVEFILE_REPLACE_EXISTING) != 0;
+    }));
     // Pressed until it starts: the program takes the file a moment after it changed, and an
     // unbound key leaves the popup up.
     ASSERT_NO_FATAL_FAILURE(ShowPopup(window));
