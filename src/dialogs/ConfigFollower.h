@@ -1,7 +1,7 @@
 // Follows the INI file, and in portable mode the launch-table file, while the program runs: a
 // change that another program makes there (by hand, a synchronisation tool, a copy on another
-// machine) is taken at once: the launch table, the popup's look and the hotkeys. The program's
-// own writes are no change; a file found half written is read again a moment later.
+// machine) is taken a moment later, once the file reads the same as at the change: the launch
+// table, the popup's look and the hotkeys. The program's own writes are no change.
 #pragma once
 
 #include "core/ProgramState.h"

@@ -51,12 +51,12 @@ bool SaveFollowedLaunchTable(core::ProgramState& state, DialogView& asking) {
         const config::LaunchTable theirs = TableIn(state, config::IniFile(file.path));
         config::TableMerge merge =
             config::MergeLaunchTables(state.tableOnFile, state.table, theirs);
-        if (!merge.clash.empty()) {
-            if (!OwnChangesHold(asking, "Die Belegung der Tasten " +
-                                            ClashingKeys(state.table, merge.clash) + " wurde")) {
-                for (const int index : merge.clash) {
-                    merge.merged.Slot(index) = theirs.Slot(index);
-                }
+        if (!merge.clash.empty() &&
+            !OwnChangesHold(asking, std::string("Die Belegung der ") +
+                                        (merge.clash.size() > 1 ? "Tasten " : "Taste ") +
+                                        ClashingKeys(state.table, merge.clash) + " wurde")) {
+            for (const int index : merge.clash) {
+                merge.merged.Slot(index) = theirs.Slot(index);
             }
         }
         state.table = merge.merged;

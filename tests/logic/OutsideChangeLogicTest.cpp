@@ -133,7 +133,7 @@ TEST_F(OutsideChangeLogicTest, SameKeyChangedOnBothSidesIsAsked) {
     listView.answers.push_back(Answer::No);
     list.OkbutClick();
     ASSERT_EQ(listView.messages.size(), 1u);
-    EXPECT_NE(listView.messages[0].text.find("Tasten A wurde"), std::string::npos)
+    EXPECT_NE(listView.messages[0].text.find("der Taste A wurde"), std::string::npos)
         << listView.messages[0].text;
     EXPECT_EQ(Path(0), "/draussen") << "No keeps the other program's change";
     EXPECT_NE(IniText().find("\r\nA=/draussen\r\n"), std::string::npos);
