@@ -3,6 +3,7 @@
 #include "config/IniFile.h"
 #include "dialogs/Adminformular.h"
 #include "dialogs/EinstellungenHauptformular.h"
+#include "dialogs/Info.h"
 #include "dialogs/Laufwerksauswahl.h"
 #include "dialogs/Programmliste.h"
 #include "integration/Installer.h"
@@ -211,7 +212,7 @@ void THauptformular::EditbuttonClick() {
 
 // Made per opening and gone when it closes.
 void THauptformular::InfobutClick() {
-    Tinfodialog info(state_, views_, infoSystem);
+    Tinfodialog info(state_, views_);
     info.SetOwner(*this);
     info.Zipname = "Tippomat.zip";
     info.ShowModal();
