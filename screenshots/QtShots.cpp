@@ -1,11 +1,11 @@
 // Pictures of every window of the Qt face, as a user first sees them, into the folder named on
 // the command line (<window>.png). The scaling comes from QT_SCALE_FACTOR; the configuration
 // lives in a temporary folder.
+#include "dialogs/HelpTopics.h"
 #include "dialogs/Program.h"
 #include "dialogs/Programmliste.h"
 #include "gui/qt/Application.h"
 #include "gui/qt/Faces.h"
-#include "gui/qt/Help.h"
 
 #include <QDialog>
 #include <QDir>
@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
     list.Window()->findChild<QPushButton*>("AendernBut")->click();
     SaveNextModal(folder, "info", saved);
     program.hauptformular.Clicked("infobut");
-    qtface::ShowHelpTopic(900);
+    dialogs::ShowHelpTopic(nullptr, 900);
     saved &= Save(TopLevelNamed("help"), folder, "help");
     program.main.Beenden1Click();
     return saved ? 0 : 1;

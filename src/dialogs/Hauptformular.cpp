@@ -4,6 +4,7 @@
 #include "dialogs/Adminformular.h"
 #include "dialogs/EinstellungenHauptformular.h"
 #include "dialogs/FollowedLaunchTable.h"
+#include "dialogs/Info.h"
 #include "dialogs/Laufwerksauswahl.h"
 #include "dialogs/Programmliste.h"
 #include "integration/Installer.h"
@@ -264,7 +265,7 @@ void THauptformular::EditbuttonClick() {
 
 // Made per opening and gone when it closes.
 void THauptformular::InfobutClick() {
-    Tinfodialog info(state_, views_, infoSystem);
+    Tinfodialog info(state_, views_);
     info.SetOwner(*this);
     info.Zipname = "Tippomat.zip";
     info.ShowModal();

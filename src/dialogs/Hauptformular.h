@@ -4,7 +4,6 @@
 
 #include "core/MainForm.h"
 #include "dialogs/DialogLogic.h"
-#include "dialogs/Info.h"
 #include "dialogs/OpenedDialogs.h"
 #include "dialogs/ShortcutField.h"
 
@@ -44,9 +43,6 @@ class THauptformular : public DialogLogic, public core::Hauptformular {
     void EditbuttonClick();
     void InfobutClick();
     void InstallbuttonClick();
-
-    // What the info dialog takes from the system; a test puts its own.
-    InfoSystem infoSystem;
 
     // The values another program stored for it, taken while it is hidden: the user hotkey, and
     // the portable switch with the table of the file that it chooses.

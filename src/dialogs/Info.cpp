@@ -1,9 +1,6 @@
 #include "dialogs/Info.h"
 
-#include "integration/BuildSettings.h"
 #include "integration/Signature.h"
-#include "integration/UpdateSource.h"
-#include "platform/DownloadFolder.h"
 #include "platform/FileDate.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
@@ -108,20 +105,14 @@ std::string MailtoAddress(const std::string& address) {
 
 } // namespace
 
-InfoSystem::InfoSystem()
-    : version(integration::RunningProgramVersion()),
-      primaryLanguage(platform::UserPrimaryLanguage()), downloadFolder(integration::UpdateFolder()),
-      homepage(integration::build::kHomepage), mailAddress(integration::build::kMailAddress),
-      releaseKey(integration::ReleaseKey()), saveFolder(platform::DownloadFolder()),
-      open([](const std::string& file, platform::Showing showing) {
-          return platform::ShellOpen(file, "", "", showing);
-      }) {}
-
 const DialogLayout& Tinfodialog::Form(int userLanguage) {
     static const DialogLayout german = MakeLayout(0);
     static const DialogLayout english = MakeLayout(1);
     return userLanguage == 0 ? german : english;
 }
+
+Tinfodialog::Tinfodialog(core::ProgramState& state, ViewFactory& views)
+    : Tinfodialog(state, views, TheInfoSystem()) {}
 
 Tinfodialog::Tinfodialog(core::ProgramState& state, ViewFactory& views, InfoSystem system)
     : DialogLogic(state, views, Form(UserLanguage(system.primaryLanguage))),
@@ -154,11 +145,11 @@ void Tinfodialog::Okbutclick() {
 }
 
 void Tinfodialog::Homepagebutclick() {
-    system_.open(Homepage, platform::Showing::Activated);
+    OpenDocument(Homepage, platform::Showing::Activated);
 }
 
 void Tinfodialog::Emailbutclick() {
-    system_.open(MailtoAddress(Mailadresse), platform::Showing::Activated);
+    OpenDocument(MailtoAddress(Mailadresse), platform::Showing::Activated);
 }
 
 void Tinfodialog::CloseRequested() {
@@ -310,7 +301,7 @@ void Tinfodialog::Getnewversionclick() {
         ShowMessage(core::MessageKind::Information, texts_.saveFailed + fileName, 0);
         return;
     }
-    if (!system_.open(fileName, platform::Showing::Normal)) {
+    if (!OpenDocument(fileName, platform::Showing::Normal)) {
         Tell(texts_.zipOpenerFailed);
     }
     ShowMessage(core::MessageKind::Information, FillTemplate(texts_.finalInstructions, numbers), 0);

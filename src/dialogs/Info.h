@@ -5,32 +5,14 @@
 #pragma once
 
 #include "dialogs/DialogLogic.h"
+#include "dialogs/InfoSystem.h"
 #include "dialogs/InfoTexts.h"
-#include "integration/Http.h"
-#include "integration/Version.h"
-#include "platform/Shell.h"
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 
 namespace dialogs {
-
-// What the dialog takes from the system and the build; a test puts its own.
-struct InfoSystem {
-    InfoSystem();
-
-    std::optional<integration::FileVersion> version; // the running program's
-    int primaryLanguage;                             // the user's, as Windows numbers it
-    std::string downloadFolder, homepage, mailAddress;
-    std::string releaseKey; // the public point that signs the archives; empty: none is accepted
-    std::string saveFolder; // where the save of the archive is proposed: the user's downloads
-    integration::HttpOptions http;
-    // Opens a document or an address with the desktop's handler, its window coming up as
-    // said; false when none could.
-    std::function<bool(const std::string&, platform::Showing)> open;
-};
 
 class Tinfodialog : public DialogLogic {
   public:
@@ -46,7 +28,7 @@ class Tinfodialog : public DialogLogic {
     static constexpr ControlName kStatusBar{"StatusBar"};
 
     // Runs FormCreate.
-    Tinfodialog(core::ProgramState& state, ViewFactory& views, InfoSystem system);
+    Tinfodialog(core::ProgramState& state, ViewFactory& views);
 
     // The German or the English layout.
     static const DialogLayout& Form(int userLanguage);
@@ -66,6 +48,8 @@ class Tinfodialog : public DialogLogic {
     void FormShow() override;
 
   private:
+    // The layout's language is the system's, so the system is read before the base is made.
+    Tinfodialog(core::ProgramState& state, ViewFactory& views, InfoSystem system);
     void FormCreate();
     // The server's number; nothing when the version file cannot be fetched or read.
     std::optional<double> ServerVersion(integration::HttpClient& http, const std::string& url);
@@ -83,7 +67,7 @@ class Tinfodialog : public DialogLogic {
     bool ClosedByCancel();
     std::string Shown(double version) const;
 
-    InfoSystem system_;
+    const InfoSystem system_;
     const InfoTexts& texts_;
     bool transferring_ = false;
     bool cancelled_ = false;

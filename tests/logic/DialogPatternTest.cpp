@@ -2,6 +2,7 @@
 // kind of control, the questions of colour buttons and path fields, and how a modal dialog closed.
 #include "dialogs/CaptionFit.h"
 #include "dialogs/EinstellungenHauptformular.h"
+#include "dialogs/Info.h"
 #include "dialogs/Programmliste.h"
 #include "logic/LogicFixture.h"
 #include "platform/Paths.h"
@@ -35,7 +36,7 @@ TEST_F(DialogPatternTest, EveryButtonOfEveryDialogHasAHandlerAndEveryHandlerACon
     dialogs::TEinstellungenHaupt appearance(start->state, start->launcher, start->views);
     dialogs::Tlaufwerksform drives(start->state, start->views,
                                    [] { return std::vector<std::string>(); });
-    dialogs::Tinfodialog info(start->state, start->views, start->hub.infoSystem);
+    dialogs::Tinfodialog info(start->state, start->views);
     for (const dialogs::DialogLogic* dialog : std::vector<const dialogs::DialogLogic*>{
              &start->hub, &start->admin, &list, &editor, &appearance, &drives, &info}) {
         const dialogs::DialogLayout& layout = dialog->Layout();

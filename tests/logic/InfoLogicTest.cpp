@@ -36,7 +36,7 @@ class InfoLogicTest : public testing_support::LogicFixture {
     // The dialog as the hub opens it, on a program of that version and a user of that
     // language (7 German, 9 English).
     dialogs::Tinfodialog& Open(integration::FileVersion version, int language = 7) {
-        dialogs::InfoSystem system;
+        dialogs::InfoSystem& system = fake_.system;
         system.version = version;
         system.primaryLanguage = language;
         system.downloadFolder = server_.Url("/download/");
@@ -45,12 +45,7 @@ class InfoLogicTest : public testing_support::LogicFixture {
         system.http.stallSeconds = 1;
         system.releaseKey = *integration::FromHex(kReleaseKey);
         system.saveFolder = platform::WithTrailingSeparator(folder_.Path("Downloads"));
-        system.open = [this](const std::string& file, platform::Showing showing) {
-            opened_.push_back(file);
-            showings_.push_back(showing);
-            return openerWorks_;
-        };
-        info_ = std::make_unique<dialogs::Tinfodialog>(start_->state, start_->views, system);
+        info_ = std::make_unique<dialogs::Tinfodialog>(start_->state, start_->views);
         info_->Zipname = "Tippomat.zip";
         return *info_;
     }
@@ -72,9 +67,10 @@ class InfoLogicTest : public testing_support::LogicFixture {
     testing_support::LocalHttpServer server_;
     std::unique_ptr<Start> start_;
     std::unique_ptr<dialogs::Tinfodialog> info_;
-    std::vector<std::string> opened_;
-    std::vector<platform::Showing> showings_;
-    bool openerWorks_ = true;
+    testing_support::fake_info_system::FakeInfoSystem& fake_ =
+        testing_support::fake_info_system::Reset();
+    std::vector<std::string>& opened_ = fake_.opened;
+    std::vector<platform::Showing>& showings_ = fake_.showings;
 };
 
 TEST_F(InfoLogicTest, ShowsVersionWordSizeAndHomepage) {
@@ -260,7 +256,7 @@ TEST_F(InfoLogicTest, EscapeDuringATransferCancelsItClosesAndSavesNothing) {
 
 TEST_F(InfoLogicTest, AMissingZipOpenerIsToldBeforeTheInstructions) {
     ServeVersion("2,20");
-    openerWorks_ = false;
+    fake_.refusing = true;
     Open({2, 15, 0, 0});
     View().answers.push_back(Answer::Yes);
     View().paths.push_back(folder_.Path("a.zip"));
@@ -271,11 +267,8 @@ TEST_F(InfoLogicTest, AMissingZipOpenerIsToldBeforeTheInstructions) {
 
 TEST_F(InfoLogicTest, WithoutAVersionResourceTheUpdateStopsSilently) {
     ServeVersion("2,20");
-    dialogs::InfoSystem system;
-    system.version.reset();
-    system.primaryLanguage = 7;
-    system.downloadFolder = server_.Url("/download/");
-    dialogs::Tinfodialog info(start_->state, start_->views, system);
+    fake_.system.downloadFolder = server_.Url("/download/");
+    dialogs::Tinfodialog info(start_->state, start_->views);
     EXPECT_EQ(info.Zipname, "tippomat.zip") << "the program file's name, until the hub sets it";
     info.Zipname = "Tippomat.zip";
     info.Getnewversionclick();

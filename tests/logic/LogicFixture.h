@@ -5,6 +5,7 @@
 #include "dialogs/Program.h"
 #include "logic/FakeViews.h"
 #include "support/FakeHotkeys.h"
+#include "support/FakeInfoSystem.h"
 #include "support/FakeStarts.h"
 #include "support/TestFolder.h"
 
@@ -19,6 +20,7 @@ class LogicFixture : public ::testing::Test {
     LogicFixture() {
         fake_hotkeys::Reset();
         fake_starts::Reset();
+        fake_info_system::Reset();
         location_.ProgramPath = folder_.Path("Tippomat");
         location_.ConfigFolder = folder_.Path();
         location_.IniPath = folder_.Path("Tippomat.ini");

@@ -2,7 +2,7 @@
 // from inside the program and their links lead from page to page.
 #include "ui/UiFixture.h"
 
-#include "gui/qt/Help.h"
+#include "dialogs/HelpTopics.h"
 #include "integration/HelpProject.h"
 
 #include <QApplication>
@@ -63,7 +63,7 @@ TEST_F(HelpWindowTest, TheTrayMenusHelpOpensTheHubsTopicWhileTheHubIsHidden) {
 }
 
 TEST_F(HelpWindowTest, ALinkOpensTheNextPageInTheSameWindow) {
-    qtface::ShowHelpTopic(900);
+    dialogs::ShowHelpTopic(nullptr, 900);
     QTextBrowser* help = HelpWindow();
     ASSERT_NE(help, nullptr);
     // The first link of every page leads to the overview.
@@ -80,7 +80,7 @@ TEST_F(HelpWindowTest, EveryTopicShowsItsPicturesFromInsideTheProgram) {
     for (const auto& [context, page] :
          integration::HelpTopicPages(project.readAll().toStdString())) {
         SCOPED_TRACE(page);
-        qtface::ShowHelpTopic(context);
+        dialogs::ShowHelpTopic(nullptr, context);
         QTextBrowser* help = HelpWindow();
         ASSERT_NE(help, nullptr);
         EXPECT_FALSE(help->documentTitle().isEmpty());
@@ -102,8 +102,8 @@ TEST_F(HelpWindowTest, EveryTopicShowsItsPicturesFromInsideTheProgram) {
 }
 
 TEST_F(HelpWindowTest, ANumberWithoutTopicOpensNothing) {
-    qtface::ShowHelpTopic(0);
-    qtface::ShowHelpTopic(12345);
+    dialogs::ShowHelpTopic(nullptr, 0);
+    dialogs::ShowHelpTopic(nullptr, 12345);
     EXPECT_EQ(HelpWindow(), nullptr);
 }
 

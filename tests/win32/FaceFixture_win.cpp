@@ -1,6 +1,5 @@
 #include "win32/FaceFixture_win.h"
 
-#include "gui/win32/Help.h"
 #include "gui/win32/MessageLoop.h"
 #include "platform/WinText.h"
 #include "support/Wait.h"
@@ -17,11 +16,6 @@ FaceTest::FaceTest() {
     location_.ProgramPath = folder_.Path("Tippomat.exe");
     location_.ConfigFolder = folder_.Path();
     location_.IniPath = folder_.Path("Tippomat.ini");
-    win32face::SetHelpSink([this](int context) { helpTopics_.push_back(context); });
-}
-
-FaceTest::~FaceTest() {
-    win32face::SetHelpSink(nullptr);
 }
 
 bool FaceTest::PumpUntil(const std::function<bool()>& done, int seconds) {

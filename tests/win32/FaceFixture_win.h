@@ -5,6 +5,7 @@
 
 #include "dialogs/Program.h"
 #include "gui/win32/Faces.h"
+#include "support/RecordedHelpTopics.h"
 #include "support/ScriptedQuestions.h"
 #include "support/TestFolder.h"
 
@@ -25,7 +26,6 @@ class FaceTest : public ::testing::Test {
 
   protected:
     FaceTest();
-    ~FaceTest() override;
 
     struct Start {
         explicit Start(const core::ConfigLocation& location)
@@ -47,7 +47,7 @@ class FaceTest : public ::testing::Test {
     core::ConfigLocation location_;
     ScriptedAnswers& answers_ = scripted_questions::Reset();
     std::vector<dialogs::MessageQuestion>& messages_ = answers_.messages;
-    std::vector<int> helpTopics_;
+    std::vector<int>& helpTopics_ = recorded_help::Reset();
 };
 
 // A key going down in a window, through the program's loop (Tab, Enter and Escape included),

@@ -2,8 +2,8 @@
 
 #include "dialogs/CaptionFit.h"
 
+#include "dialogs/HelpTopics.h"
 #include "dialogs/Questions.h"
-#include "gui/qt/Help.h"
 #include "gui/qt/Hints.h"
 #include "gui/qt/Pictures.h"
 #include "gui/qt/controls/Kinds.h"
@@ -192,7 +192,7 @@ std::optional<int> Dialog::AskColor(int current) {
 }
 
 void Dialog::ShowHelp(int helpContext) {
-    ShowHelpTopic(helpContext);
+    dialogs::ShowHelpTopic(window_.data(), helpContext);
 }
 
 void Dialog::ProcessPendingEvents() {

@@ -1,6 +1,6 @@
 #include "gui/qt/Hints.h"
 
-#include "gui/qt/Help.h"
+#include "dialogs/HelpTopics.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -23,7 +23,7 @@ class HelpKeyFilter : public QObject {
         if (event->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
             QObject* focus = QApplication::focusWidget();
-            ShowHelpTopic(HelpContextOf(focus != nullptr ? focus : watched));
+            dialogs::ShowHelpTopic(watched, HelpContextOf(focus != nullptr ? focus : watched));
             return true;
         }
         return false;

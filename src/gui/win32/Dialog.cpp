@@ -1,8 +1,8 @@
 #include "gui/win32/Dialog.h"
 
 #include "components/Foreground.h"
+#include "dialogs/HelpTopics.h"
 #include "dialogs/Questions.h"
-#include "gui/win32/Help.h"
 #include "gui/win32/controls/Kinds.h"
 
 namespace win32face {
@@ -80,7 +80,7 @@ std::optional<int> Dialog::AskColor(int current) {
 }
 
 void Dialog::ShowHelp(int helpContext) {
-    ShowHelpTopic(window_, helpContext);
+    dialogs::ShowHelpTopic(window_, helpContext);
 }
 
 } // namespace win32face

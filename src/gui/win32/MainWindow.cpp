@@ -1,8 +1,8 @@
 #include "gui/win32/MainWindow.h"
 
 #include "components/Foreground.h"
+#include "dialogs/HelpTopics.h"
 #include "dialogs/Questions.h"
-#include "gui/win32/Help.h"
 #include "gui/win32/WindowBasics.h"
 #include "platform/WinText.h"
 
@@ -121,7 +121,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HELP:
         // F1 in the popup starts its binding; help serves the menu only.
         if (reinterpret_cast<const HELPINFO*>(lParam)->iContextType == HELPINFO_MENUITEM) {
-            ShowHelpTopic(window_, core::Tmain::kHelpContext);
+            dialogs::ShowHelpTopic(window_, core::Tmain::kHelpContext);
         }
         return TRUE;
     case WM_DESTROY:

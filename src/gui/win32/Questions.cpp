@@ -2,7 +2,7 @@
 // ask for its topic, and a message may come up at a place below its owner's top.
 #include "dialogs/Questions.h"
 
-#include "gui/win32/Help.h"
+#include "dialogs/HelpTopics.h"
 #include "gui/win32/WindowBasics.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
@@ -18,7 +18,7 @@ namespace win32face {
 namespace {
 
 void CALLBACK HelpRequested(LPHELPINFO help) {
-    ShowHelpTopic(nullptr, static_cast<int>(help->dwContextId));
+    dialogs::ShowHelpTopic(nullptr, static_cast<int>(help->dwContextId));
 }
 
 DWORD IconOf(core::MessageKind kind) {

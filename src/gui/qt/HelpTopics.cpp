@@ -1,4 +1,6 @@
-#include "gui/qt/Help.h"
+// The help window: the help pages built into the program, opened on the topic of a help context
+// number; links between the pages stay in the window.
+#include "dialogs/HelpTopics.h"
 
 #include "gui/qt/Pictures.h"
 #include "integration/HelpProject.h"
@@ -51,24 +53,30 @@ QTextBrowser* NewHelpWindow(QWidget* owner) {
 
 } // namespace
 
-void ShowHelpTopic(int context) {
-    const auto page = TopicPages().find(context);
-    if (page == TopicPages().end()) {
+} // namespace qtface
+
+namespace dialogs {
+
+// Shown in front. A modal dialog blocks every window but its own: the help window then belongs to
+// it, whichever window asked.
+void ShowHelpTopic(HelpOwner, int context) {
+    const auto page = qtface::TopicPages().find(context);
+    if (page == qtface::TopicPages().end()) {
         return;
     }
-    // A modal dialog blocks every window but its own: the help window then belongs to it.
     static QPointer<QTextBrowser> window;
     QWidget* owner = QApplication::activeModalWidget();
     if (window != nullptr && window->parentWidget() != owner) {
         delete window;
     }
     if (window == nullptr) {
-        window = NewHelpWindow(owner);
+        window = qtface::NewHelpWindow(owner);
     }
-    window->setSource(QUrl("qrc" + QString(kHelpFolder) + QString::fromStdString(page->second)));
+    window->setSource(
+        QUrl("qrc" + QString(qtface::kHelpFolder) + QString::fromStdString(page->second)));
     window->show();
     window->raise();
     window->activateWindow();
 }
 
-} // namespace qtface
+} // namespace dialogs

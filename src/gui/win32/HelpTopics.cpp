@@ -1,10 +1,14 @@
-#include "gui/win32/Help.h"
+// Help topics by context number: the page of TIPPOMAT.chm beside the program in the system's
+// HTML help viewer, or, without the viewer or the file, the same page in the default browser.
+#include "dialogs/HelpTopics.h"
 
 #include "integration/HelpProject.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/Shell.h"
 #include "platform/WinText.h"
+
+#include <windows.h>
 
 #include <htmlhelp.h>
 
@@ -21,11 +25,6 @@ using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 // (Help.rc), named by their file names, and the pictures they show as the other.
 constexpr const wchar_t* kPageType = L"HELPPAGE";
 constexpr const wchar_t* kPictureType = L"HELPPICTURE";
-
-HelpSink& Sink() {
-    static HelpSink sink;
-    return sink;
-}
 
 // The viewer is loaded at the first request, so a start without help costs nothing.
 HtmlHelpFunction HtmlHelpViewer() {
@@ -95,19 +94,16 @@ void ShowInBrowser(const std::string& page) {
 
 } // namespace
 
-void SetHelpSink(HelpSink sink) {
-    Sink() = std::move(sink);
-}
-
-void ShowHelpTopic(HWND owner, int context) {
-    if (Sink()) {
-        Sink()(context);
-        return;
-    }
-    const auto page = TopicPages().find(context);
-    if (page != TopicPages().end() && !ShowInViewer(owner, page->second)) {
-        ShowInBrowser(page->second);
-    }
-}
-
 } // namespace win32face
+
+namespace dialogs {
+
+void ShowHelpTopic(HelpOwner owner, int context) {
+    const auto page = win32face::TopicPages().find(context);
+    if (page != win32face::TopicPages().end() &&
+        !win32face::ShowInViewer(static_cast<HWND>(owner), page->second)) {
+        win32face::ShowInBrowser(page->second);
+    }
+}
+
+} // namespace dialogs
