@@ -306,6 +306,10 @@ void MainWindow::SetBlinking(bool running) {
     }
 }
 
+// The window exists from the start and its font from the fitting; nothing else waits for the
+// first show.
+void MainWindow::PreparePopup() {}
+
 bool MainWindow::IsPopupShown() const {
     return IsWindowVisible(window_) != FALSE;
 }

@@ -27,7 +27,7 @@ int Run(core::PopupRequest popup) {
     dialogs::Program program(state, faces);
     program.main.ShowRequested(popup);
     program.main.ShowHubWithoutTray();
-    return win32face::RunMessageLoop();
+    return win32face::RunMessageLoop([&program] { program.main.ApplicationEvents1Idle(); });
 }
 
 } // namespace
