@@ -29,14 +29,15 @@ function(tippomat_render_picture picture out_var)
   set(${out_var} ${pngs} PARENT_SCOPE)
 endfunction()
 
-# A Windows icon of picture holding each size; sizes of 256 and more are kept as PNG, as
-# Windows reads them.
-function(tippomat_picture_icon picture ico)
+# A Windows icon of picture holding each size. Sizes up to bitmap_up_to pixels are stored as
+# bitmaps, which the system reads without a decoder (those the start and a 100 % screen need);
+# larger ones as PNG, as Windows reads them too, which keeps the program file small.
+function(tippomat_picture_icon picture ico bitmap_up_to)
   find_program(ICOTOOL icotool REQUIRED)
   tippomat_render_picture(${picture} pngs ${ARGN})
   set(arguments "")
-  foreach(png ${pngs})
-    if(png MATCHES "-256\\.png$")
+  foreach(size png IN ZIP_LISTS ARGN pngs)
+    if(size GREATER bitmap_up_to)
       list(APPEND arguments -r ${png})
     else()
       list(APPEND arguments ${png})

@@ -103,8 +103,8 @@ void Tmain::Neues_Design(int blinkfrequenz, int color1, int color2, int breite, 
         Blink();
     }
     view_.SetLabelText(kLabelText);
-    // Fitted when the popup is next seen: measuring text loads the font system, which would
-    // compete with the tray icon at start-up.
+    // Fitted when the program is idle or the popup is next seen: measuring text loads the font
+    // system, which would compete with the tray icon at start-up.
     labelFitted_ = false;
     if (view_.IsPopupShown()) {
         FitLabel();
@@ -244,6 +244,11 @@ void Tmain::ApplicationEvents1Minimize() {
     view_.SetBlinking(false);
     view_.HidePopup();
     view_.ShowTrayIcon();
+}
+
+void Tmain::ApplicationEvents1Idle() {
+    FitLabel();
+    view_.PreparePopup();
 }
 
 void Tmain::Einstellungen1Click() {

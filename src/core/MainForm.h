@@ -53,6 +53,9 @@ class Tmain {
     void Einstellungen1Click();
     void MenuClick(MenuItem item);
     void ApplicationEvents1Minimize();
+    // The first time the program is idle after the tray icon is up: what neither the start nor
+    // the tray icon needs, but the popup's first show would otherwise wait for, is made now.
+    void ApplicationEvents1Idle();
     // A hotkey that another program holds, or that no key of the keyboard makes, is told once
     // per shortcut, as a tray notice: the hub would show it as set while pressing it does
     // nothing.
@@ -70,8 +73,8 @@ class Tmain {
 
   private:
     void FormCreate();
-    // The largest font size whose text fits the window; done once per look, before the popup is
-    // first seen.
+    // The largest font size whose text fits the window; done once per look, when the program is
+    // first idle or before the popup is next seen.
     void FitLabel();
     void BringToFront();
     void Blink();

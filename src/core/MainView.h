@@ -44,6 +44,9 @@ class MainView {
     virtual void SetBlinkInterval(int milliseconds) = 0;
     virtual void SetBlinking(bool running) = 0;
 
+    // Makes ahead, without showing anything, what the popup's first show would wait for (its
+    // window, its pictures); the tray icon is up by then.
+    virtual void PreparePopup() = 0;
     virtual bool IsPopupShown() const = 0;
     // Shown normal, on top, in front, with the keyboard.
     virtual void ShowPopup() = 0;

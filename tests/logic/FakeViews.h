@@ -32,11 +32,13 @@ class FakeMainView : public core::MainView {
     // A text of 3 by 2 characters; a character is as wide as the size in points.
     core::Size SetLabelFontSize(int points) override {
         labelFontSize = points;
+        ++fontsMeasured;
         return {3 * points, 2 * points};
     }
     void MoveLabel(int left, int top) override { labelPosition = {left, top}; }
     void SetBlinkInterval(int value) override { blinkInterval = value; }
     void SetBlinking(bool value) override { blinking = value; }
+    void PreparePopup() override { popupPrepared = true; }
     bool IsPopupShown() const override { return popupShown; }
     void ShowPopup() override { popupShown = true; }
     void HidePopup() override { popupShown = false; }
@@ -67,7 +69,8 @@ class FakeMainView : public core::MainView {
     core::Size labelPosition{0, 0};
     bool blinking = false, popupShown = false, trayIconShown = false, ended = false;
     bool trayAvailable = true, grabsKeys = true;
-    int broughtToFront = 0, menusOpened = 0;
+    int broughtToFront = 0, menusOpened = 0, fontsMeasured = 0;
+    bool popupPrepared = false;
     std::vector<bool> bareFrames; // each frame the appearance dialog applied
     std::vector<std::string> notices;
     std::map<core::MenuItem, bool> menuEnabled;

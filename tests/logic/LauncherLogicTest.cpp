@@ -145,6 +145,21 @@ TEST_F(LauncherLogicTest, FontFitsTheWindowAndTheColoursAlternateWhileShown) {
     EXPECT_EQ(view.background, 0x654321);
 }
 
+TEST_F(LauncherLogicTest, IdleAfterTheStartPreparesThePopupSoItsFirstShowMeasuresNothing) {
+    auto start = NewStart();
+    testing_support::FakeMainView& view = start->main;
+    start->launcher.ApplicationEvents1Idle();
+    EXPECT_TRUE(view.popupPrepared);
+    EXPECT_FALSE(view.popupShown) << "nothing shows while idle";
+    EXPECT_EQ(view.labelFontSize, 23);
+    const int measured = view.fontsMeasured;
+    start->launcher.Hotkeyhotkey();
+    EXPECT_EQ(view.fontsMeasured, measured);
+    start->launcher.Neues_Design(200, 0, 0, 2, 2);
+    start->launcher.Hotkeyhotkey();
+    EXPECT_EQ(view.labelFontSize, 0) << "a new look is fitted again";
+}
+
 TEST_F(LauncherLogicTest, BlinksWheneverThePopupIsShown) {
     auto start = NewStart();
     core::Tmain& launcher = start->launcher;

@@ -63,13 +63,16 @@ TEST_F(LauncherWindowTest, HotkeyShowsThePopupInFrontAndEscapeHidesIt) {
     EXPECT_FALSE(KillTimer(popup, MainWindow::kBlinkTimer)) << "no blinking while hidden";
 }
 
-// A start makes the launcher's window alone; its hint's tooltip comes once the start is done,
-// the dialogs' windows at their first show.
+// A start makes the launcher's window alone; its hint's tooltip comes when the pointer first
+// moves over it, the dialogs' windows at their first show.
 TEST_F(LauncherWindowTest, StartMakesNoDialogWindowAndTheHintFollowsTheLogic) {
     auto start = NewStart();
     EXPECT_EQ(start->hub.Handle(), nullptr);
     EXPECT_EQ(start->admin.Handle(), nullptr);
     const HWND popup = start->main.Handle();
+    PumpUntil([] { return false; }, 1);
+    EXPECT_TRUE(testing_support::HintsOf(popup).empty());
+    SendMessageW(popup, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     ASSERT_TRUE(PumpUntil([&] { return !testing_support::HintsOf(popup).empty(); }));
     EXPECT_EQ(testing_support::HintsOf(popup)[popup].text, L"Tippomat");
 

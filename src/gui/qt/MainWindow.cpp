@@ -199,11 +199,16 @@ bool MainWindow::IsPopupShown() const {
     return isVisible();
 }
 
-void MainWindow::ShowPopup() {
-    // The icon's pictures are read as the window is first made, not at start-up.
+// The icon's pictures are read and the window is made once, after the start, not at the show.
+void MainWindow::PreparePopup() {
     if (windowHandle() == nullptr) {
         setWindowIcon(ApplicationIcon());
+        create();
     }
+}
+
+void MainWindow::ShowPopup() {
+    PreparePopup();
     showNormal();
     raise();
     activateWindow();

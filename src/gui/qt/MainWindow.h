@@ -43,6 +43,7 @@ class MainWindow : public QWidget, public core::MainView {
     void MoveLabel(int left, int top) override;
     void SetBlinkInterval(int milliseconds) override;
     void SetBlinking(bool running) override;
+    void PreparePopup() override;
     bool IsPopupShown() const override;
     void ShowPopup() override;
     void HidePopup() override;

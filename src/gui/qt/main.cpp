@@ -47,6 +47,7 @@ int Run(int argc, char** argv, core::PopupRequest popup) {
     program.main.ShowRequested(popup);
     // From the event loop: the message waits for its answer while the hub is already usable.
     QTimer::singleShot(0, &application, [&program] { program.main.ShowHubWithoutTray(); });
+    application.WhenFirstIdle([&program] { program.main.ApplicationEvents1Idle(); });
     return application.exec();
 }
 

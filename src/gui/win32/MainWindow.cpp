@@ -34,9 +34,6 @@ MainWindow::MainWindow()
                               nullptr, nullptr, GetModuleHandleW(nullptr), this);
     tray_.SetWindow(window_);
     hints_.Set(window_, "Tippomat");
-    // The tooltip and the library it comes from wait until the start's work is done, posted
-    // behind the start-up's own messages: the tray icon first.
-    PostMessageW(window_, kHintsMessage, 0, 0);
     labelText_ = L"Tippomat aktiv!";
 }
 
@@ -110,9 +107,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             logic_->FormDestroy();
         }
         return 0;
-    case kHintsMessage:
+    case WM_MOUSEMOVE:
+        // The tooltip and the common controls it comes from are loaded when the pointer first
+        // comes over the popup: until then they would only take memory.
         hints_.Ready();
-        return 0;
+        break;
     case WM_NOTIFY:
         if (hints_.Answer(*reinterpret_cast<NMHDR*>(lParam))) {
             return 0;
@@ -305,6 +304,10 @@ void MainWindow::SetBlinking(bool running) {
         KillTimer(window_, kBlinkTimer);
     }
 }
+
+// The window exists from the start and its font from the fitting; nothing else waits for the
+// first show.
+void MainWindow::PreparePopup() {}
 
 bool MainWindow::IsPopupShown() const {
     return IsWindowVisible(window_) != FALSE;

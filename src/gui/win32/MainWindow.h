@@ -20,8 +20,6 @@ class MainWindow : public core::MainView {
     // Mouse events on the tray icon, the mouse message in lParam.
     static constexpr UINT kTrayMessage = WM_APP + 1;
     static constexpr UINT_PTR kBlinkTimer = 1;
-    // Work for when the messages before it are done.
-    static constexpr UINT kHintsMessage = WM_APP + 2;
 
     MainWindow();
     ~MainWindow();
@@ -50,6 +48,7 @@ class MainWindow : public core::MainView {
     void MoveLabel(int left, int top) override;
     void SetBlinkInterval(int milliseconds) override;
     void SetBlinking(bool running) override;
+    void PreparePopup() override;
     bool IsPopupShown() const override;
     void ShowPopup() override;
     void HidePopup() override;

@@ -11,12 +11,19 @@ void DispatchOne(MSG& message) {
     }
 }
 
-int RunMessageLoop() {
+int RunMessageLoop(const std::function<void()>& whenFirstIdle) {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    bool wasIdle = false;
+    for (;;) {
+        if (!wasIdle && PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) == FALSE) {
+            wasIdle = true;
+            whenFirstIdle();
+        }
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            return static_cast<int>(message.wParam);
+        }
         DispatchOne(message);
     }
-    return static_cast<int>(message.wParam);
 }
 
 } // namespace win32face

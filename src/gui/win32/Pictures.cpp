@@ -2,9 +2,13 @@
 
 #include "gui/win32/ResourceIds.h"
 
+#include <wincodec.h>
+#include <wrl/client.h>
+
 #include <cstdint>
 #include <cstring>
 #include <map>
+#include <utility>
 
 namespace win32face {
 
@@ -56,29 +60,8 @@ int Side() {
     return side;
 }
 
-// The icon image nearest to that side as a top-down 32-bit bitmap with premultiplied alpha,
-// read from the icon resource itself: drawing an icon with GDI loses its alpha.
-HBITMAP IconBitmap(const wchar_t* resource, int side) {
-    const HMODULE module = GetModuleHandleW(nullptr);
-    const HRSRC group = FindResourceW(module, resource, RT_GROUP_ICON);
-    if (group == nullptr) {
-        return nullptr;
-    }
-    auto* directory = static_cast<BYTE*>(LockResource(LoadResource(module, group)));
-    const int id = LookupIconIdFromDirectoryEx(directory, TRUE, side, side, LR_DEFAULTCOLOR);
-    const HRSRC image = FindResourceW(module, MAKEINTRESOURCEW(id), RT_ICON);
-    if (image == nullptr) {
-        return nullptr;
-    }
-    const auto* header =
-        static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(module, image)));
-    const int width = header->biWidth;
-    const int height = header->biHeight / 2; // the colour bitmap, then the mask
-    if (header->biBitCount != 32 || width <= 0 || height <= 0) {
-        return nullptr;
-    }
-    const auto* source = reinterpret_cast<const std::uint8_t*>(header) + header->biSize;
-
+// A top-down 32-bit bitmap; bits receives its pixels.
+HBITMAP NewBitmap(int width, int height, void** bits) {
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
     format.bmiHeader.biWidth = width;
@@ -86,8 +69,19 @@ HBITMAP IconBitmap(const wchar_t* resource, int side) {
     format.bmiHeader.biPlanes = 1;
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
+    return CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
+// An icon image stored as a 32-bit bitmap with its mask, premultiplied.
+HBITMAP BitmapOfBitmapImage(const BITMAPINFOHEADER* header) {
+    const int width = header->biWidth;
+    const int height = header->biHeight / 2; // the colour bitmap, then the mask
+    if (header->biBitCount != 32 || width <= 0 || height <= 0) {
+        return nullptr;
+    }
+    const auto* source = reinterpret_cast<const std::uint8_t*>(header) + header->biSize;
     void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HBITMAP bitmap = NewBitmap(width, height, &bits);
     if (bitmap == nullptr) {
         return nullptr;
     }
@@ -106,6 +100,72 @@ HBITMAP IconBitmap(const wchar_t* resource, int side) {
     return bitmap;
 }
 
+// An icon image stored as PNG (the larger sizes are, to keep the program file small), decoded
+// by the system's imaging component straight into premultiplied pixels.
+HBITMAP BitmapOfPngImage(const void* data, DWORD size) {
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    HBITMAP bitmap = nullptr;
+    {
+        using Microsoft::WRL::ComPtr;
+        ComPtr<IWICImagingFactory> factory;
+        ComPtr<IWICStream> stream;
+        ComPtr<IWICBitmapDecoder> decoder;
+        ComPtr<IWICBitmapFrameDecode> frame;
+        ComPtr<IWICFormatConverter> pixels;
+        UINT width = 0, height = 0;
+        void* bits = nullptr;
+        if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_PPV_ARGS(&factory))) &&
+            SUCCEEDED(factory->CreateStream(&stream)) &&
+            SUCCEEDED(
+                stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(data)), size)) &&
+            SUCCEEDED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
+                                                       WICDecodeMetadataCacheOnDemand, &decoder)) &&
+            SUCCEEDED(decoder->GetFrame(0, &frame)) &&
+            SUCCEEDED(factory->CreateFormatConverter(&pixels)) &&
+            SUCCEEDED(pixels->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA,
+                                         WICBitmapDitherTypeNone, nullptr, 0,
+                                         WICBitmapPaletteTypeCustom)) &&
+            SUCCEEDED(pixels->GetSize(&width, &height)) && width > 0 && height > 0) {
+            bitmap = NewBitmap(static_cast<int>(width), static_cast<int>(height), &bits);
+        }
+        if (bitmap != nullptr && FAILED(pixels->CopyPixels(nullptr, width * 4, width * height * 4,
+                                                           static_cast<BYTE*>(bits)))) {
+            DeleteObject(std::exchange(bitmap, nullptr));
+        }
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return bitmap;
+}
+
+// The icon image nearest to that side, read from the icon resource itself: drawing an icon with
+// GDI loses its alpha.
+HBITMAP IconBitmap(const wchar_t* resource, int side) {
+    const HMODULE module = GetModuleHandleW(nullptr);
+    const HRSRC group = FindResourceW(module, resource, RT_GROUP_ICON);
+    if (group == nullptr) {
+        return nullptr;
+    }
+    auto* directory = static_cast<BYTE*>(LockResource(LoadResource(module, group)));
+    const int id = LookupIconIdFromDirectoryEx(directory, TRUE, side, side, LR_DEFAULTCOLOR);
+    const HRSRC image = FindResourceW(module, MAKEINTRESOURCEW(id), RT_ICON);
+    if (image == nullptr) {
+        return nullptr;
+    }
+    const void* data = LockResource(LoadResource(module, image));
+    const DWORD size = SizeofResource(module, image);
+    constexpr std::uint8_t kPngSignature[] = {0x89, 'P', 'N', 'G'};
+    if (size >= sizeof kPngSignature &&
+        std::memcmp(data, kPngSignature, sizeof kPngSignature) == 0) {
+        return BitmapOfPngImage(data, size);
+    }
+    return size >= sizeof(BITMAPINFOHEADER)
+               ? BitmapOfBitmapImage(static_cast<const BITMAPINFOHEADER*>(data))
+               : nullptr;
+}
+
 } // namespace
 
 HBITMAP PictureBitmap(Picture picture) {
@@ -113,8 +173,12 @@ HBITMAP PictureBitmap(Picture picture) {
     if (const auto known = made.find(picture); known != made.end()) {
         return known->second;
     }
+    return made[picture] = PictureBitmapAt(picture, Side());
+}
+
+HBITMAP PictureBitmapAt(Picture picture, int side) {
     const wchar_t* resource = ResourceOf(picture);
-    return made[picture] = resource != nullptr ? IconBitmap(resource, Side()) : nullptr;
+    return resource != nullptr ? IconBitmap(resource, side) : nullptr;
 }
 
 HIMAGELIST PictureImageList(Picture picture) {

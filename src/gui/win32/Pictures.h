@@ -12,6 +12,8 @@ namespace win32face {
 
 // A 32-bit bitmap with transparency, as menus take it; nullptr for Picture::None.
 HBITMAP PictureBitmap(dialogs::Picture picture);
+// The same from the stored size nearest to side (pixels), made anew for the caller to delete.
+HBITMAP PictureBitmapAt(dialogs::Picture picture, int side);
 // An image list holding that one picture, as buttons take it; nullptr for Picture::None.
 HIMAGELIST PictureImageList(dialogs::Picture picture);
 

@@ -31,7 +31,7 @@ int Run(core::PopupRequest popup) {
     dialogs::ConfigFollower follower(state, program, watch);
     program.main.ShowRequested(popup);
     program.main.ShowHubWithoutTray();
-    return win32face::RunMessageLoop();
+    return win32face::RunMessageLoop([&program] { program.main.ApplicationEvents1Idle(); });
 }
 
 } // namespace
