@@ -1,9 +1,9 @@
 // The settings hub: stored state, shortcut capture, the refusal and the portable switch.
-#include "dialogs/Info.h"
 #include "logic/AutostartFolder.h"
 #include "logic/LogicFixture.h"
 
 #include "dialogs/EinstellungenHauptformular.h"
+#include "dialogs/Info.h"
 #include "dialogs/Laufwerksauswahl.h"
 #include "dialogs/Programmliste.h"
 #include "platform/FileSystem.h"
