@@ -4,20 +4,23 @@
 #include <functional>
 #include <utility>
 
+using dialogs::TAdmindata;
+using dialogs::THauptformular;
+
 namespace {
 
 class AdminLogicTest : public testing_support::LogicFixture {};
 
 TEST_F(AdminLogicTest, StoresAccountAndShortcut) {
     auto start = NewStart();
-    start->hub.Clicked("admibutton");
+    start->hub.Clicked(THauptformular::kAdmibutton);
     EXPECT_TRUE(start->adminView.shown);
     EXPECT_TRUE(NoHotkeyHeld()) << "keys must reach the field";
-    start->adminView.SetText("benutzername", "admin");
-    start->adminView.SetText("passwort", "geh3im!");
-    start->admin.KeyDown("kuerzel", 0x74, {true, true, false});
-    EXPECT_EQ(start->adminView.Text("kuerzel"), "Umsch+Strg+F5");
-    start->admin.Clicked("okbut");
+    start->adminView.SetText(TAdmindata::kBenutzername, "admin");
+    start->adminView.SetText(TAdmindata::kPasswort, "geh3im!");
+    start->admin.KeyDown(TAdmindata::kKuerzel, 0x74, {true, true, false});
+    EXPECT_EQ(start->adminView.Text(TAdmindata::kKuerzel), "Umsch+Strg+F5");
+    start->admin.Clicked(TAdmindata::kOkbut);
     EXPECT_FALSE(start->adminView.shown);
     EXPECT_EQ(start->state.adminhotkey.Key(), 0x6074);
     EXPECT_TRUE(BothHotkeysHeld(*start));
@@ -26,13 +29,13 @@ TEST_F(AdminLogicTest, StoresAccountAndShortcut) {
     EXPECT_NE(IniText().find("[Admindata]\r\nSektionVorhanden=1\r\nbenutzername=admin\r\n"
                              "passwort=geh3im!\r\nkuerzel=Umsch+Strg+F5\r\n\r\n"),
               std::string::npos);
-    start->admin.Clicked("helpbut");
+    start->admin.Clicked(TAdmindata::kHelpbut);
     EXPECT_EQ(start->adminView.helpTopics, std::vector<int>{700});
 }
 
 TEST_F(AdminLogicTest, EveryCloseRegistersBothHotkeysAgain) {
     const std::pair<const char*, std::function<void(dialogs::TAdmindata&)>> closes[] = {
-        {"OK", [](dialogs::TAdmindata& admin) { admin.Clicked("okbut"); }},
+        {"OK", [](dialogs::TAdmindata& admin) { admin.Clicked(TAdmindata::kOkbut); }},
         {"the close box, Escape or Alt+F4", [](dialogs::TAdmindata& admin) { admin.FormClose(); }},
     };
     for (const auto& [way, close] : closes) {
@@ -71,7 +74,7 @@ TEST_F(AdminLogicTest, UnreadableFileIsReportedAndTheProgramRunsOn) {
     EXPECT_EQ(start->main.messages.size(), 1u);
     EXPECT_GE(start->hubView.messages.size(), 1u);
     EXPECT_EQ(start->adminView.messages.size(), 1u);
-    EXPECT_EQ(start->hubView.Text("kuerzel"), "Alt+F12");
+    EXPECT_EQ(start->hubView.Text(THauptformular::kKuerzel), "Alt+F12");
     EXPECT_EQ(start->state.hotkey.Key(), 0x807B);
     start->admin.Show();
     start->admin.FormClose();
@@ -82,13 +85,13 @@ TEST_F(AdminLogicTest, UnreadableFileIsReportedAndTheProgramRunsOn) {
 
 TEST_F(AdminLogicTest, UnmarkedFileIsReplacedByTheBackupAtStart) {
     auto start = NewStart();
-    start->adminView.SetText("benutzername", "gesichert");
+    start->adminView.SetText(TAdmindata::kBenutzername, "gesichert");
     start->admin.FormClose();
     Restart(start); // a start with a marked file refreshes the backup
     start.reset();
     WriteIni("[Admindata]\r\nSektionVorhanden=1\r\nbenutzername=kaputt\r\n");
     start = NewStart();
-    EXPECT_EQ(start->adminView.Text("benutzername"), "gesichert");
+    EXPECT_EQ(start->adminView.Text(TAdmindata::kBenutzername), "gesichert");
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 #include "logic/LogicFixture.h"
 #include "platform/Locale.h"
 
+using dialogs::TEinstellungenHaupt;
+using dialogs::THauptformular;
+
 namespace {
 
 class AppearanceLogicTest : public testing_support::LogicFixture {
@@ -23,11 +26,12 @@ TEST_F(AppearanceLogicTest, ClosingUnchangedOnAFreshInstallationWritesTheDesignV
     auto start = NewStart();
     auto dialog = Open(*start);
     auto& view = ViewOf(*start);
-    EXPECT_EQ(view.Number("blinkfrequenz"), 200);
-    EXPECT_EQ(view.Number("breite"), 100);
-    EXPECT_EQ(view.Number("Stil"), -1);
-    EXPECT_EQ(view.Number("farbe1"), 255);
-    EXPECT_EQ(static_cast<int>(view.Number("farbe2")), static_cast<int>(0xFF000001u));
+    EXPECT_EQ(view.Number(TEinstellungenHaupt::kBlinkfrequenz), 200);
+    EXPECT_EQ(view.Number(TEinstellungenHaupt::kBreite), 100);
+    EXPECT_EQ(view.Number(TEinstellungenHaupt::kStil), -1);
+    EXPECT_EQ(view.Number(TEinstellungenHaupt::kFarbe1), 255);
+    EXPECT_EQ(static_cast<int>(view.Number(TEinstellungenHaupt::kFarbe2)),
+              static_cast<int>(0xFF000001u));
     view.user.CloseRequested();
     EXPECT_EQ(IniText(), "[EinstellungenHaupt]\r\nSektionVorhanden=1\r\nblinkfrequenz=200\r\n"
                          "breite=100\r\nhoehe=100\r\nStil=-1\r\n\r\n[Check]\r\n"
@@ -44,8 +48,8 @@ TEST_F(AppearanceLogicTest, FractionIsAppliedByItsIntegerPartAndStoredAsTyped) {
     const std::string typed = std::string("150") + platform::DecimalSeparator() + "7";
     auto start = NewStart();
     auto dialog = Open(*start);
-    ViewOf(*start).SetText("blinkfrequenz", typed);
-    ViewOf(*start).user.Clicked("OKButton");
+    ViewOf(*start).SetText(TEinstellungenHaupt::kBlinkfrequenz, typed);
+    ViewOf(*start).user.Clicked(TEinstellungenHaupt::kOKButton);
     EXPECT_EQ(start->main.blinkInterval, 150);
     EXPECT_NE(IniText().find("blinkfrequenz=" + typed + "\r\n"), std::string::npos) << IniText();
     dialog.reset();
@@ -57,8 +61,8 @@ TEST_F(AppearanceLogicTest, OkWithAnUnwritableFileTellsItOnceAndNeitherAppliesNo
     auto start = NewStart();
     auto dialog = Open(*start);
     start->state.location.IniPath = folder_.Path("no-such-folder/Tippomat.ini");
-    ViewOf(*start).SetText("blinkfrequenz", "150");
-    ViewOf(*start).user.Clicked("OKButton");
+    ViewOf(*start).SetText(TEinstellungenHaupt::kBlinkfrequenz, "150");
+    ViewOf(*start).user.Clicked(TEinstellungenHaupt::kOKButton);
     EXPECT_EQ(ViewOf(*start).messages.size(), 1u);
     EXPECT_TRUE(ViewOf(*start).shown);
     EXPECT_NE(start->main.blinkInterval, 150);
@@ -68,8 +72,8 @@ TEST_F(AppearanceLogicTest, FramesApplyAtOnceAndTheCircleAtTheNextStart) {
     auto start = NewStart();
     for (int style : {core::kStyleNormal, core::kStyleBorderless, core::kStyleCircle}) {
         auto dialog = Open(*start);
-        ViewOf(*start).SetNumber("Stil", style);
-        ViewOf(*start).user.Clicked("OKButton");
+        ViewOf(*start).SetNumber(TEinstellungenHaupt::kStil, style);
+        ViewOf(*start).user.Clicked(TEinstellungenHaupt::kOKButton);
     }
     EXPECT_EQ(start->main.bareFrames, (std::vector<bool>{true, true, false, false}))
         << "OK and its close apply once each; the circle changes nothing now";
@@ -82,8 +86,8 @@ TEST_F(AppearanceLogicTest, ChosenColourIsStoredAndShownAndTheSystemColourStaysU
     auto dialog = Open(*start);
     auto& view = ViewOf(*start);
     view.colors = {0x00FF00, std::nullopt};
-    view.user.Clicked("farbe1");
-    view.user.Clicked("farbe2");
+    view.user.Clicked(TEinstellungenHaupt::kFarbe1);
+    view.user.Clicked(TEinstellungenHaupt::kFarbe2);
     EXPECT_EQ(view.colorQuestions, (std::vector<int>{255, static_cast<int>(0xFF000001u)}));
     view.user.CloseRequested();
     EXPECT_NE(IniText().find("Farbe1=65280\r\nFarbe2=-16777215\r\n"), std::string::npos);
@@ -98,11 +102,11 @@ TEST_F(AppearanceLogicTest, HubAndTrayMenuOpenANewDialogEachTime) {
     start->launcher.MenuClick(core::MenuItem::Aussehen1);
     auto& first = ViewOf(*start);
     EXPECT_TRUE(first.shown);
-    start->hub.Clicked("aussehenbut");
+    start->hub.Clicked(THauptformular::kAussehenbut);
     auto& second = ViewOf(*start);
     EXPECT_NE(&first, &second);
     EXPECT_TRUE(second.shown);
-    second.SetNumber("breite", 140);
+    second.SetNumber(TEinstellungenHaupt::kBreite, 140);
     second.user.CloseRequested();
     EXPECT_EQ(start->main.bounds.width, 140);
     start->launcher.MenuClick(core::MenuItem::Laufwerkwechseln1);

@@ -4,6 +4,7 @@
 #include "logic/LogicFixture.h"
 #include "support/PlatformDrives.h"
 
+using dialogs::Tlaufwerksform;
 using testing_support::On;
 
 namespace {
@@ -29,9 +30,9 @@ TEST_F(DriveDialogLogicTest, OpensWithTheStoredModeAndTheFirstDriveInBothLists) 
     auto dialog = Open(*start, {On('C'), On('E')});
     auto& view = ViewOf(*start);
     EXPECT_EQ(start->state.launch.DriveMode, 1);
-    for (const char* list : {"sourcedrive", "targetdrive"}) {
+    for (dialogs::ControlName list : {Tlaufwerksform::kSourcedrive, Tlaufwerksform::kTargetdrive}) {
         EXPECT_EQ(view.Items(list), (std::vector<std::string>{On('C'), On('E')}));
-        EXPECT_EQ(view.Text(list), On('C')) << list;
+        EXPECT_EQ(view.Text(list), On('C')) << list.c_str();
     }
 }
 
@@ -41,8 +42,8 @@ TEST_F(DriveDialogLogicTest, SwitchMovesTheBindingsInMemoryAndTellsTheCount) {
     start->state.table.SetSlot(1, On('D', "b.exe"), "", "");
     auto dialog = Open(*start, {On('C'), On('D'), On('E')});
     auto& view = ViewOf(*start);
-    view.SetNumber("targetdrive", 2);
-    view.user.Clicked("changedrivebut");
+    view.SetNumber(Tlaufwerksform::kTargetdrive, 2);
+    view.user.Clicked(Tlaufwerksform::kChangedrivebut);
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, "Es wurde das Laufwerk in 1 Einträgen ersetzt.");
     EXPECT_EQ(view.messages[0].kind, core::MessageKind::Information);
@@ -58,7 +59,7 @@ TEST_F(DriveDialogLogicTest, NoDriveListedMatchesEverySlotAndChangesNothing) {
     start->state.table.SetSlot(0, On('C', "a.exe"), "", "");
     auto dialog = Open(*start, {});
     auto& view = ViewOf(*start);
-    view.user.Clicked("changedrivebut");
+    view.user.Clicked(Tlaufwerksform::kChangedrivebut);
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, "Es wurde das Laufwerk in 48 Einträgen ersetzt.");
     EXPECT_EQ(start->state.table.Slot(0).Path, On('C', "a.exe"));
@@ -69,7 +70,7 @@ TEST_F(DriveDialogLogicTest, OkSetsTheModeAndTheCloseBoxOnlyStoresIt) {
     auto dialog = Open(*start, {On('C')});
     auto& view = ViewOf(*start);
     EXPECT_EQ(start->state.launch.DriveMode, -1) << "nothing chosen yet";
-    view.SetNumber("laufwerkmode", 2);
+    view.SetNumber(Tlaufwerksform::kLaufwerkmode, 2);
     view.user.CloseRequested();
     EXPECT_FALSE(view.shown);
     EXPECT_EQ(start->state.launch.DriveMode, -1);
@@ -80,8 +81,8 @@ TEST_F(DriveDialogLogicTest, OkSetsTheModeAndTheCloseBoxOnlyStoresIt) {
     dialog = Open(*start, {On('C')});
     auto& again = ViewOf(*start);
     EXPECT_EQ(start->state.launch.DriveMode, 2) << "restored when opened";
-    again.SetNumber("laufwerkmode", 1);
-    again.user.Clicked("okbut");
+    again.SetNumber(Tlaufwerksform::kLaufwerkmode, 1);
+    again.user.Clicked(Tlaufwerksform::kOkbut);
     EXPECT_EQ(start->state.launch.DriveMode, 1);
     EXPECT_FALSE(again.shown);
     dialog.reset();

@@ -9,6 +9,9 @@
 #include <algorithm>
 #include <set>
 
+using dialogs::TAdmindata;
+using dialogs::THauptformular;
+
 namespace {
 
 class RecordingView;
@@ -81,14 +84,15 @@ class HelpTopicsTest : public testing_support::LogicFixture {
             for (const dialogs::ControlLayout& control : hub.Layout().controls) {
                 // Schließen ends the program.
                 if (control.kind == dialogs::ControlKind::Button && control.enabled &&
-                    control.name != "Closebut") {
+                    control.name != THauptformular::kClosebut.c_str()) {
                     hub.Show();
                     hub.Clicked(control.name);
                 }
             }
             hub.Show();
-            hub.KeyDown("kuerzel", 0x7A, {false, false, true}); // the admin hotkey, Alt+F11
-            run.program.admindata.KeyDown("kuerzel", 0x7B, {false, false, true});
+            // The admin hotkey, Alt+F11.
+            hub.KeyDown(THauptformular::kKuerzel, 0x7A, {false, false, true});
+            run.program.admindata.KeyDown(TAdmindata::kKuerzel, 0x7B, {false, false, true});
             for (RecordingView* view : LiveViews(run.views.live)) {
                 for (const dialogs::ControlLayout& control : view->layout.controls) {
                     if (control.kind == dialogs::ControlKind::Button &&

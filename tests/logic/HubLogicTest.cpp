@@ -3,6 +3,7 @@
 #include "logic/LogicFixture.h"
 
 #include "dialogs/EinstellungenHauptformular.h"
+#include "dialogs/Info.h"
 #include "dialogs/Laufwerksauswahl.h"
 #include "dialogs/Programmliste.h"
 #include "platform/FileSystem.h"
@@ -10,6 +11,10 @@
 #include <filesystem>
 #include <functional>
 #include <utility>
+
+using dialogs::TAdmindata;
+using dialogs::THauptformular;
+using dialogs::Tinfodialog;
 
 namespace {
 
@@ -19,10 +24,10 @@ class HubLogicTest : public testing_support::LogicFixture {};
 
 TEST_F(HubLogicTest, FirstStartUsesDefaults) {
     auto start = NewStart();
-    EXPECT_EQ(start->hubView.Text("kuerzel"), "Alt+F12");
+    EXPECT_EQ(start->hubView.Text(THauptformular::kKuerzel), "Alt+F12");
     EXPECT_EQ(start->state.hotkey.Key(), 0x807B);
     EXPECT_FALSE(start->state.PortableMode);
-    EXPECT_EQ(start->adminView.Text("kuerzel"), "ALT+F11");
+    EXPECT_EQ(start->adminView.Text(TAdmindata::kKuerzel), "ALT+F11");
     EXPECT_EQ(start->state.adminhotkey.Key(), 0x807A);
     EXPECT_TRUE(BothHotkeysHeld(*start));
     EXPECT_EQ(start->hubView.messages.size(), 0u) << "the hub tells nothing";
@@ -35,16 +40,16 @@ TEST_F(HubLogicTest, CapturesShortcutAndStoresItOnMinimise) {
     start->hub.Show();
     EXPECT_TRUE(start->hubView.shown);
     EXPECT_TRUE(NoHotkeyHeld()) << "keys must reach the field";
-    start->hub.KeyDown("kuerzel", 'K', kCtrlAlt);
-    EXPECT_EQ(start->hubView.Text("kuerzel"), "Strg+Alt+K");
-    start->hub.KeyDown("kuerzel", 0x65, {});
-    EXPECT_EQ(start->hubView.Text("kuerzel"), "5") << "keypad digits show as digits";
-    start->hub.KeyDown("kuerzel", 'K', kCtrlAlt);
+    start->hub.KeyDown(THauptformular::kKuerzel, 'K', kCtrlAlt);
+    EXPECT_EQ(start->hubView.Text(THauptformular::kKuerzel), "Strg+Alt+K");
+    start->hub.KeyDown(THauptformular::kKuerzel, 0x65, {});
+    EXPECT_EQ(start->hubView.Text(THauptformular::kKuerzel), "5") << "keypad digits show as digits";
+    start->hub.KeyDown(THauptformular::kKuerzel, 'K', kCtrlAlt);
     // Enter, Escape and Tab keep their dialog meaning and are never a shortcut.
     for (unsigned dialogKey : {0x0Du, 0x1Bu, 0x09u}) {
-        start->hub.KeyDown("kuerzel", dialogKey, {});
+        start->hub.KeyDown(THauptformular::kKuerzel, dialogKey, {});
     }
-    EXPECT_EQ(start->hubView.Text("kuerzel"), "Strg+Alt+K");
+    EXPECT_EQ(start->hubView.Text(THauptformular::kKuerzel), "Strg+Alt+K");
     start->hub.OkbutClick();
     EXPECT_EQ(start->state.hotkey.Key(), 0xC04B);
     EXPECT_TRUE(BothHotkeysHeld(*start));
@@ -58,14 +63,14 @@ TEST_F(HubLogicTest, CapturesShortcutAndStoresItOnMinimise) {
         << IniText();
 
     Restart(start);
-    EXPECT_EQ(start->hubView.Text("kuerzel"), "Strg+Alt+K");
+    EXPECT_EQ(start->hubView.Text(THauptformular::kKuerzel), "Strg+Alt+K");
     EXPECT_EQ(start->state.hotkey.Key(), 0xC04B);
 }
 
 TEST_F(HubLogicTest, RefusesTheAdminShortcutAndKeepsTheText) {
     auto start = NewStart();
     start->hub.Show();
-    start->hub.KeyDown("kuerzel", 0x7A, {false, false, true});
+    start->hub.KeyDown(THauptformular::kKuerzel, 0x7A, {false, false, true});
     start->hub.OkbutClick();
     ASSERT_EQ(start->hubView.messages.size(), 1u);
     EXPECT_EQ(start->hubView.messages[0].text,
@@ -88,7 +93,7 @@ TEST_F(HubLogicTest, RefusesTheAdminShortcutAndKeepsTheText) {
 
 TEST_F(HubLogicTest, EveryCloseSavesAndRegistersBothHotkeysAgain) {
     const std::pair<const char*, std::function<void(dialogs::THauptformular&)>> closes[] = {
-        {"Minimieren", [](dialogs::THauptformular& hub) { hub.Clicked("okbut"); }},
+        {"Minimieren", [](dialogs::THauptformular& hub) { hub.Clicked(THauptformular::kOkbut); }},
         {"the close box, Escape or Alt+F4", [](dialogs::THauptformular& hub) { hub.FormClose(); }},
     };
     for (const auto& [way, close] : closes) {
@@ -107,8 +112,8 @@ TEST_F(HubLogicTest, EveryCloseSavesAndRegistersBothHotkeysAgain) {
 TEST_F(HubLogicTest, CloseButtonEndsTheProgramWithoutSaving) {
     auto start = NewStart();
     start->hub.Show();
-    start->hubView.SetText("kuerzel", "Strg+K");
-    start->hub.Clicked("Closebut");
+    start->hubView.SetText(THauptformular::kKuerzel, "Strg+K");
+    start->hub.Clicked(THauptformular::kClosebut);
     EXPECT_TRUE(start->main.ended);
     EXPECT_FALSE(platform::FileExists(location_.IniPath));
 }
@@ -128,7 +133,7 @@ TEST_F(PortableHubTest, SwitchMovesTheTableBesideTheProgram) {
     auto start = NewStart();
     start->state.table.SetSlot(2, "C:\\Werkzeug\\x.exe", "", "-v");
     start->hub.Show();
-    start->hubView.SetNumber("PortableModus", 1);
+    start->hubView.SetNumber(THauptformular::kPortableModus, 1);
     EXPECT_FALSE(start->state.PortableMode) << "the switch counts when the hub closes";
     start->hub.OkbutClick();
     EXPECT_TRUE(start->state.PortableMode);
@@ -137,13 +142,13 @@ TEST_F(PortableHubTest, SwitchMovesTheTableBesideTheProgram) {
     EXPECT_EQ(IniText().find("[Buchstaben]"), std::string::npos) << IniText();
     Restart(start);
     EXPECT_TRUE(start->state.PortableMode);
-    EXPECT_EQ(start->hubView.Number("PortableModus"), 1);
+    EXPECT_EQ(start->hubView.Number(THauptformular::kPortableModus), 1);
 }
 
 TEST_F(PortableHubTest, UnwritableFileAtTheCloseIsReportedAndTheBindingsAreSavedAllTheSame) {
     auto start = NewStart();
     start->hub.Show();
-    start->hubView.SetNumber("PortableModus", 1);
+    start->hubView.SetNumber(THauptformular::kPortableModus, 1);
     start->state.location.IniPath = folder_.Path("no-such-folder/Tippomat.ini");
     start->hub.FormClose();
     ASSERT_EQ(start->hubView.messages.size(), 1u);
@@ -157,7 +162,7 @@ TEST_F(PortableHubTest, UnwritableFileAtTheCloseIsReportedAndTheBindingsAreSaved
 TEST_F(PortableHubTest, UnreadableTableFileIsToldAsAReadErrorAndKeptAsItIs) {
     auto start = NewStart();
     start->hub.Show();
-    start->hubView.SetNumber("PortableModus", 1);
+    start->hubView.SetNumber(THauptformular::kPortableModus, 1);
     // A folder where the file beside the program should be cannot be read as a file.
     std::filesystem::create_directories(
         std::filesystem::u8path(folder_.Path("Programm/Tippomat.ini")));
@@ -193,8 +198,8 @@ TEST_F(HubLogicTest, InformationOpensTheInfoDialogModalForTheUpdateArchive) {
     auto start = NewStart();
     std::vector<std::string> seen;
     start->views.whileModal["infodialog"] = [&](testing_support::FakeDialogView& view) {
-        seen.push_back(view.Text("homepagelabel"));
-        view.user.Clicked("okbut");
+        seen.push_back(view.Text(Tinfodialog::kHomepagelabel));
+        view.user.Clicked(Tinfodialog::kOkbut);
         seen.push_back(view.shown ? "shown" : "closed");
     };
     start->launcher.MenuClick(core::MenuItem::Information1);

@@ -10,6 +10,7 @@
 
 using dialogs::Answer;
 using dialogs::MessageButtons;
+using dialogs::Tinfodialog;
 using testing_support::HttpReply;
 using testing_support::ReadBytes;
 
@@ -75,10 +76,10 @@ class InfoLogicTest : public testing_support::LogicFixture {
 
 TEST_F(InfoLogicTest, ShowsVersionWordSizeAndHomepage) {
     Open({2, 15, 0, 347}).ShowModal();
-    EXPECT_EQ(View().Text("versionlabel"),
+    EXPECT_EQ(View().Text(Tinfodialog::kVersionlabel),
               "Version : 2.15.0 Build: 347 (" + std::to_string(sizeof(void*) * 8) + " Bit)");
-    EXPECT_EQ(View().Text("homepagelabel"), "Homepage: https://home.example/");
-    EXPECT_EQ(View().Text("datumlabel").rfind("vom ", 0), 0u);
+    EXPECT_EQ(View().Text(Tinfodialog::kHomepagelabel), "Homepage: https://home.example/");
+    EXPECT_EQ(View().Text(Tinfodialog::kDatumlabel).rfind("vom ", 0), 0u);
     EXPECT_EQ(info_->Layout().caption, "Info über Tippomat");
     info_->Emailbutclick();
     info_->Homepagebutclick();
@@ -90,14 +91,14 @@ TEST_F(InfoLogicTest, ShowsVersionWordSizeAndHomepage) {
 TEST_F(InfoLogicTest, IsEnglishForEveryLanguageButGerman) {
     for (int language : {9, 12}) {
         Open({2, 15, 0, 0}, language);
-        EXPECT_EQ(info_->Layout().Find("getnewversion")->caption, "&Get new version");
-        EXPECT_EQ(info_->Layout().Find("emailbut")->caption, "Send &email");
+        EXPECT_EQ(info_->Layout().Find(Tinfodialog::kGetnewversion)->caption, "&Get new version");
+        EXPECT_EQ(info_->Layout().Find(Tinfodialog::kEmailbut)->caption, "Send &email");
         EXPECT_EQ(info_->Layout().caption, "Info about Tippomat");
         info_->Getnewversionclick();
         EXPECT_EQ(Messages(), std::vector<std::string>{"Error when connecting the server!"});
     }
     Open({2, 15, 0, 0}, 7);
-    EXPECT_EQ(info_->Layout().Find("homepagebut")->caption, "&Homepage");
+    EXPECT_EQ(info_->Layout().Find(Tinfodialog::kHomepagebut)->caption, "&Homepage");
 }
 
 TEST_F(InfoLogicTest, TheSameVersionOnTheServerIsNoUpdate) {
@@ -168,7 +169,8 @@ TEST_F(InfoLogicTest, YesDownloadsTheArchiveSavesItUnderTheConfirmedNameAndOpens
               folder_.Path("Downloads") + platform::PathSeparator() + "Tippomat.zip")
         << "the user's downloads, not the program's folder";
     const std::string size = std::to_string(kArchive.size());
-    EXPECT_EQ(View().Text("StatusBar"), "Heruntergeladen " + size + " von " + size + " Bytes");
+    EXPECT_EQ(View().Text(Tinfodialog::kStatusBar),
+              "Heruntergeladen " + size + " von " + size + " Bytes");
     ASSERT_EQ(View().messages.size(), 2u);
     EXPECT_EQ(View().messages[1].text.rfind("Installierte Version " + Shown(2.15) +
                                                 "\rVersion auf dem Server " + Shown(2.2) + "\r",

@@ -8,6 +8,7 @@
 
 using core::MenuItem;
 namespace fake_starts = testing_support::fake_starts;
+using dialogs::THauptformular;
 
 namespace {
 
@@ -272,7 +273,7 @@ TEST_F(LauncherLogicTest, MouseAndMenu) {
 TEST_F(LauncherLogicTest, EndingStoresTheBoundsAndNothingElse) {
     auto start = NewStart();
     start->hub.Show();
-    start->hubView.SetText("kuerzel", "Strg+K");
+    start->hubView.SetText(THauptformular::kKuerzel, "Strg+K");
     start->main.bounds.left = 30;
     start->main.bounds.top = 40;
     start->launcher.MenuClick(MenuItem::Beenden1);

@@ -1,6 +1,7 @@
 // The list editor and the binding editor over recording views: the grid's rows, deleting,
 // changing and adding through the modal binding editor, the column widths and the choosers of
 // the binding editor's fields.
+#include "dialogs/Parameterform.h"
 #include "dialogs/Programmliste.h"
 #include "logic/LogicFixture.h"
 #include "platform/ParameterText.h"
@@ -11,6 +12,7 @@
 namespace {
 
 using dialogs::Rows;
+using dialogs::THauptformular;
 using dialogs::Tparameterform;
 using dialogs::Tprogrammliste;
 using testing_support::FakeDialogView;
@@ -25,7 +27,7 @@ class ListEditorLogicTest : public testing_support::LogicFixture {
 
     // The list editor as "Editieren" opens it.
     FakeDialogView& OpenList() {
-        start_->hub.Clicked("editbutton");
+        start_->hub.Clicked(THauptformular::kEditbutton);
         return start_->views.View(Tprogrammliste::Form().name);
     }
     // What the user does in the binding editor that the next click opens; editorRuns_ counts
@@ -57,25 +59,26 @@ class ListEditorLogicTest : public testing_support::LogicFixture {
 TEST_F(ListEditorLogicTest, RowsAreTheBoundKeysInSlotOrderAndOneEmptyRow) {
     FakeDialogView& empty = OpenList();
     EXPECT_TRUE(empty.shown);
-    EXPECT_EQ(empty.RowsOf("programme"), (Rows{kHeader, kEmptyRow})) << "no bound key";
+    EXPECT_EQ(empty.RowsOf(Tprogrammliste::kProgramme), (Rows{kHeader, kEmptyRow}))
+        << "no bound key";
 
     const std::string tools = folder_.Path();
     Bind(37, "f2.exe", tools, "-f");
     Bind(0, "a.exe");
     FakeDialogView& list = OpenList();
     EXPECT_NE(&list, &empty) << "a new instance at each opening";
-    EXPECT_EQ(list.RowsOf("programme"),
+    EXPECT_EQ(list.RowsOf(Tprogrammliste::kProgramme),
               (Rows{kHeader, Row("A: ", "a.exe"), Row("F2: ", "f2.exe", "-f", tools), kEmptyRow}));
 
     // The last binding removed through the binding editor: its program field emptied.
     Bind(37, "");
-    list.SetNumber("programme", 1);
+    list.SetNumber(Tprogrammliste::kProgramme, 1);
     InEditor([](FakeDialogView& editor) {
         editor.SetText(Tparameterform::kProgrammorDir, "");
-        editor.user.Clicked("okbut");
+        editor.user.Clicked(Tparameterform::kOkbut);
     });
-    list.user.Clicked("AendernBut");
-    EXPECT_EQ(list.RowsOf("programme"), (Rows{kHeader, kEmptyRow}));
+    list.user.Clicked(Tprogrammliste::kAendernBut);
+    EXPECT_EQ(list.RowsOf(Tprogrammliste::kProgramme), (Rows{kHeader, kEmptyRow}));
     EXPECT_FALSE(Slot(0).IsBound());
 }
 
@@ -84,7 +87,7 @@ TEST_F(ListEditorLogicTest, DeletingTheMiddleRowMovesTheRestUpAndOkStoresTheUnbo
     Bind(1, "b.exe");
     Bind(2, "c.exe");
     FakeDialogView& list = OpenList();
-    list.user.Clicked("delbut");
+    list.user.Clicked(Tprogrammliste::kDelbut);
     ASSERT_EQ(list.messages.size(), 1u) << "nothing chosen";
     EXPECT_EQ(list.messages[0].text, "Kein Eintrag markiert!");
     EXPECT_EQ(list.messages[0].kind, core::MessageKind::Error);
@@ -92,14 +95,14 @@ TEST_F(ListEditorLogicTest, DeletingTheMiddleRowMovesTheRestUpAndOkStoresTheUnbo
     EXPECT_EQ(list.messages[0].belowTop, 227) << "near the button bar";
     EXPECT_TRUE(Slot(0).IsBound() && Slot(1).IsBound() && Slot(2).IsBound());
 
-    list.SetNumber("programme", 2);
-    list.user.Clicked("delbut");
-    EXPECT_EQ(list.RowsOf("programme"),
+    list.SetNumber(Tprogrammliste::kProgramme, 2);
+    list.user.Clicked(Tprogrammliste::kDelbut);
+    EXPECT_EQ(list.RowsOf(Tprogrammliste::kProgramme),
               (Rows{kHeader, Row("A: ", "a.exe"), Row("C: ", "c.exe"), kEmptyRow, kEmptyRow}));
     EXPECT_FALSE(Slot(1).IsBound());
     EXPECT_EQ(IniText().find("B="), std::string::npos) << "not in the file before OK";
 
-    list.user.Clicked("okbut");
+    list.user.Clicked(Tprogrammliste::kOkbut);
     EXPECT_FALSE(list.shown);
     EXPECT_NE(IniText().find("B=\r\nVB=\r\nPB=\r\nC=c.exe\r\n"), std::string::npos) << IniText();
 }
@@ -109,7 +112,7 @@ TEST_F(ListEditorLogicTest, OkWithAnUnreadableFileTellsItAndKeepsTheListOpen) {
     // A folder where the file should be cannot be read as a file.
     start_->state.location.IniPath = folder_.Path("Ordner");
     std::filesystem::create_directories(std::filesystem::u8path(folder_.Path("Ordner")));
-    list.user.Clicked("okbut");
+    list.user.Clicked(Tprogrammliste::kOkbut);
     EXPECT_EQ(list.messages.size(), 1u);
     EXPECT_TRUE(list.shown);
 }
@@ -119,7 +122,7 @@ TEST_F(ListEditorLogicTest, ChangingToAnotherKeyMovesTheBindingAndReplacesWhatTh
     Bind(0, "a.exe", dir, "-a");
     Bind(2, "c.exe", "", "-c");
     FakeDialogView& list = OpenList();
-    list.SetNumber("programme", 1);
+    list.SetNumber(Tprogrammliste::kProgramme, 1);
     InEditor([&](FakeDialogView& editor) {
         EXPECT_EQ(editor.owner, &list) << "centred over the list";
         EXPECT_EQ(editor.Items(Tparameterform::kTaste).size(), 48u) << "every key offered";
@@ -128,74 +131,78 @@ TEST_F(ListEditorLogicTest, ChangingToAnotherKeyMovesTheBindingAndReplacesWhatTh
         EXPECT_EQ(editor.Text(Tparameterform::kVerzeichnis), dir);
         EXPECT_EQ(editor.Text(Tparameterform::kParameter), "-a");
         editor.SetText(Tparameterform::kTaste, "B: ");
-        editor.user.Clicked("okbut");
+        editor.user.Clicked(Tparameterform::kOkbut);
     });
-    list.user.Clicked("AendernBut");
+    list.user.Clicked(Tprogrammliste::kAendernBut);
     EXPECT_FALSE(Slot(0).IsBound());
     EXPECT_EQ(Slot(1).Path, "a.exe");
-    EXPECT_EQ(list.RowsOf("programme"), (Rows{kHeader, Row("B: ", "a.exe", "-a", dir),
-                                              Row("C: ", "c.exe", "-c"), kEmptyRow}));
+    EXPECT_EQ(
+        list.RowsOf(Tprogrammliste::kProgramme),
+        (Rows{kHeader, Row("B: ", "a.exe", "-a", dir), Row("C: ", "c.exe", "-c"), kEmptyRow}));
 
     // B to C, which is bound: a double click edits the chosen row.
     InEditor([](FakeDialogView& editor) {
         editor.SetText(Tparameterform::kTaste, "C: ");
-        editor.user.Clicked("okbut");
+        editor.user.Clicked(Tparameterform::kOkbut);
     });
-    list.user.DoubleClicked("programme");
+    list.user.DoubleClicked(Tprogrammliste::kProgramme);
     EXPECT_FALSE(Slot(1).IsBound());
     EXPECT_EQ(Slot(2).Path, "a.exe");
     EXPECT_EQ(Slot(2).Params, "-a") << "the old binding of C is gone";
-    EXPECT_EQ(list.RowsOf("programme"), (Rows{kHeader, Row("C: ", "a.exe", "-a", dir), kEmptyRow}));
+    EXPECT_EQ(list.RowsOf(Tprogrammliste::kProgramme),
+              (Rows{kHeader, Row("C: ", "a.exe", "-a", dir), kEmptyRow}));
 }
 
 TEST_F(ListEditorLogicTest, ChangingWhatAKeyStartsKeepsItsRow) {
     Bind(0, "a.exe", "", "-a");
     FakeDialogView& list = OpenList();
-    list.SetNumber("programme", 1);
+    list.SetNumber(Tprogrammliste::kProgramme, 1);
     InEditor([](FakeDialogView& editor) {
         editor.SetText(Tparameterform::kParameter, "-b");
-        editor.user.Clicked("okbut");
+        editor.user.Clicked(Tparameterform::kOkbut);
     });
-    list.user.Clicked("AendernBut");
+    list.user.Clicked(Tprogrammliste::kAendernBut);
     EXPECT_EQ(Slot(0).Path, "a.exe");
     EXPECT_EQ(Slot(0).Params, "-b");
-    EXPECT_EQ(list.RowsOf("programme"), (Rows{kHeader, Row("A: ", "a.exe", "-b"), kEmptyRow}));
+    EXPECT_EQ(list.RowsOf(Tprogrammliste::kProgramme),
+              (Rows{kHeader, Row("A: ", "a.exe", "-b"), kEmptyRow}));
 }
 
 TEST_F(ListEditorLogicTest, EditingAFolderBindingOffersTheFolderChooser) {
     const std::string folder = folder_.Path();
     Bind(0, folder);
     FakeDialogView& list = OpenList();
-    list.SetNumber("programme", 1);
+    list.SetNumber(Tprogrammliste::kProgramme, 1);
     InEditor([](FakeDialogView& editor) {
         EXPECT_EQ(editor.Number(Tparameterform::kMode), 1);
         editor.user.Clicked(Tparameterform::kProgrammorDir);
         ASSERT_EQ(editor.pathQuestions.size(), 1u);
         EXPECT_EQ(editor.pathQuestions[0].kind, dialogs::PathKind::Folder);
     });
-    list.user.Clicked("AendernBut");
+    list.user.Clicked(Tprogrammliste::kAendernBut);
     EXPECT_EQ(editorRuns_, 1);
 }
 
 TEST_F(ListEditorLogicTest, CancelEscapeAndTheCloseBoxChangeNothing) {
     Bind(0, "a.exe", "", "-a");
     FakeDialogView& list = OpenList();
-    list.SetNumber("programme", 1);
+    list.SetNumber(Tprogrammliste::kProgramme, 1);
     const auto edit = [](FakeDialogView& editor) {
         editor.SetText(Tparameterform::kTaste, "B: ");
         editor.SetText(Tparameterform::kProgrammorDir, "anders.exe");
     };
     InEditor([&](FakeDialogView& editor) {
         edit(editor);
-        editor.user.Clicked("closebut");
+        editor.user.Clicked(Tparameterform::kClosebut);
     });
-    list.user.Clicked("AendernBut");
+    list.user.Clicked(Tprogrammliste::kAendernBut);
     InEditor(edit); // then the close box
-    list.user.Clicked("AendernBut");
+    list.user.Clicked(Tprogrammliste::kAendernBut);
     EXPECT_EQ(editorRuns_, 2);
     EXPECT_EQ(Slot(0).Path, "a.exe");
     EXPECT_FALSE(Slot(1).IsBound());
-    EXPECT_TRUE(Tparameterform::Form().Find("closebut")->isCancel) << "Escape is Abbrechen";
+    EXPECT_TRUE(Tparameterform::Form().Find(Tparameterform::kClosebut)->isCancel)
+        << "Escape is Abbrechen";
 
     // Escape in the list, which has no cancel button, is its close box.
     for (const dialogs::ControlLayout& control : Tprogrammliste::Form().controls) {
@@ -211,9 +218,9 @@ TEST_F(ListEditorLogicTest, CancelEscapeAndTheCloseBoxChangeNothing) {
 TEST_F(ListEditorLogicTest, AnOkWithoutTheOkButtonMovesNothing) {
     Bind(1, "b.exe");
     FakeDialogView& list = OpenList();
-    list.SetNumber("programme", 1);
+    list.SetNumber(Tprogrammliste::kProgramme, 1);
     InEditor([](FakeDialogView& editor) { editor.HideForm(dialogs::Closed::Ok); });
-    list.user.Clicked("AendernBut");
+    list.user.Clicked(Tprogrammliste::kAendernBut);
     EXPECT_EQ(Slot(1).Path, "b.exe");
     EXPECT_FALSE(Slot(0).IsBound());
 }
@@ -224,7 +231,7 @@ TEST_F(ListEditorLogicTest, TrayMenuDoesNothingWhileTheBindingEditorRuns) {
         start_->launcher.MenuClick(core::MenuItem::Editieren1);
         start_->launcher.MenuClick(core::MenuItem::Einstellungsdialog1);
     });
-    list.user.Clicked("Anfuegenbut");
+    list.user.Clicked(Tprogrammliste::kAnfuegenbut);
     ASSERT_EQ(editorRuns_, 1);
     EXPECT_EQ(&start_->views.View(Tprogrammliste::Form().name), &list) << "no other list";
     EXPECT_FALSE(start_->hubView.shown);
@@ -242,20 +249,20 @@ TEST_F(ListEditorLogicTest, AddingOffersTheUnboundKeysOnlyAndWithNoneLeftStoresN
         EXPECT_EQ(editor.Text(Tparameterform::kTaste), "") << "no key chosen";
         editor.SetText(Tparameterform::kTaste, "D: ");
         editor.SetText(Tparameterform::kProgrammorDir, "C:\\Tools\\editor.exe");
-        editor.user.Clicked("okbut");
+        editor.user.Clicked(Tparameterform::kOkbut);
     });
-    list.user.Clicked("Anfuegenbut");
+    list.user.Clicked(Tprogrammliste::kAnfuegenbut);
     EXPECT_EQ(Slot(3).Path, "C:\\Tools\\editor.exe");
     EXPECT_EQ(Slot(3).WorkDir, "");
     EXPECT_EQ(Slot(3).Params, "");
-    EXPECT_EQ(list.RowsOf("programme").size(), 50u);
+    EXPECT_EQ(list.RowsOf(Tprogrammliste::kProgramme).size(), 50u);
 
     InEditor([](FakeDialogView& editor) {
         EXPECT_TRUE(editor.Items(Tparameterform::kTaste).empty());
         editor.SetText(Tparameterform::kProgrammorDir, "neu.exe");
-        editor.user.Clicked("okbut");
+        editor.user.Clicked(Tparameterform::kOkbut);
     });
-    list.user.Clicked("Anfuegenbut");
+    list.user.Clicked(Tprogrammliste::kAnfuegenbut);
     for (int slot = 0; slot < config::kSlotCount; ++slot) {
         EXPECT_NE(Slot(slot).Path, "neu.exe") << slot;
     }
@@ -264,13 +271,13 @@ TEST_F(ListEditorLogicTest, AddingOffersTheUnboundKeysOnlyAndWithNoneLeftStoresN
 TEST_F(ListEditorLogicTest, AMissingWorkingDirectoryShowsEmptyAndIsStoredEmpty) {
     Bind(0, "a.exe", folder_.Path("weg"));
     FakeDialogView& list = OpenList();
-    EXPECT_EQ(list.RowsOf("programme")[1], Row("A: ", "a.exe"));
-    list.SetNumber("programme", 1);
+    EXPECT_EQ(list.RowsOf(Tprogrammliste::kProgramme)[1], Row("A: ", "a.exe"));
+    list.SetNumber(Tprogrammliste::kProgramme, 1);
     InEditor([](FakeDialogView& editor) {
         EXPECT_EQ(editor.Text(Tparameterform::kVerzeichnis), "");
-        editor.user.Clicked("okbut");
+        editor.user.Clicked(Tparameterform::kOkbut);
     });
-    list.user.Clicked("AendernBut");
+    list.user.Clicked(Tprogrammliste::kAendernBut);
     EXPECT_EQ(Slot(0).WorkDir, "");
 }
 
@@ -314,7 +321,7 @@ TEST_F(ListEditorLogicTest, ProgramFieldChooserFollowsTheFolderTick) {
         EXPECT_EQ(editor.Text(Tparameterform::kProgrammorDir), folder + "alt.exe")
             << "every chooser cancelled";
     });
-    list.user.Clicked("Anfuegenbut");
+    list.user.Clicked(Tprogrammliste::kAnfuegenbut);
     EXPECT_EQ(editorRuns_, 1);
 }
 
@@ -345,7 +352,7 @@ TEST_F(ListEditorLogicTest, ParameterBrowseAppendsOrReplacesAndQuotesABlank) {
         EXPECT_EQ(editor.pathQuestions.back().title, "") << "the system's own";
         EXPECT_EQ(editor.pathQuestions.back().filter, "");
     });
-    list.user.Clicked("Anfuegenbut");
+    list.user.Clicked(Tprogrammliste::kAnfuegenbut);
     EXPECT_EQ(editorRuns_, 1);
 }
 
@@ -361,7 +368,7 @@ TEST_F(ListEditorLogicTest, ASecondBrowseReplacesAQuotedPath) {
         editor.user.Clicked(Tparameterform::kParameter);
         EXPECT_EQ(editor.Text(Tparameterform::kParameter), platform::ParameterText(other));
     });
-    list.user.Clicked("Anfuegenbut");
+    list.user.Clicked(Tprogrammliste::kAnfuegenbut);
     EXPECT_EQ(editorRuns_, 1);
 }
 
@@ -375,9 +382,9 @@ TEST_F(ListEditorLogicTest, DropOffTheBoundRowsAddsForTheFirstFreeKey) {
             EXPECT_EQ(editor.Text(Tparameterform::kTaste), "B: ");
             EXPECT_EQ(editor.Text(Tparameterform::kProgrammorDir), folder);
             EXPECT_EQ(editor.Number(Tparameterform::kMode), 1);
-            editor.user.Clicked("okbut");
+            editor.user.Clicked(Tparameterform::kOkbut);
         });
-        list.user.FilesDropped("programme", row, {folder, "ignored.exe"});
+        list.user.FilesDropped(Tprogrammliste::kProgramme, row, {folder, "ignored.exe"});
         EXPECT_EQ(Slot(1).Path, folder) << row;
         Bind(1, "");
     }
@@ -391,16 +398,16 @@ TEST_F(ListEditorLogicTest, DropOnARowChangesThatRowsBinding) {
     Bind(1, "b.exe", "", "-b");
     const std::string dropped = folder_.Path("neu.exe");
     FakeDialogView& list = OpenList();
-    list.SetNumber("programme", 1);
+    list.SetNumber(Tprogrammliste::kProgramme, 1);
     InEditor([&](FakeDialogView& editor) {
         EXPECT_EQ(editor.Text(Tparameterform::kTaste), "B: ");
         EXPECT_EQ(editor.Items(Tparameterform::kTaste).size(), 48u) << "every key, as changing";
         EXPECT_EQ(editor.Text(Tparameterform::kProgrammorDir), dropped);
         EXPECT_EQ(editor.Text(Tparameterform::kParameter), "");
         EXPECT_EQ(editor.Number(Tparameterform::kMode), 0);
-        editor.user.Clicked("okbut");
+        editor.user.Clicked(Tparameterform::kOkbut);
     });
-    list.user.FilesDropped("programme", 2, {dropped});
+    list.user.FilesDropped(Tprogrammliste::kProgramme, 2, {dropped});
     EXPECT_EQ(editorRuns_, 1);
     EXPECT_EQ(Slot(1).Path, dropped);
     EXPECT_EQ(Slot(1).Params, "");
@@ -426,7 +433,7 @@ TEST_F(ListEditorLogicTest, DropOnAPathFieldFillsIt) {
                   platform::WithTrailingSeparator(folder))
             << "a folder field takes a file's folder";
     });
-    list.user.Clicked("Anfuegenbut");
+    list.user.Clicked(Tprogrammliste::kAnfuegenbut);
     EXPECT_EQ(editorRuns_, 1);
 }
 
@@ -438,8 +445,8 @@ TEST_F(ListEditorLogicTest, EachRowsIconIsThatOfItsPathAlsoAfterADeletion) {
     FakeDialogView& list = OpenList();
     const auto icons = [&] { return list.Find(Tprogrammliste::kProgramme)->icons; };
     EXPECT_EQ(icons(), (std::vector<std::string>{"a.exe", "b.exe", ""}));
-    list.SetNumber("programme", 1);
-    list.user.Clicked("delbut");
+    list.SetNumber(Tprogrammliste::kProgramme, 1);
+    list.user.Clicked(Tprogrammliste::kDelbut);
     EXPECT_EQ(icons(), (std::vector<std::string>{"b.exe", "", ""}));
 }
 

@@ -8,6 +8,7 @@
 namespace {
 
 using dialogs::Answer;
+using dialogs::THauptformular;
 
 // The watch as a face would run it: the test says when the folder changed.
 class FakeFileWatch : public dialogs::FileWatch {
@@ -47,7 +48,7 @@ class OutsideChangeLogicTest : public testing_support::LogicFixture {
         watch_.Again();
     }
     dialogs::Tprogrammliste& OpenList() {
-        start_->hub.Clicked("editbutton");
+        start_->hub.Clicked(THauptformular::kEditbutton);
         return dynamic_cast<dialogs::Tprogrammliste&>(
             start_->views.View(dialogs::Tprogrammliste::Form().name).user);
     }
@@ -151,7 +152,8 @@ TEST_F(OutsideChangeLogicTest, OpenHubKeepsWhatWasStoredOutsideForValuesItsUserL
     WriteIni(std::string(kTwoBindings) +
              "[Hauptformular]\r\nSektionVorhanden=1\r\nkuerzel=Strg+Alt+K\r\n");
     ChangedAndSettled();
-    EXPECT_EQ(start_->hubView.Text("kuerzel"), "Alt+F12") << "the open hub keeps what it shows";
+    EXPECT_EQ(start_->hubView.Text(THauptformular::kKuerzel), "Alt+F12")
+        << "the open hub keeps what it shows";
     start_->hub.OkbutClick();
     EXPECT_EQ(start_->state.hotkey.Key(), 0xC04B);
     EXPECT_NE(IniText().find("\r\nkuerzel=Strg+Alt+K\r\n"), std::string::npos) << IniText();

@@ -9,12 +9,15 @@
 #include <QPushButton>
 #include <QTest>
 
+using dialogs::TAdmindata;
+using dialogs::THauptformular;
+
 namespace {
 
 class DialogTest : public testing_support::UiFixture {
   protected:
-    static QLineEdit* Field(QWidget& dialog, const char* name) {
-        return dialog.findChild<QLineEdit*>(name);
+    static QLineEdit* Field(QWidget& dialog, dialogs::ControlName name) {
+        return dialog.findChild<QLineEdit*>(name.c_str());
     }
     static bool HotkeysEnabled(const Start& start) {
         return start.state.hotkey.Enabled() && start.state.adminhotkey.Enabled();
@@ -26,35 +29,41 @@ TEST_F(DialogTest, HubIsBuiltFromItsLayout) {
     QDialog& hub = *start.hub.Window();
     EXPECT_EQ(hub.windowTitle(), "Tippomat");
     EXPECT_EQ(hub.size(), QSize(539, 184));
-    auto* okbut = hub.findChild<QPushButton*>("okbut");
+    auto* okbut = hub.findChild<QPushButton*>(THauptformular::kOkbut.c_str());
     ASSERT_NE(okbut, nullptr);
     EXPECT_EQ(okbut->text(), "&Minimieren");
     EXPECT_EQ(okbut->geometry(), QRect(16, 123, 107, 36));
     EXPECT_TRUE(okbut->isDefault());
     EXPECT_TRUE(okbut->toolTip().contains("Trayleiste"));
-    EXPECT_TRUE(hub.findChild<QPushButton*>("editbutton")->isEnabled());
-    EXPECT_TRUE(Field(hub, "kuerzel")->isReadOnly());
-    EXPECT_EQ(Field(hub, "kuerzel")->text(), "Alt+F12");
-    EXPECT_EQ(hub.findChild<QCheckBox*>("PortableModus")->text(), "Portable Modus");
+    EXPECT_TRUE(hub.findChild<QPushButton*>(THauptformular::kEditbutton.c_str())->isEnabled());
+    EXPECT_TRUE(Field(hub, THauptformular::kKuerzel)->isReadOnly());
+    EXPECT_EQ(Field(hub, THauptformular::kKuerzel)->text(), "Alt+F12");
+    EXPECT_EQ(hub.findChild<QCheckBox*>(THauptformular::kPortableModus.c_str())->text(),
+              "Portable Modus");
 
     // Tab order: the nine buttons row by row, then the check box, then the field.
     QStringList order;
-    QWidget* widget = hub.findChild<QPushButton*>("installbutton");
+    QWidget* widget = hub.findChild<QPushButton*>(THauptformular::kInstallbutton.c_str());
     for (int i = 0; i < 11; ++i, widget = widget->nextInFocusChain()) {
         while (widget->focusPolicy() == Qt::NoFocus) {
             widget = widget->nextInFocusChain();
         }
         order << widget->objectName();
     }
-    EXPECT_EQ(order, (QStringList{"installbutton", "admibutton", "infobut", "laufwerkbut",
-                                  "editbutton", "aussehenbut", "okbut", "Closebut", "HelpBut",
-                                  "PortableModus", "kuerzel"}));
+    EXPECT_EQ(
+        order,
+        (QStringList{THauptformular::kInstallbutton.c_str(), THauptformular::kAdmibutton.c_str(),
+                     THauptformular::kInfobut.c_str(), THauptformular::kLaufwerkbut.c_str(),
+                     THauptformular::kEditbutton.c_str(), THauptformular::kAussehenbut.c_str(),
+                     THauptformular::kOkbut.c_str(), THauptformular::kClosebut.c_str(),
+                     THauptformular::kHelpBut.c_str(), THauptformular::kPortableModus.c_str(),
+                     THauptformular::kKuerzel.c_str()}));
 }
 
 TEST_F(DialogTest, ShortcutFieldCapturesAndDialogKeysKeepTheirMeaning) {
     Start start(folder_);
     start.program.hauptformular.Show();
-    QLineEdit* kuerzel = Field(*start.hub.Window(), "kuerzel");
+    QLineEdit* kuerzel = Field(*start.hub.Window(), THauptformular::kKuerzel);
     QTest::keyClick(kuerzel, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(kuerzel->text(), "Strg+Alt+K");
     QTest::keyClick(kuerzel, Qt::Key_5, Qt::KeypadModifier);
@@ -78,13 +87,13 @@ TEST_F(DialogTest, AltWithALetterIsAShortcutAndEnterPressesTheFocusedButton) {
     Start start(folder_);
     start.program.hauptformular.Show();
     QDialog& hub = *start.hub.Window();
-    QLineEdit* kuerzel = Field(hub, "kuerzel");
+    QLineEdit* kuerzel = Field(hub, THauptformular::kKuerzel);
     kuerzel->setFocus();
     QTest::keyClick(kuerzel, Qt::Key_S, Qt::AltModifier);
     EXPECT_EQ(kuerzel->text(), "Alt+S") << "not the mnemonic of \"&Schließen\"";
     EXPECT_TRUE(hub.isVisible());
 
-    auto* help = hub.findChild<QPushButton*>("HelpBut");
+    auto* help = hub.findChild<QPushButton*>(THauptformular::kHelpBut.c_str());
     help->setFocus();
     QTest::keyClick(help, Qt::Key_Return);
     EXPECT_TRUE(hub.isVisible()) << "Enter on \"&Hilfe\" is no \"&Minimieren\"";
@@ -114,17 +123,17 @@ TEST_F(DialogTest, AdminFieldTypesCharactersAfterTheShortcutText) {
     Start start(folder_);
     QDialog& admin = *start.admin.Window();
     EXPECT_EQ(admin.windowTitle(), "Administratoreinstellungen");
-    EXPECT_EQ(Field(admin, "passwort")->echoMode(), QLineEdit::Normal);
+    EXPECT_EQ(Field(admin, TAdmindata::kPasswort)->echoMode(), QLineEdit::Normal);
     start.program.admindata.Show();
-    QLineEdit* kuerzel = Field(admin, "kuerzel");
+    QLineEdit* kuerzel = Field(admin, TAdmindata::kKuerzel);
     kuerzel->clear();
     QTest::keyClick(kuerzel, Qt::Key_F5, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(kuerzel->text(), "Umsch+Strg+F5");
     QTest::keyClick(kuerzel, Qt::Key_Q);
     EXPECT_EQ(kuerzel->text(), "Qq") << "a character key also types itself";
-    QTest::keyClicks(Field(admin, "benutzername"), "admin");
+    QTest::keyClicks(Field(admin, TAdmindata::kBenutzername), "admin");
     kuerzel->setText("Umsch+Strg+F5");
-    admin.findChild<QPushButton*>("okbut")->click();
+    admin.findChild<QPushButton*>(TAdmindata::kOkbut.c_str())->click();
     EXPECT_FALSE(admin.isVisible());
     EXPECT_EQ(start.state.adminhotkey.Key(), 0x6074);
     EXPECT_EQ(start.state.launch.AdminUserName, "admin");
@@ -133,8 +142,9 @@ TEST_F(DialogTest, AdminFieldTypesCharactersAfterTheShortcutText) {
 TEST_F(DialogTest, RefusalIsShownAsAMessageBox) {
     Start start(folder_);
     start.program.hauptformular.Show();
-    QTest::keyClick(Field(*start.hub.Window(), "kuerzel"), Qt::Key_F11, Qt::AltModifier);
-    start.hub.Window()->findChild<QPushButton*>("okbut")->click();
+    QTest::keyClick(Field(*start.hub.Window(), THauptformular::kKuerzel), Qt::Key_F11,
+                    Qt::AltModifier);
+    start.hub.Window()->findChild<QPushButton*>(THauptformular::kOkbut.c_str())->click();
     ASSERT_EQ(answers_.messages.size(), 1u);
     EXPECT_EQ(answers_.messages[0].text,
               "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom "

@@ -15,6 +15,8 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 
+using dialogs::THauptformular;
+
 namespace {
 
 class HelpWindowTest : public testing_support::UiFixture {
@@ -38,7 +40,7 @@ TEST_F(HelpWindowTest, F1InTheHubOpensItsTopic) {
     Start start(folder_);
     start.program.hauptformular.Show();
     QDialog& hub = *start.hub.Window();
-    QWidget* okbut = hub.findChild<QPushButton*>("okbut");
+    QWidget* okbut = hub.findChild<QPushButton*>(THauptformular::kOkbut.c_str());
     okbut->setFocus();
     QTest::keyClick(okbut, Qt::Key_F1);
     QTextBrowser* help = HelpWindow();

@@ -1,6 +1,8 @@
 // The Qt face of the list editor and the binding editor: the grid as the logic fills it, its
 // widths measured in its own font, the rows' icons, a double click or a dropped file editing a
 // binding in a binding editor over the list, and the choosers of the editor's fields.
+#include "dialogs/Parameterform.h"
+#include "dialogs/Programmliste.h"
 #include "ui/UiFixture.h"
 
 #include <QApplication>
@@ -20,6 +22,10 @@
 
 #include <functional>
 
+using dialogs::THauptformular;
+using dialogs::Tparameterform;
+using dialogs::Tprogrammliste;
+
 namespace {
 
 class ListEditorTest : public testing_support::UiFixture {
@@ -31,7 +37,7 @@ class ListEditorTest : public testing_support::UiFixture {
         QCoreApplication::exec();
     }
     static QDialog& OpenList(Start& start) {
-        start.program.hauptformular.Clicked("editbutton");
+        start.program.hauptformular.Clicked(THauptformular::kEditbutton);
         return *start.faces.DialogNamed("Programmliste").Window();
     }
     // What the user does in the binding editor that comes up next; it is closed afterwards
@@ -45,7 +51,9 @@ class ListEditorTest : public testing_support::UiFixture {
             }
         });
     }
-    static QTableWidget& Grid(QDialog& list) { return *list.findChild<QTableWidget*>("programme"); }
+    static QTableWidget& Grid(QDialog& list) {
+        return *list.findChild<QTableWidget*>(Tprogrammliste::kProgramme.c_str());
+    }
 
     struct EditorFields {
         std::string key, program, parameters, folder;
@@ -65,11 +73,14 @@ class ListEditorTest : public testing_support::UiFixture {
         bool shown = false;
         InEditor(start, [&](QDialog& editor) {
             shown = true;
-            const auto text = [&](const char* name) {
-                return editor.findChild<QLineEdit*>(name)->text().toStdString();
+            const auto text = [&](dialogs::ControlName name) {
+                return editor.findChild<QLineEdit*>(name.c_str())->text().toStdString();
             };
-            fields = {editor.findChild<QComboBox*>("taste")->currentText().toStdString(),
-                      text("programmorDir"), text("parameter"), text("verzeichnis")};
+            fields = {editor.findChild<QComboBox*>(Tparameterform::kTaste.c_str())
+                          ->currentText()
+                          .toStdString(),
+                      text(Tparameterform::kProgrammorDir), text(Tparameterform::kParameter),
+                      text(Tparameterform::kVerzeichnis)};
         });
         EXPECT_TRUE(QTest::qWaitFor([&] { return shown; })) << "no binding editor";
         return fields;
@@ -134,12 +145,14 @@ TEST_F(ListEditorTest, DoubleClickEditsTheRowInABindingEditorOverTheList) {
         EXPECT_EQ(editor.parentWidget(), &list);
         EXPECT_LE((editor.geometry().center() - list.geometry().center()).manhattanLength(), 2)
             << "centred over the list";
-        auto* taste = editor.findChild<QComboBox*>("taste");
+        auto* taste = editor.findChild<QComboBox*>(Tparameterform::kTaste.c_str());
         EXPECT_EQ(taste->currentText(), "A: ");
         EXPECT_EQ(taste->count(), 48);
-        EXPECT_EQ(editor.findChild<QLineEdit*>("programmorDir")->text(), "a.exe");
+        EXPECT_EQ(editor.findChild<QLineEdit*>(Tparameterform::kProgrammorDir.c_str())->text(),
+                  "a.exe");
         taste->setCurrentIndex(1);
-        QTest::mouseClick(editor.findChild<QPushButton*>("okbut"), Qt::LeftButton);
+        QTest::mouseClick(editor.findChild<QPushButton*>(Tparameterform::kOkbut.c_str()),
+                          Qt::LeftButton);
     });
     const QRect cell = grid.visualItemRect(grid.item(0, 1));
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
@@ -157,9 +170,11 @@ TEST_F(ListEditorTest, OkInTheEditorKeepsAParameterTextLongerThanAnEditsDefaultL
     QDialog& list = OpenList(start);
     Grid(list).selectRow(0);
     InEditor(start, [](QDialog& editor) {
-        QTest::mouseClick(editor.findChild<QPushButton*>("okbut"), Qt::LeftButton);
+        QTest::mouseClick(editor.findChild<QPushButton*>(Tparameterform::kOkbut.c_str()),
+                          Qt::LeftButton);
     });
-    QTest::mouseClick(list.findChild<QPushButton*>("AendernBut"), Qt::LeftButton);
+    QTest::mouseClick(list.findChild<QPushButton*>(Tprogrammliste::kAendernBut.c_str()),
+                      Qt::LeftButton);
     EXPECT_EQ(start.state.table.Slot(0).Params.size(), params.size());
 }
 
@@ -169,11 +184,12 @@ TEST_F(ListEditorTest, EditorChoosersHaveTheirTitleFilterAndStartFolder) {
     const std::string folder = folder_.Path() + "/";
     answers_.paths = {std::nullopt, std::nullopt, std::nullopt, folder + "mit Blank"};
     InEditor(start, [&](QDialog& editor) {
-        editor.findChild<QLineEdit*>("programmorDir")
+        editor.findChild<QLineEdit*>(Tparameterform::kProgrammorDir.c_str())
             ->setText(QString::fromStdString(folder + "a"));
         auto* browse = editor.findChild<QToolButton*>("programmorDirBrowse");
         QTest::mouseClick(browse, Qt::LeftButton);
-        QTest::mouseClick(editor.findChild<QCheckBox*>("mode"), Qt::LeftButton);
+        QTest::mouseClick(editor.findChild<QCheckBox*>(Tparameterform::kMode.c_str()),
+                          Qt::LeftButton);
         QTest::mouseClick(browse, Qt::LeftButton);
         QTest::mouseClick(editor.findChild<QToolButton*>("verzeichnisBrowse"), Qt::LeftButton);
         editor.findChild<QAction*>("parameterButton")->trigger();
@@ -186,10 +202,12 @@ TEST_F(ListEditorTest, EditorChoosersHaveTheirTitleFilterAndStartFolder) {
         EXPECT_EQ(answers_.pathQuestions[1].kind, dialogs::PathKind::Folder);
         EXPECT_EQ(answers_.pathQuestions[1].title, "Zu öffnendes Verzeichnis wählen");
         EXPECT_EQ(answers_.pathQuestions[2].kind, dialogs::PathKind::Folder);
-        EXPECT_EQ(editor.findChild<QLineEdit*>("parameter")->text().toStdString(),
-                  " '" + folder + "mit Blank'");
+        EXPECT_EQ(
+            editor.findChild<QLineEdit*>(Tparameterform::kParameter.c_str())->text().toStdString(),
+            " '" + folder + "mit Blank'");
     });
-    QTest::mouseClick(list.findChild<QPushButton*>("Anfuegenbut"), Qt::LeftButton);
+    QTest::mouseClick(list.findChild<QPushButton*>(Tprogrammliste::kAnfuegenbut.c_str()),
+                      Qt::LeftButton);
     EXPECT_EQ(answers_.pathQuestions.size(), 4u);
 }
 

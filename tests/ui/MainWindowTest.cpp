@@ -11,6 +11,7 @@
 
 #include <sys/stat.h>
 
+using dialogs::THauptformular;
 using testing_support::WaitForContent;
 
 namespace {
@@ -68,7 +69,7 @@ TEST_F(MainWindowTest, LookIsDrawnAsTheSettingsSay) {
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the user cannot resize it";
     EXPECT_FALSE(window.mask().contains(QPoint(1, 1))) << "style 2 is an ellipse";
     EXPECT_TRUE(window.mask().contains(QPoint(60, 45)));
-    const auto* label = window.findChild<QLabel*>("Label1");
+    const auto* label = window.findChild<QLabel*>(qtface::MainWindow::kLabel1.c_str());
     EXPECT_EQ(label->text(), "Tippomat aktiv\nTaste drücken");
     EXPECT_LE(label->width(), 120);
     EXPECT_LE(label->height(), 90);
@@ -110,8 +111,8 @@ TEST_F(MainWindowTest, EndingLeavesOpenDialogsUnclosed) {
     {
         Start start(folder_);
         start.program.hauptformular.Show();
-        QTest::keyClick(start.hub.Window()->findChild<QWidget*>("kuerzel"), Qt::Key_K,
-                        Qt::ControlModifier);
+        QTest::keyClick(start.hub.Window()->findChild<QWidget*>(THauptformular::kKuerzel.c_str()),
+                        Qt::Key_K, Qt::ControlModifier);
         start.program.main.MenuClick(core::MenuItem::Beenden1);
         EXPECT_TRUE(start.hub.Window()->isVisible()) << "the hub's close handler must not run";
     }

@@ -2,6 +2,7 @@
 // swatches and chooser, the numbers as the edit shows them, the style in two columns, and the
 // popup changed at once when the dialog closes.
 #include "dialogs/ControlValue.h"
+#include "dialogs/EinstellungenHauptformular.h"
 #include "platform/WinText.h"
 #include "win32/FaceFixture_win.h"
 
@@ -11,11 +12,15 @@
 
 namespace {
 
+using dialogs::TEinstellungenHaupt;
+using dialogs::THauptformular;
+using dialogs::Tlaufwerksform;
 using testing_support::FaceTest;
 
 class AppearanceWindowTest : public FaceTest {
   protected:
-    static win32face::Dialog& Opened(Start& start, const char* button, const std::string& name) {
+    static win32face::Dialog& Opened(Start& start, dialogs::ControlName button,
+                                     const std::string& name) {
         start.program.hauptformular.Clicked(button);
         return start.faces.DialogNamed(name);
     }
@@ -46,10 +51,11 @@ std::string TextOf(HWND window) {
 
 TEST_F(AppearanceWindowTest, ClosingChangesThePopupAtOnceAndStoresTheValues) {
     auto start = NewStart();
-    win32face::Dialog& dialog = Opened(*start, "aussehenbut", "EinstellungenHaupt");
+    win32face::Dialog& dialog = Opened(*start, THauptformular::kAussehenbut, "EinstellungenHaupt");
     ASSERT_TRUE(IsWindowVisible(dialog.Window()));
-    EXPECT_EQ(TextOf(dialog.Control("blinkfrequenz")), dialogs::NumericEditText(200));
-    EXPECT_EQ(SwatchOf(dialog.Control("farbe1")), RGB(255, 0, 0));
+    EXPECT_EQ(TextOf(dialog.Control(TEinstellungenHaupt::kBlinkfrequenz)),
+              dialogs::NumericEditText(200));
+    EXPECT_EQ(SwatchOf(dialog.Control(TEinstellungenHaupt::kFarbe1)), RGB(255, 0, 0));
 
     std::set<LONG> columns;
     for (HWND child = FindWindowExW(dialog.Window(), nullptr, WC_BUTTONW, nullptr);
@@ -64,12 +70,12 @@ TEST_F(AppearanceWindowTest, ClosingChangesThePopupAtOnceAndStoresTheValues) {
     EXPECT_EQ(columns.size(), 2u) << "the style's choices in two columns";
 
     answers_.colors = {0x00FF00};
-    SendMessageW(dialog.Control("farbe1"), BM_CLICK, 0, 0);
+    SendMessageW(dialog.Control(TEinstellungenHaupt::kFarbe1), BM_CLICK, 0, 0);
     EXPECT_EQ(answers_.colorQuestions, std::vector<int>{255}) << "preset to the current colour";
-    EXPECT_EQ(SwatchOf(dialog.Control("farbe1")), RGB(0, 255, 0));
+    EXPECT_EQ(SwatchOf(dialog.Control(TEinstellungenHaupt::kFarbe1)), RGB(0, 255, 0));
 
-    SetWindowTextW(dialog.Control("breite"), L"150");
-    SendMessageW(dialog.Control("OKButton"), BM_CLICK, 0, 0);
+    SetWindowTextW(dialog.Control(TEinstellungenHaupt::kBreite), L"150");
+    SendMessageW(dialog.Control(TEinstellungenHaupt::kOKButton), BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindowVisible(dialog.Window()));
     RECT client;
     GetClientRect(start->main.Handle(), &client);
@@ -81,8 +87,8 @@ TEST_F(AppearanceWindowTest, ClosingChangesThePopupAtOnceAndStoresTheValues) {
 
 TEST_F(AppearanceWindowTest, DriveDialogListsTheFixedDrivesAndHoldsTheModeChoice) {
     auto start = NewStart();
-    win32face::Dialog& dialog = Opened(*start, "laufwerkbut", "laufwerksform");
-    const HWND source = dialog.Control("sourcedrive");
+    win32face::Dialog& dialog = Opened(*start, THauptformular::kLaufwerkbut, "laufwerksform");
+    const HWND source = dialog.Control(Tlaufwerksform::kSourcedrive);
     EXPECT_EQ(GetWindowLongPtrW(source, GWL_STYLE) & 0x3, CBS_DROPDOWNLIST) << "no free text";
     wchar_t first[8] = {};
     SendMessageW(source, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
@@ -98,7 +104,7 @@ TEST_F(AppearanceWindowTest, DriveDialogListsTheFixedDrivesAndHoldsTheModeChoice
     }
     ASSERT_NE(choice, nullptr);
     SendMessageW(choice, BM_CLICK, 0, 0);
-    SendMessageW(dialog.Control("okbut"), BM_CLICK, 0, 0);
+    SendMessageW(dialog.Control(Tlaufwerksform::kOkbut), BM_CLICK, 0, 0);
     EXPECT_EQ(start->state.launch.DriveMode, 2);
     EXPECT_NE(IniText().find("laufwerkmode=2\r\n"), std::string::npos) << IniText();
 }

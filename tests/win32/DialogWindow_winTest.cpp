@@ -10,6 +10,8 @@
 
 namespace {
 
+using dialogs::TAdmindata;
+using dialogs::THauptformular;
 using testing_support::FaceTest;
 using testing_support::KeyDownIn;
 
@@ -69,11 +71,12 @@ TEST_F(DialogWindowTest, HubAndAdminShowTheirControlsAtTheirPlaces) {
         }
     }
     // Edits carry their label above them.
-    const HWND kuerzel = start->hub.Control("kuerzel");
+    const HWND kuerzel = start->hub.Control(THauptformular::kKuerzel);
     const HWND label = FindWindowExW(start->hub.Window(), nullptr, WC_STATICW, L"ShortCut:");
     ASSERT_NE(label, nullptr);
     EXPECT_LE(ClientRectOf(label).bottom, ClientRectOf(kuerzel).top);
-    EXPECT_EQ(GetWindowLongPtrW(start->hub.Control("okbut"), GWL_STYLE) & BS_TYPEMASK,
+    EXPECT_EQ(GetWindowLongPtrW(start->hub.Control(THauptformular::kOkbut), GWL_STYLE) &
+                  BS_TYPEMASK,
               BS_DEFPUSHBUTTON);
 }
 
@@ -81,14 +84,18 @@ TEST_F(DialogWindowTest, TabWalksTheEnabledControlsInTabOrder) {
     auto start = NewStart();
     start->program.hauptformular.Show();
     EXPECT_EQ(TabWalk(start->hub, dialogs::THauptformular::Form()),
-              (std::vector<std::string>{"installbutton", "admibutton", "infobut", "laufwerkbut",
-                                        "editbutton", "aussehenbut", "okbut", "Closebut", "HelpBut",
-                                        "PortableModus", "kuerzel"}));
+              (std::vector<std::string>{THauptformular::kInstallbutton, THauptformular::kAdmibutton,
+                                        THauptformular::kInfobut, THauptformular::kLaufwerkbut,
+                                        THauptformular::kEditbutton, THauptformular::kAussehenbut,
+                                        THauptformular::kOkbut, THauptformular::kClosebut,
+                                        THauptformular::kHelpBut, THauptformular::kPortableModus,
+                                        THauptformular::kKuerzel}));
     start->program.hauptformular.Close();
     start->program.admindata.Show();
     EXPECT_EQ(
         TabWalk(start->admin, dialogs::TAdmindata::Form()),
-        (std::vector<std::string>{"benutzername", "passwort", "kuerzel", "okbut", "helpbut"}));
+        (std::vector<std::string>{TAdmindata::kBenutzername, TAdmindata::kPasswort,
+                                  TAdmindata::kKuerzel, TAdmindata::kOkbut, TAdmindata::kHelpbut}));
 }
 
 // A key going down in a window while the modifiers are held, as this thread's key state says.
@@ -109,7 +116,7 @@ TEST_F(DialogWindowTest, ShortcutFieldsShowTheLastCombinationPressed) {
     auto start = NewStart();
     auto& windows = *start;
     windows.program.hauptformular.Show();
-    const HWND hubField = windows.hub.Control("kuerzel");
+    const HWND hubField = windows.hub.Control(THauptformular::kKuerzel);
     KeyDownHolding(hubField, VK_CONTROL, {VK_CONTROL});
     KeyDownHolding(hubField, VK_MENU, {VK_CONTROL, VK_MENU});
     KeyDownHolding(hubField, 'K', {VK_CONTROL, VK_MENU});
@@ -117,8 +124,8 @@ TEST_F(DialogWindowTest, ShortcutFieldsShowTheLastCombinationPressed) {
     windows.program.hauptformular.Close();
 
     windows.program.admindata.Show();
-    KeyDownHolding(windows.admin.Control("kuerzel"), VK_F5, {VK_SHIFT, VK_CONTROL});
-    EXPECT_EQ(windows.admin.Text("kuerzel"), "Umsch+Strg+F5");
+    KeyDownHolding(windows.admin.Control(TAdmindata::kKuerzel), VK_F5, {VK_SHIFT, VK_CONTROL});
+    EXPECT_EQ(windows.admin.Text(TAdmindata::kKuerzel), "Umsch+Strg+F5");
 }
 
 TEST_F(DialogWindowTest, AltWithALetterIsTheFieldsAndEnterPressesTheFocusedButton) {
@@ -126,11 +133,11 @@ TEST_F(DialogWindowTest, AltWithALetterIsTheFieldsAndEnterPressesTheFocusedButto
     auto& windows = *start;
     windows.program.hauptformular.Show();
     // Alt+M would otherwise be the mnemonic of "&Minimieren", which closes the hub.
-    KeyDownHolding(windows.hub.Control("kuerzel"), 'M', {VK_MENU}, WM_SYSKEYDOWN);
-    EXPECT_EQ(windows.hub.Text("kuerzel"), "Alt+M");
+    KeyDownHolding(windows.hub.Control(THauptformular::kKuerzel), 'M', {VK_MENU}, WM_SYSKEYDOWN);
+    EXPECT_EQ(windows.hub.Text(THauptformular::kKuerzel), "Alt+M");
     EXPECT_TRUE(IsWindowVisible(windows.hub.Window()));
 
-    const HWND help = windows.hub.Control("HelpBut");
+    const HWND help = windows.hub.Control(THauptformular::kHelpBut);
     SetFocus(help);
     KeyDownIn(help, VK_RETURN);
     EXPECT_EQ(helpTopics_, std::vector<int>{900});
@@ -141,8 +148,8 @@ TEST_F(DialogWindowTest, RefusedShortcutIsReportedAndTheHubClosesAllTheSame) {
     auto start = NewStart();
     auto& windows = *start;
     windows.program.hauptformular.Show();
-    SetWindowTextW(windows.hub.Control("kuerzel"), L"Alt+F11");
-    SendMessageW(windows.hub.Control("okbut"), BM_CLICK, 0, 0);
+    SetWindowTextW(windows.hub.Control(THauptformular::kKuerzel), L"Alt+F11");
+    SendMessageW(windows.hub.Control(THauptformular::kOkbut), BM_CLICK, 0, 0);
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].kind, core::MessageKind::Error);
     EXPECT_EQ(messages_[0].text, "Der Shortcut konnte nicht gesetzt werden.\rEr muss sich vom "
@@ -157,20 +164,20 @@ TEST_F(DialogWindowTest, EscapeAndCloseBoxCloseAndSaveEnterPressesTheDefaultButt
     auto start = NewStart();
     auto& windows = *start;
     windows.program.admindata.Show();
-    SetWindowTextW(windows.admin.Control("benutzername"), L"Verwalter");
-    KeyDownIn(windows.admin.Control("passwort"), VK_ESCAPE);
+    SetWindowTextW(windows.admin.Control(TAdmindata::kBenutzername), L"Verwalter");
+    KeyDownIn(windows.admin.Control(TAdmindata::kPasswort), VK_ESCAPE);
     EXPECT_FALSE(IsWindowVisible(windows.admin.Window()));
     EXPECT_NE(IniText().find("benutzername=Verwalter"), std::string::npos) << IniText();
     EXPECT_TRUE(start->state.hotkey.Registered() && start->state.adminhotkey.Registered());
 
     windows.program.admindata.Show();
     EXPECT_FALSE(start->state.hotkey.Registered()) << "off while the dialog is shown";
-    KeyDownIn(windows.admin.Control("benutzername"), VK_RETURN);
+    KeyDownIn(windows.admin.Control(TAdmindata::kBenutzername), VK_RETURN);
     EXPECT_FALSE(IsWindowVisible(windows.admin.Window())) << "OK closed it";
     EXPECT_TRUE(start->state.hotkey.Registered());
 
     windows.program.hauptformular.Show();
-    SendMessageW(windows.hub.Control("PortableModus"), BM_CLICK, 0, 0);
+    SendMessageW(windows.hub.Control(THauptformular::kPortableModus), BM_CLICK, 0, 0);
     SendMessageW(windows.hub.Window(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindowVisible(windows.hub.Window()));
     EXPECT_TRUE(start->state.PortableMode) << "the close box runs FormClose";
@@ -180,12 +187,12 @@ TEST_F(DialogWindowTest, F1AndHelpButtonsAskForTheirTopics) {
     auto start = NewStart();
     auto& windows = *start;
     windows.program.hauptformular.Show();
-    KeyDownIn(windows.hub.Control("kuerzel"), VK_F1);
-    KeyDownIn(windows.hub.Control("PortableModus"), VK_F1);
-    SendMessageW(windows.hub.Control("HelpBut"), BM_CLICK, 0, 0);
+    KeyDownIn(windows.hub.Control(THauptformular::kKuerzel), VK_F1);
+    KeyDownIn(windows.hub.Control(THauptformular::kPortableModus), VK_F1);
+    SendMessageW(windows.hub.Control(THauptformular::kHelpBut), BM_CLICK, 0, 0);
     windows.program.admindata.Show();
-    KeyDownIn(windows.admin.Control("okbut"), VK_F1);
-    SendMessageW(windows.admin.Control("helpbut"), BM_CLICK, 0, 0);
+    KeyDownIn(windows.admin.Control(TAdmindata::kOkbut), VK_F1);
+    SendMessageW(windows.admin.Control(TAdmindata::kHelpbut), BM_CLICK, 0, 0);
     EXPECT_EQ(helpTopics_, (std::vector<int>{400, 800, 900, 700, 700}));
 }
 
@@ -194,7 +201,7 @@ TEST_F(DialogWindowTest, HintsAreBalloonsWithTheirTextThatHideAfterFiveSeconds) 
     auto start = NewStart();
     const auto hints = testing_support::HintsOf(start->hub.Window());
     EXPECT_EQ(hints.size(), 10u) << "every control with a hint; Closebut has none";
-    const auto field = hints.find(start->hub.Control("kuerzel"));
+    const auto field = hints.find(start->hub.Control(THauptformular::kKuerzel));
     ASSERT_NE(field, hints.end());
     const HWND tip = field->second.tooltip;
     for (const auto& [tool, hint] : hints) {

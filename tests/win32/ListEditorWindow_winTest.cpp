@@ -2,6 +2,8 @@
 // it, its widths measured in the list's font, the rows' icons, a double click or a dropped
 // shortcut editing a binding in a binding editor over the list, and the choosers of the editor's
 // fields.
+#include "dialogs/Parameterform.h"
+#include "dialogs/Programmliste.h"
 #include "integration/Installer.h"
 #include "platform/Text.h"
 #include "platform/WinText.h"
@@ -17,6 +19,9 @@
 
 namespace {
 
+using dialogs::THauptformular;
+using dialogs::Tparameterform;
+using dialogs::Tprogrammliste;
 using testing_support::FaceTest;
 
 // What the user does in the modal window that the next call brings up: run from its message
@@ -67,7 +72,7 @@ std::string ChosenText(HWND box) {
 }
 
 // The button at a field's right end.
-HWND ButtonOf(win32face::Dialog& dialog, const char* field) {
+HWND ButtonOf(win32face::Dialog& dialog, dialogs::ControlName field) {
     return GetDlgItem(dialog.Window(), GetDlgCtrlID(dialog.Control(field)) + 1);
 }
 
@@ -88,7 +93,7 @@ POINT CentreOf(HWND window) {
 class ListEditorWindowTest : public FaceTest {
   protected:
     win32face::Dialog& OpenList(Start& start) {
-        start.program.hauptformular.Clicked("editbutton");
+        start.program.hauptformular.Clicked(THauptformular::kEditbutton);
         return start.faces.DialogNamed("Programmliste");
     }
 };
@@ -103,7 +108,7 @@ TEST_F(ListEditorWindowTest, ListShowsTheBoundKeysWithColumnsAsWideAsTheirTexts)
     EXPECT_EQ(win32face::TextOf(dialog.Window()), "Einstellungen");
     EXPECT_NE(GetWindowLongPtrW(dialog.Window(), GWL_STYLE) & WS_THICKFRAME, 0) << "sizable";
 
-    const HWND list = dialog.Control("programme");
+    const HWND list = dialog.Control(Tprogrammliste::kProgramme);
     ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
     EXPECT_EQ(CellText(list, 0, 0), "A: ");
     EXPECT_EQ(CellText(list, 0, 1), path);
@@ -159,11 +164,11 @@ TEST_F(ListEditorWindowTest, DeletingARowKeepsTheLongPathsOfTheOthers) {
     start->state.table.SetSlot(0, path, "", "");
     start->state.table.SetSlot(1, "b.exe", "", "");
     win32face::Dialog& dialog = OpenList(*start);
-    const HWND list = dialog.Control("programme");
+    const HWND list = dialog.Control(Tprogrammliste::kProgramme);
     LVITEMW chosen{};
     chosen.stateMask = chosen.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&chosen));
-    SendMessageW(dialog.Control("delbut"), BM_CLICK, 0, 0);
+    SendMessageW(dialog.Control(Tprogrammliste::kDelbut), BM_CLICK, 0, 0);
     EXPECT_FALSE(start->state.table.Slot(1).IsBound());
     EXPECT_EQ(CellText(list, 0, 1), path);
 }
@@ -172,7 +177,7 @@ TEST_F(ListEditorWindowTest, DoubleClickEditsTheRowInABindingEditorOverTheList) 
     auto start = NewStart();
     start->state.table.SetSlot(0, "a.exe", "", "-a");
     win32face::Dialog& dialog = OpenList(*start);
-    const HWND list = dialog.Control("programme");
+    const HWND list = dialog.Control(Tprogrammliste::kProgramme);
     LVITEMW chosen{};
     chosen.stateMask = chosen.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&chosen));
@@ -186,10 +191,10 @@ TEST_F(ListEditorWindowTest, DoubleClickEditsTheRowInABindingEditorOverTheList) 
         const POINT centre = CentreOf(editor.Window());
         const POINT over = CentreOf(dialog.Window());
         EXPECT_LE(std::abs(centre.x - over.x) + std::abs(centre.y - over.y), 2);
-        EXPECT_EQ(ChosenText(editor.Control("taste")), "A: ");
-        EXPECT_EQ(win32face::TextOf(editor.Control("programmorDir")), "a.exe");
-        SendMessageW(editor.Control("taste"), CB_SETCURSEL, 1, 0);
-        SendMessageW(editor.Control("okbut"), BM_CLICK, 0, 0);
+        EXPECT_EQ(ChosenText(editor.Control(Tparameterform::kTaste)), "A: ");
+        EXPECT_EQ(win32face::TextOf(editor.Control(Tparameterform::kProgrammorDir)), "a.exe");
+        SendMessageW(editor.Control(Tparameterform::kTaste), CB_SETCURSEL, 1, 0);
+        SendMessageW(editor.Control(Tparameterform::kOkbut), BM_CLICK, 0, 0);
     });
     RECT cell{LVIR_BOUNDS};
     SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
@@ -208,11 +213,12 @@ TEST_F(ListEditorWindowTest, EditorChoosersHaveTheirTitleFilterAndStartFolder) {
     answers_.paths = {std::nullopt, std::nullopt, folder + "mit Blank.txt"};
     WhileModal user([&] {
         win32face::Dialog& editor = start->faces.DialogNamed("ParameterForm");
-        SetWindowTextW(editor.Control("programmorDir"), platform::Wide(folder + "a.exe").c_str());
-        SendMessageW(ButtonOf(editor, "programmorDir"), BM_CLICK, 0, 0);
-        SendMessageW(editor.Control("mode"), BM_CLICK, 0, 0);
-        SendMessageW(ButtonOf(editor, "programmorDir"), BM_CLICK, 0, 0);
-        const HWND parameterButton = ButtonOf(editor, "parameter");
+        SetWindowTextW(editor.Control(Tparameterform::kProgrammorDir),
+                       platform::Wide(folder + "a.exe").c_str());
+        SendMessageW(ButtonOf(editor, Tparameterform::kProgrammorDir), BM_CLICK, 0, 0);
+        SendMessageW(editor.Control(Tparameterform::kMode), BM_CLICK, 0, 0);
+        SendMessageW(ButtonOf(editor, Tparameterform::kProgrammorDir), BM_CLICK, 0, 0);
+        const HWND parameterButton = ButtonOf(editor, Tparameterform::kParameter);
         BUTTON_IMAGELIST picture{};
         SendMessageW(parameterButton, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&picture));
         EXPECT_NE(picture.himl, nullptr) << "the browse picture";
@@ -225,11 +231,11 @@ TEST_F(ListEditorWindowTest, EditorChoosersHaveTheirTitleFilterAndStartFolder) {
         EXPECT_EQ(file.start, folder);
         EXPECT_EQ(answers_.pathQuestions[1].kind, dialogs::PathKind::Folder);
         EXPECT_EQ(answers_.pathQuestions[1].title, "Zu öffnendes Verzeichnis wählen");
-        EXPECT_EQ(win32face::TextOf(editor.Control("parameter")),
+        EXPECT_EQ(win32face::TextOf(editor.Control(Tparameterform::kParameter)),
                   " \"" + folder + "mit Blank.txt\"");
-        SendMessageW(editor.Control("closebut"), BM_CLICK, 0, 0);
+        SendMessageW(editor.Control(Tparameterform::kClosebut), BM_CLICK, 0, 0);
     });
-    SendMessageW(dialog.Control("Anfuegenbut"), BM_CLICK, 0, 0);
+    SendMessageW(dialog.Control(Tprogrammliste::kAnfuegenbut), BM_CLICK, 0, 0);
     EXPECT_EQ(answers_.pathQuestions.size(), 3u);
 }
 
@@ -238,7 +244,7 @@ TEST_F(ListEditorWindowTest, RowsShowTheShellsIconsOfWhatTheyStart) {
     auto start = NewStart();
     start->state.table.SetSlot(0, "C:\\windows\\notepad.exe", "", "");
     start->state.table.SetSlot(1, folder_.Path(), "", "");
-    const HWND list = OpenList(*start).Control("programme");
+    const HWND list = OpenList(*start).Control(Tprogrammliste::kProgramme);
     ASSERT_TRUE(PumpUntil([&] { return IconOf(list, 0) >= 0 && IconOf(list, 1) >= 0; }));
     const auto icons =
         reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
@@ -256,7 +262,7 @@ TEST_F(ListEditorWindowTest, ShortcutDroppedOnTheListFillsTargetArgumentsAndFold
                                             folder_.Path(), "C:\\windows\\system32", "-x \"a b\"",
                                             "Notizen", link));
     win32face::Dialog& dialog = OpenList(*start);
-    const HWND list = dialog.Control("programme");
+    const HWND list = dialog.Control(Tprogrammliste::kProgramme);
     RECT client;
     GetClientRect(list, &client);
     POINT below{client.right / 2, client.bottom - 4};
@@ -266,11 +272,11 @@ TEST_F(ListEditorWindowTest, ShortcutDroppedOnTheListFillsTargetArgumentsAndFold
     std::string key, program, parameters, folder;
     WhileModal user([&] {
         win32face::Dialog& editor = start->faces.DialogNamed("ParameterForm");
-        key = ChosenText(editor.Control("taste"));
-        program = win32face::TextOf(editor.Control("programmorDir"));
-        parameters = win32face::TextOf(editor.Control("parameter"));
-        folder = win32face::TextOf(editor.Control("verzeichnis"));
-        SendMessageW(editor.Control("closebut"), BM_CLICK, 0, 0);
+        key = ChosenText(editor.Control(Tparameterform::kTaste));
+        program = win32face::TextOf(editor.Control(Tparameterform::kProgrammorDir));
+        parameters = win32face::TextOf(editor.Control(Tparameterform::kParameter));
+        folder = win32face::TextOf(editor.Control(Tparameterform::kVerzeichnis));
+        SendMessageW(editor.Control(Tparameterform::kClosebut), BM_CLICK, 0, 0);
     });
     ASSERT_TRUE(PumpUntil([&] { return !key.empty(); }));
     EXPECT_EQ(key, "A: ");

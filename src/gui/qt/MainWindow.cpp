@@ -39,7 +39,7 @@ MainWindow::MainWindow() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Window
     SetHelpContext(this, core::Tmain::kHelpContext);
 
     Label1 = new QLabel("Tippomat aktiv!", this);
-    Label1->setObjectName("Label1");
+    Label1->setObjectName(kLabel1.c_str());
     Label1->move(15, 60);
     QFont labelFont("Tahoma");
     labelFont.setPixelSize(15);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/MainForm.h"
+#include "dialogs/ControlName.h"
 
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -20,6 +21,9 @@ class MainWindow : public QWidget, public core::MainView {
     Q_OBJECT
 
   public:
+    // The label's name, by which the tests find it as well.
+    static constexpr dialogs::ControlName kLabel1{"Label1"};
+
     MainWindow();
     // Events reach the logic from now on; nullptr stops them.
     void Attach(core::Tmain* logic) { logic_ = logic; }
