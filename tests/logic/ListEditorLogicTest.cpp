@@ -3,7 +3,7 @@
 // the binding editor's fields.
 #include "dialogs/Parameterform.h"
 #include "dialogs/Programmliste.h"
-#include "logic/LogicFixture.h"
+#include "logic/ListEditorFixture.h"
 #include "platform/ParameterText.h"
 #include "platform/Paths.h"
 
@@ -16,45 +16,11 @@ using dialogs::THauptformular;
 using dialogs::Tparameterform;
 using dialogs::Tprogrammliste;
 using testing_support::FakeDialogView;
+using testing_support::ListEditorLogicTest;
 
 const std::vector<std::string> kHeader{"Shortcut", "Öffnen/Starten", "Parameter",
                                        "Arbeitsverzeichnis"};
 const std::vector<std::string> kEmptyRow(4);
-
-class ListEditorLogicTest : public testing_support::LogicFixture {
-  protected:
-    ListEditorLogicTest() : start_(NewStart()) {}
-
-    // The list editor as "Editieren" opens it.
-    FakeDialogView& OpenList() {
-        start_->hub.Clicked(THauptformular::kEditbutton);
-        return start_->views.View(Tprogrammliste::Form().name);
-    }
-    // What the user does in the binding editor that the next click opens; editorRuns_ counts
-    // its runs.
-    void InEditor(std::function<void(FakeDialogView&)> doing) {
-        start_->views.whileModal[Tparameterform::Form().name] =
-            [this, doing = std::move(doing)](FakeDialogView& editor) {
-                ++editorRuns_;
-                doing(editor);
-            };
-    }
-    void Bind(int slot, const std::string& path, const std::string& workDir = "",
-              const std::string& params = "") {
-        start_->state.table.SetSlot(slot, path, workDir, params);
-    }
-    const config::LaunchSlot& Slot(int index) const { return start_->state.table.Slot(index); }
-    std::vector<std::string> Row(const std::string& label, const std::string& path,
-                                 const std::string& params = "", const std::string& dir = "") {
-        return {label, path, params, dir};
-    }
-    std::vector<int> Widths(FakeDialogView& list) {
-        return list.Find(Tprogrammliste::kProgramme)->widths;
-    }
-
-    std::unique_ptr<Start> start_;
-    int editorRuns_ = 0;
-};
 
 TEST_F(ListEditorLogicTest, RowsAreTheBoundKeysInSlotOrderAndOneEmptyRow) {
     FakeDialogView& empty = OpenList();
@@ -370,84 +336,6 @@ TEST_F(ListEditorLogicTest, ASecondBrowseReplacesAQuotedPath) {
     });
     list.user.Clicked(Tprogrammliste::kAnfuegenbut);
     EXPECT_EQ(editorRuns_, 1);
-}
-
-// A drop on no bound row adds, for the first free key; the tick follows a dropped folder.
-TEST_F(ListEditorLogicTest, DropOffTheBoundRowsAddsForTheFirstFreeKey) {
-    Bind(0, "a.exe");
-    const std::string folder = folder_.Path();
-    FakeDialogView& list = OpenList();
-    for (const int row : {-1, 2}) {
-        InEditor([&](FakeDialogView& editor) {
-            EXPECT_EQ(editor.Text(Tparameterform::kTaste), "B: ");
-            EXPECT_EQ(editor.Text(Tparameterform::kProgrammorDir), folder);
-            EXPECT_EQ(editor.Number(Tparameterform::kMode), 1);
-            editor.user.Clicked(Tparameterform::kOkbut);
-        });
-        list.user.FilesDropped(Tprogrammliste::kProgramme, row, {folder, "ignored.exe"});
-        EXPECT_EQ(Slot(1).Path, folder) << row;
-        Bind(1, "");
-    }
-    EXPECT_EQ(editorRuns_, 2);
-    EXPECT_EQ(Slot(0).Path, "a.exe");
-}
-
-// The drop's row counts, not the selection; the dropped file replaces that binding's texts.
-TEST_F(ListEditorLogicTest, DropOnARowChangesThatRowsBinding) {
-    Bind(0, "a.exe", "", "-a");
-    Bind(1, "b.exe", "", "-b");
-    const std::string dropped = folder_.Path("neu.exe");
-    FakeDialogView& list = OpenList();
-    list.SetNumber(Tprogrammliste::kProgramme, 1);
-    InEditor([&](FakeDialogView& editor) {
-        EXPECT_EQ(editor.Text(Tparameterform::kTaste), "B: ");
-        EXPECT_EQ(editor.Items(Tparameterform::kTaste).size(), 48u) << "every key, as changing";
-        EXPECT_EQ(editor.Text(Tparameterform::kProgrammorDir), dropped);
-        EXPECT_EQ(editor.Text(Tparameterform::kParameter), "");
-        EXPECT_EQ(editor.Number(Tparameterform::kMode), 0);
-        editor.user.Clicked(Tparameterform::kOkbut);
-    });
-    list.user.FilesDropped(Tprogrammliste::kProgramme, 2, {dropped});
-    EXPECT_EQ(editorRuns_, 1);
-    EXPECT_EQ(Slot(1).Path, dropped);
-    EXPECT_EQ(Slot(1).Params, "");
-    EXPECT_EQ(Slot(0).Path, "a.exe");
-}
-
-TEST_F(ListEditorLogicTest, DropOnAPathFieldFillsIt) {
-    const std::string file = folder_.Path("prog.exe");
-    testing_support::WriteBytes(file, "");
-    const std::string folder = folder_.Path();
-    FakeDialogView& list = OpenList();
-    InEditor([&](FakeDialogView& editor) {
-        editor.SetText(Tparameterform::kParameter, "-x");
-        editor.user.FilesDropped(Tparameterform::kProgrammorDir, -1, {folder});
-        EXPECT_EQ(editor.Text(Tparameterform::kProgrammorDir), folder);
-        EXPECT_EQ(editor.Number(Tparameterform::kMode), 1);
-        editor.user.FilesDropped(Tparameterform::kProgrammorDir, -1, {file});
-        EXPECT_EQ(editor.Text(Tparameterform::kProgrammorDir), file);
-        EXPECT_EQ(editor.Number(Tparameterform::kMode), 0);
-        EXPECT_EQ(editor.Text(Tparameterform::kParameter), "-x") << "no shortcut file";
-        editor.user.FilesDropped(Tparameterform::kVerzeichnis, -1, {file});
-        EXPECT_EQ(editor.Text(Tparameterform::kVerzeichnis),
-                  platform::WithTrailingSeparator(folder))
-            << "a folder field takes a file's folder";
-    });
-    list.user.Clicked(Tprogrammliste::kAnfuegenbut);
-    EXPECT_EQ(editorRuns_, 1);
-}
-
-// The face shows beside each row the icon of what it starts; after a deletion the icons move up
-// with their rows.
-TEST_F(ListEditorLogicTest, EachRowsIconIsThatOfItsPathAlsoAfterADeletion) {
-    Bind(0, "a.exe");
-    Bind(1, "b.exe");
-    FakeDialogView& list = OpenList();
-    const auto icons = [&] { return list.Find(Tprogrammliste::kProgramme)->icons; };
-    EXPECT_EQ(icons(), (std::vector<std::string>{"a.exe", "b.exe", ""}));
-    list.SetNumber(Tprogrammliste::kProgramme, 1);
-    list.user.Clicked(Tprogrammliste::kDelbut);
-    EXPECT_EQ(icons(), (std::vector<std::string>{"b.exe", "", ""}));
 }
 
 } // namespace

@@ -67,7 +67,7 @@ class LabeledEdit : public Edit {
     HWND label_ = nullptr;
 };
 
-// A button at its right end (part 1), with the layout's picture or "..."; the path field's
+// A button at its right end, with the layout's picture or "..."; the path field's
 // browse button asks the logic for a path.
 class EditWithButton : public Edit {
   public:
