@@ -58,6 +58,13 @@ std::map<HWND, Hint> HintsOf(HWND form) {
     std::map<HWND, Hint> hints;
     for (HWND tip = nullptr;
          (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr;) {
+        // Only this process's: the messages below carry pointers into it, and the shell's
+        // tooltips (the tray's) crashed on them.
+        DWORD process = 0;
+        GetWindowThreadProcessId(tip, &process);
+        if (process != GetCurrentProcessId()) {
+            continue;
+        }
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         for (WPARAM index = 0;
