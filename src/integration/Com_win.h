@@ -2,9 +2,8 @@
 // it goes.
 #pragma once
 
-#include <windows.h>
-
 #include <objbase.h>
+#include <shlobj.h>
 
 namespace integration {
 
@@ -42,5 +41,15 @@ template <typename Interface> class ComPointer {
   private:
     Interface* pointer_ = nullptr;
 };
+
+// A new shell link and its file side; false when the shell offers none.
+inline bool NewShellLink(ComPointer<IShellLinkW>& link, ComPointer<IPersistFile>& file) {
+    return SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                      IID_IShellLinkW, reinterpret_cast<void**>(link.Out()))) &&
+           link &&
+           SUCCEEDED(
+               link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Out()))) &&
+           file;
+}
 
 } // namespace integration

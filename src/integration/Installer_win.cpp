@@ -69,11 +69,7 @@ bool CreateShortcut(const std::string& Target, ShortcutLocation Location,
     ComScope com;
     ComPointer<IShellLinkW> link;
     ComPointer<IPersistFile> file;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(link.Out()))) ||
-        !link ||
-        FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Out()))) ||
-        !file) {
+    if (!NewShellLink(link, file)) {
         throw InstallerError("the shell link object is not available");
     }
     link->SetPath(platform::Wide(Target).c_str());

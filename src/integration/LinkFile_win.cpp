@@ -38,11 +38,7 @@ std::optional<LinkedProgram> ReadLinkFile(const std::string& path) {
     ComScope com;
     ComPointer<IShellLinkW> link;
     ComPointer<IPersistFile> file;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(link.Out()))) ||
-        !link ||
-        FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Out()))) ||
-        !file || FAILED(file->Load(platform::Wide(path).c_str(), STGM_READ))) {
+    if (!NewShellLink(link, file) || FAILED(file->Load(platform::Wide(path).c_str(), STGM_READ))) {
         return std::nullopt;
     }
     std::vector<wchar_t> target(kTextLength, L'\0');
