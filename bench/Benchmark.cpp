@@ -1,8 +1,9 @@
 // Measures the launcher as a user meets it, each face beside the smallest tray program of its
 // kind that does the same on the hot path, and prints one table. Needs Xvfb with a window
 // manager and a tray host, and for the Windows face a Wine prefix (bench/run.sh).
-//   tippomat_bench [--linux] [--windows BUILD-DIR [--wine LOADER]]
-// BUILD-DIR is the Windows build holding src/Tippomat.exe and the bench_*.exe programs.
+//   tippomat_bench [--linux [--earlier PROGRAM]] [--windows BUILD-DIR [--wine LOADER]]
+// BUILD-DIR is the Windows build holding src/Tippomat.exe and the bench_*.exe programs; PROGRAM
+// an earlier Linux build of the program, whose list editor opens beside this one's.
 #include "Faces.h"
 
 #include <cstdio>
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     bool linux = argc == 1;
     std::string windows;
     std::string wine = "/usr/lib/wine/wine64";
+    std::string earlier;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--linux") {
@@ -22,8 +24,12 @@ int main(int argc, char** argv) {
             windows = argv[++i];
         } else if (argument == "--wine" && i + 1 < argc) {
             wine = argv[++i];
+        } else if (argument == "--earlier" && i + 1 < argc) {
+            earlier = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: %s [--linux] [--windows BUILD-DIR [--wine LOADER]]\n",
+            std::fprintf(stderr,
+                         "usage: %s [--linux [--earlier PROGRAM]] [--windows BUILD-DIR "
+                         "[--wine LOADER]]\n",
                          argv[0]);
             return 2;
         }
@@ -43,7 +49,7 @@ int main(int argc, char** argv) {
         rows.insert(rows.end(), face.begin(), face.end());
     };
     if (linux) {
-        add(bench::RunLinuxFace(x, home));
+        add(bench::RunLinuxFace(x, home, earlier));
     }
     if (!windows.empty()) {
         add(bench::RunWindowsFace(x, home, windows, wine));

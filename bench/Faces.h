@@ -10,8 +10,10 @@
 
 namespace bench {
 
-// The Qt program beside the minimal Qt tray program; home is a fresh temporary folder.
-std::vector<Row> RunLinuxFace(XWatch& x, const std::string& home);
+// The Qt program beside the minimal Qt tray program; home is a fresh temporary folder. The
+// list editor's opening has no yardstick there: it is compared with the earlier build of the
+// program, when its file is given.
+std::vector<Row> RunLinuxFace(XWatch& x, const std::string& home, const std::string& earlier);
 
 // Tippomat.exe beside the minimal Win32 tray program in one Wine session (the WINEPREFIX of the
 // environment). programs is the folder holding Tippomat.exe, wine the Wine loader.

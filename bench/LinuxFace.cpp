@@ -13,7 +13,11 @@ namespace bench {
 
 namespace {
 
-constexpr xcb_keysym_t kAlt = 0xFFE9, kEscape = 0xFF1B, kF10 = 0xFFC7, kF12 = 0xFFC9;
+constexpr xcb_keysym_t kAlt = 0xFFE9, kEscape = 0xFF1B, kF10 = 0xFFC7, kF12 = 0xFFC9,
+                       kReturn = 0xFF0D, kUp = 0xFF52, kRight = 0xFF53, kDown = 0xFF54;
+constexpr const char* kListShown = "tray menu -> list shown (ms)";
+constexpr int kListStarts = 4;
+constexpr int kListsPerStart = 8;
 
 struct Program {
     std::vector<std::string> command;
@@ -22,6 +26,7 @@ struct Program {
     std::string windowClass; // part of WM_CLASS
     std::string stamps;      // the bound program appends its start time here
     pid_t pid = 0;
+    xcb_window_t icon = 0;
     Figures samples;
 };
 
@@ -40,6 +45,7 @@ bool MeasureStart(XWatch& x, Program& program) {
         return false;
     }
     program.samples["start -> tray icon (ms)"].push_back(docked - start);
+    program.icon = x.LastDocked();
     return true;
 }
 
@@ -74,6 +80,59 @@ double MeasureLaunch(XWatch& x, const Program& program) {
     return started;
 }
 
+// The right button on the tray icon, then "Einstellungen", its submenu, over
+// "Einstellungsdialog" to "Editieren": its Return -> the list editor's window mapped.
+double MeasureListShown(XWatch& x, const Program& program) {
+    x.Click(program.icon, 3);
+    if (x.WaitMapped("") < 0) {
+        return -1;
+    }
+    Pause(100); // the menu takes the keyboard as it shows
+    for (xcb_keysym_t key : {kUp, kUp, kRight}) {
+        x.Press({key});
+    }
+    x.WaitMapped("");
+    Pause(100);
+    x.Press({kDown});
+    const double pressed = NowMs();
+    x.Press({kReturn});
+    const double shown = x.WaitMapped("Einstellungen");
+    Pause(300); // the icons come in after the list
+    x.Press({kEscape});
+    x.WaitUnmapped();
+    return shown < 0 ? -1 : shown - pressed;
+}
+
+// The list editor opened from the tray menu, several times after each of a few starts; beside
+// an earlier build of the program when one is given, turn by turn.
+std::vector<Row> MeasureListShown(XWatch& x, const Program& tippomat, const std::string& earlier) {
+    std::vector<Program> programs{tippomat};
+    if (!earlier.empty()) {
+        programs.push_back(tippomat);
+        programs.back().command = {earlier};
+    }
+    for (int round = 0; round < kListStarts; ++round) {
+        for (Program& program : programs) {
+            if (!MeasureStart(x, program)) {
+                return {};
+            }
+            Pause(500);
+            for (int open = 0; open < kListsPerStart; ++open) {
+                const double shown = MeasureListShown(x, program);
+                if (shown >= 0) {
+                    program.samples[kListShown].push_back(shown);
+                }
+            }
+            Stop(program);
+        }
+    }
+    if (earlier.empty()) {
+        programs.push_back(tippomat);
+        programs.back().samples[kListShown] = {0};
+    }
+    return Compare("Linux", programs[0].samples, programs[1].samples, {kListShown});
+}
+
 void MeasureIdle(Program& program) {
     program.samples["idle RSS (MiB)"] = {ProcValue(program.pid, "/status", "VmRSS:") / 1024.0};
     program.samples["idle PSS (MiB)"] = {ProcValue(program.pid, "/smaps_rollup", "Pss:") / 1024.0};
@@ -81,7 +140,7 @@ void MeasureIdle(Program& program) {
 
 } // namespace
 
-std::vector<Row> RunLinuxFace(XWatch& x, const std::string& home) {
+std::vector<Row> RunLinuxFace(XWatch& x, const std::string& home, const std::string& earlier) {
     std::filesystem::create_directories(home + "/.config/Orvanta/Tippomat");
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
@@ -138,10 +197,13 @@ std::vector<Row> RunLinuxFace(XWatch& x, const std::string& home) {
     minimal.samples["idle wake-ups per minute"] = {wakeUps[1]};
     Stop(tippomat);
     Stop(minimal);
-    return Compare("Linux", tippomat.samples, minimal.samples,
-                   {"start -> tray icon (ms)", "first press -> popup (ms)", "hotkey -> popup (ms)",
-                    "key -> started (ms)", "idle RSS (MiB)", "idle PSS (MiB)",
-                    "idle wake-ups per minute"});
+    std::vector<Row> rows = Compare(
+        "Linux", tippomat.samples, minimal.samples,
+        {"start -> tray icon (ms)", "first press -> popup (ms)", "hotkey -> popup (ms)",
+         "key -> started (ms)", "idle RSS (MiB)", "idle PSS (MiB)", "idle wake-ups per minute"});
+    const std::vector<Row> list = MeasureListShown(x, tippomat, earlier);
+    rows.insert(rows.end(), list.begin(), list.end());
+    return rows;
 }
 
 } // namespace bench

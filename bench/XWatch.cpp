@@ -42,6 +42,19 @@ void XWatch::Press(const std::vector<xcb_keysym_t>& keys) {
     xcb_flush(connection_);
 }
 
+void XWatch::Click(xcb_window_t window, std::uint8_t button) {
+    auto* point = xcb_translate_coordinates_reply(
+        connection_, xcb_translate_coordinates(connection_, window, root_, 4, 4), nullptr);
+    if (point == nullptr) {
+        return;
+    }
+    Fake(XCB_MOTION_NOTIFY, 0, point->dst_x, point->dst_y);
+    std::free(point);
+    Fake(XCB_BUTTON_PRESS, button);
+    Fake(XCB_BUTTON_RELEASE, button);
+    xcb_flush(connection_);
+}
+
 double XWatch::WaitFor(const std::function<bool(const xcb_generic_event_t&)>& found, int seconds) {
     const double end = NowMs() + seconds * 1000.0;
     std::vector<std::pair<double, xcb_generic_event_t*>> arrived;
@@ -70,10 +83,13 @@ double XWatch::WaitDocked(const std::string& windowClass, const std::string& pop
             return false;
         }
         const auto& reparent = reinterpret_cast<const xcb_reparent_notify_event_t&>(event);
-        return reparent.event == root_ && reparent.parent != root_ &&
-               Property(reparent.window, XCB_ATOM_WM_CLASS).find(windowClass) !=
-                   std::string::npos &&
-               !Holds(reparent.window, XCB_ATOM_WM_NAME, popupTitle, 0);
+        if (reparent.event != root_ || reparent.parent == root_ ||
+            Property(reparent.window, XCB_ATOM_WM_CLASS).find(windowClass) == std::string::npos ||
+            Holds(reparent.window, XCB_ATOM_WM_NAME, popupTitle, 0)) {
+            return false;
+        }
+        docked_ = reparent.window;
+        return true;
     });
 }
 
@@ -132,7 +148,11 @@ void XWatch::Send(std::uint8_t type, xcb_keysym_t keysym) {
     xcb_keycode_t* codes = xcb_key_symbols_get_keycode(symbols_, keysym);
     const xcb_keycode_t code = codes != nullptr ? codes[0] : 0;
     std::free(codes);
-    xcb_test_fake_input(connection_, type, code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    Fake(type, code);
+}
+
+void XWatch::Fake(std::uint8_t type, std::uint8_t detail, std::int16_t x, std::int16_t y) {
+    xcb_test_fake_input(connection_, type, detail, XCB_CURRENT_TIME, root_, x, y, 0);
 }
 
 } // namespace bench

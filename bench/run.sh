@@ -2,6 +2,7 @@
 # Builds and runs both faces' benchmarks on one private Xvfb with openbox and a tray host: the
 # Linux program beside the minimal Qt tray program, then Tippomat.exe beside the minimal Win32
 # tray program in one Wine session. Prints the machine and one table.
+#   bench/run.sh [--earlier PROGRAM]   # the list editor's opening beside an earlier Linux build
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh"
@@ -22,7 +23,7 @@ trap 'wineserver -k 2>/dev/null || true; kill $x_pids 2>/dev/null || true' EXIT 
 
 echo "Machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)," \
   "$(wine --version 2>/dev/null), load $(cut -d' ' -f1-3 /proc/loadavg)"
-"$top/build-bench/bench/tippomat_bench" --linux --windows "$top/build-bench-win"
+"$top/build-bench/bench/tippomat_bench" --linux "$@" --windows "$top/build-bench-win"
 exe="$top/build-bench-win/src/Tippomat.exe"
 # What makes up the program file, once it is past 1 MB.
 if [ "$(stat -c %s "$exe")" -gt 1048576 ]; then
