@@ -28,7 +28,7 @@ dialogs::Closed Dialog::ShowModal() {
     ShowForm();
     MSG message;
     while (modal_) {
-        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+        if (!NextMessage(message)) {
             PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }

@@ -1,5 +1,6 @@
 #include "gui/win32/FileWatch.h"
 
+#include "gui/win32/MessageLoop.h"
 #include "gui/win32/WindowBasics.h"
 #include "platform/WinText.h"
 
@@ -9,7 +10,6 @@ namespace win32face {
 
 namespace {
 
-constexpr UINT kChangedMessage = WM_APP + 1;
 constexpr UINT_PTR kAgainTimer = 1;
 // Long enough for a writer to finish a small file, short enough to take it within a second.
 constexpr UINT kAgainMilliseconds = 250;
@@ -30,12 +30,10 @@ FileWatch::FileWatch() {
     (void)windowClass;
     window_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                               GetModuleHandleW(nullptr), this);
-    stop_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
 }
 
 FileWatch::~FileWatch() {
     Stop();
-    CloseHandle(stop_);
     DestroyWindow(window_);
 }
 
@@ -58,8 +56,13 @@ void FileWatch::Follow(const std::vector<std::string>& files, std::function<void
             notifications_.push_back(notification);
         }
     }
-    ResetEvent(stop_);
-    thread_ = std::thread([this] { Wait(); });
+    // Asked for the next change before this one is read: nothing written meanwhile is missed.
+    WatchHandles(notifications_, [this](HANDLE notification) {
+        FindNextChangeNotification(notification);
+        if (changed_) {
+            changed_();
+        }
+    });
 }
 
 void FileWatch::CheckAgainSoon() {
@@ -67,36 +70,14 @@ void FileWatch::CheckAgainSoon() {
 }
 
 void FileWatch::Stop() {
-    if (thread_.joinable()) {
-        SetEvent(stop_);
-        thread_.join();
-    }
+    WatchHandles({}, nullptr);
     for (const HANDLE notification : notifications_) {
         FindCloseChangeNotification(notification);
     }
     notifications_.clear();
 }
 
-void FileWatch::Wait() {
-    std::vector<HANDLE> handles{stop_};
-    handles.insert(handles.end(), notifications_.begin(), notifications_.end());
-    for (;;) {
-        const DWORD signalled = WaitForMultipleObjects(static_cast<DWORD>(handles.size()),
-                                                       handles.data(), FALSE, INFINITE);
-        const DWORD index = signalled - WAIT_OBJECT_0;
-        if (index == 0 || index >= handles.size()) {
-            return;
-        }
-        PostMessageW(window_, kChangedMessage, 0, 0);
-        FindNextChangeNotification(handles[index]);
-    }
-}
-
 LRESULT FileWatch::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kChangedMessage && changed_) {
-        changed_();
-        return 0;
-    }
     if (message == WM_TIMER && wParam == kAgainTimer) {
         KillTimer(window_, kAgainTimer);
         if (again_) {

@@ -1,12 +1,11 @@
-// The folders of the followed files, watched through the system's folder change notifications:
-// a thread waits for them and posts each to a message-only window, so that the change reaches
-// the logic from whatever message loop runs, a modal one included.
+// The folders of the followed files, watched through the system's folder change notifications.
+// The program's message loops wait for them beside the messages, a dialog's included, so no
+// thread has to: under Wine each thread keeps a megabyte of stack.
 #pragma once
 
 #include "dialogs/ConfigFollower.h"
 
 #include <functional>
-#include <thread>
 #include <vector>
 
 #include <windows.h>
@@ -31,12 +30,9 @@ class FileWatch : public dialogs::FileWatch {
 
   private:
     void Stop();
-    void Wait(); // the thread: every notification becomes a message
 
-    HWND window_ = nullptr;
-    HANDLE stop_ = nullptr;
+    HWND window_ = nullptr; // of the timer that checks again
     std::vector<HANDLE> notifications_;
-    std::thread thread_;
     std::function<void()> changed_;
     std::function<void()> again_;
 };
