@@ -65,7 +65,7 @@ HWND ProgramEndToEndTest::Start(std::unique_ptr<ChildProcess>& process) {
     process = std::make_unique<ChildProcess>(program_, std::vector<std::string>{});
     HWND window = nullptr;
     EXPECT_TRUE(Eventually([&] { return (window = MainWindowOf(process->Id())) != nullptr; }))
-        << "no window";
+        << "no window, exit " << process->Wait(0);
     EXPECT_TRUE(Eventually([] { return ShortcutTaken(MOD_ALT, VK_F12); })) << "no hotkey";
     EXPECT_TRUE(Eventually([] { return FirstWindow(TrayIconDocked) != nullptr; }))
         << "no tray icon";

@@ -98,7 +98,7 @@ void Dialog::Create() {
     }
     hints_.Ready();
     AcceptFilesWhereLaidOut();
-    const UINT dpi = GetDpiForWindow(window_);
+    const UINT dpi = DpiOf(window_);
     const HFONT font = CreateTahoma(Scale(kFontHeight, dpi));
     fitted_ = dialogs::FittedToCaptions(
         layout_,
@@ -200,7 +200,7 @@ LRESULT Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         if (layout_.frame == dialogs::FrameKind::Sizable && !controls_.empty() &&
             controls_.front()->Window() != nullptr) {
-            const UINT dpi = GetDpiForWindow(window_);
+            const UINT dpi = DpiOf(window_);
             Place(dpi);
             RECT frame;
             GetWindowRect(window_, &frame);

@@ -227,7 +227,7 @@ RECT MainWindow::FrameAround(int width, int height) const {
     RECT frame{0, 0, width, height};
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
                              FALSE, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)),
-                             GetDpiForWindow(window_));
+                             DpiOf(window_));
     return frame;
 }
 
@@ -264,7 +264,7 @@ void MainWindow::SetLabelText(const std::string& text) {
 }
 
 core::Size MainWindow::SetLabelFontSize(int points) {
-    const int dpi = static_cast<int>(GetDpiForWindow(window_));
+    const int dpi = static_cast<int>(DpiOf(window_));
     return SetLabelFont(points > 0 ? -MulDiv(points, dpi, 72) : kSmallestFont);
 }
 

@@ -114,7 +114,7 @@ Answer Ask(QuestionOwner window, const MessageQuestion& question) {
         RECT frame;
         GetWindowRect(owner, &frame);
         placing.place = {frame.left,
-                         frame.top + win32face::Scale(*question.belowTop, GetDpiForWindow(owner))};
+                         frame.top + win32face::Scale(*question.belowTop, win32face::DpiOf(owner))};
         placing.hook =
             SetWindowsHookExW(WH_CBT, win32face::PlaceBox, nullptr, GetCurrentThreadId());
     }

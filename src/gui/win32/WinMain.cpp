@@ -26,6 +26,12 @@ int Run(core::PopupRequest popup) {
     core::ProgramState state;
     state.location = core::ResolveConfigLocation();
     win32face::Faces faces;
+    // Without a window (under Wine: no display) nothing could be shown, and no key heard.
+    if (faces.main.Handle() == nullptr) {
+        platform::TellOnStandardError(
+            "Tippomat kann kein Fenster öffnen: keine Anzeige gefunden.\n");
+        return 1;
+    }
     dialogs::Program program(state, faces);
     win32face::FileWatch watch;
     dialogs::ConfigFollower follower(state, program, watch);

@@ -41,6 +41,11 @@ int Scale(int pixels, UINT dpi) {
     return MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
 }
 
+UINT DpiOf(HWND window) {
+    const UINT dpi = window != nullptr ? GetDpiForWindow(window) : 0;
+    return dpi != 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
 COLORREF ColorRefOf(int windowsColor) {
     const config::WindowsColor color = config::DecodeWindowsColor(windowsColor);
     return color.isSystem ? GetSysColor(color.systemIndex)

@@ -23,6 +23,10 @@ HFONT CreateTahoma(int height, int weight = FW_NORMAL, DWORD quality = DEFAULT_Q
 // Pixels at 96 dots per inch to pixels at dpi.
 int Scale(int pixels, UINT dpi);
 
+// The window's dots per inch; the system's for a window that could not be made (no display
+// under Wine), so that no size is divided by zero.
+UINT DpiOf(HWND window);
+
 // A colour as the INI file stores it (0x00BBGGRR, or 0xFF0000nn for a system colour), drawn.
 COLORREF ColorRefOf(int windowsColor);
 
