@@ -245,7 +245,9 @@ bool MainWindow::GrabsKeys() const {
 
 void MainWindow::ShowNotice(const std::string& title, const std::string& text) {
     lastNotice_ = FromUtf8(text);
-    TrayIcon1->showMessage(FromUtf8(title), lastNotice_, QSystemTrayIcon::Information);
+    // With the tray's own picture, already in memory: the theme's information icon made Qt read
+    // the icon theme's index files at the first notice and keep half a megabyte of them.
+    TrayIcon1->showMessage(FromUtf8(title), lastNotice_, TrayIcon1->icon());
     // Where the notice is a balloon window of Qt's own, its title carries the text, so that
     // screen readers (and tests) find it.
     for (QWidget* window : QApplication::topLevelWidgets()) {
