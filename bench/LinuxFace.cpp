@@ -82,7 +82,7 @@ double MeasureLaunch(XWatch& x, const Program& program) {
 
 // The right button on the tray icon, then "Einstellungen", its submenu, over
 // "Einstellungsdialog" to "Editieren": its Return -> the list editor's window mapped.
-double MeasureListShown(XWatch& x, const Program& program) {
+double OpenListOnce(XWatch& x, const Program& program) {
     x.Click(program.icon, 3);
     if (x.WaitMapped("") < 0) {
         return -1;
@@ -118,7 +118,7 @@ std::vector<Row> MeasureListShown(XWatch& x, const Program& tippomat, const std:
             }
             Pause(500);
             for (int open = 0; open < kListsPerStart; ++open) {
-                const double shown = MeasureListShown(x, program);
+                const double shown = OpenListOnce(x, program);
                 if (shown >= 0) {
                     program.samples[kListShown].push_back(shown);
                 }

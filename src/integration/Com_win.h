@@ -35,6 +35,7 @@ template <typename Interface> class ComPointer {
     ComPointer& operator=(const ComPointer&) = delete;
     Interface* operator->() const { return pointer_; }
     Interface& operator*() const { return *pointer_; }
+    Interface* Get() const { return pointer_; }
     Interface** Out() { return &pointer_; }
     explicit operator bool() const { return pointer_ != nullptr; }
 

@@ -1,9 +1,9 @@
 #include "gui/win32/Pictures.h"
 
 #include "gui/win32/ResourceIds.h"
+#include "integration/Com_win.h"
 
 #include <wincodec.h>
-#include <wrl/client.h>
 
 #include <cstdint>
 #include <cstring>
@@ -103,39 +103,33 @@ HBITMAP BitmapOfBitmapImage(const BITMAPINFOHEADER* header) {
 // An icon image stored as PNG (the larger sizes are, to keep the program file small), decoded
 // by the system's imaging component straight into premultiplied pixels.
 HBITMAP BitmapOfPngImage(const void* data, DWORD size) {
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    HBITMAP bitmap = nullptr;
-    {
-        using Microsoft::WRL::ComPtr;
-        ComPtr<IWICImagingFactory> factory;
-        ComPtr<IWICStream> stream;
-        ComPtr<IWICBitmapDecoder> decoder;
-        ComPtr<IWICBitmapFrameDecode> frame;
-        ComPtr<IWICFormatConverter> pixels;
-        UINT width = 0, height = 0;
-        void* bits = nullptr;
-        if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                       IID_PPV_ARGS(&factory))) &&
-            SUCCEEDED(factory->CreateStream(&stream)) &&
-            SUCCEEDED(
-                stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(data)), size)) &&
-            SUCCEEDED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
-                                                       WICDecodeMetadataCacheOnDemand, &decoder)) &&
-            SUCCEEDED(decoder->GetFrame(0, &frame)) &&
-            SUCCEEDED(factory->CreateFormatConverter(&pixels)) &&
-            SUCCEEDED(pixels->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA,
-                                         WICBitmapDitherTypeNone, nullptr, 0,
-                                         WICBitmapPaletteTypeCustom)) &&
-            SUCCEEDED(pixels->GetSize(&width, &height)) && width > 0 && height > 0) {
-            bitmap = NewBitmap(static_cast<int>(width), static_cast<int>(height), &bits);
-        }
-        if (bitmap != nullptr && FAILED(pixels->CopyPixels(nullptr, width * 4, width * height * 4,
-                                                           static_cast<BYTE*>(bits)))) {
-            DeleteObject(std::exchange(bitmap, nullptr));
-        }
+    using integration::ComPointer;
+    const integration::ComScope com;
+    ComPointer<IWICImagingFactory> factory;
+    ComPointer<IWICStream> stream;
+    ComPointer<IWICBitmapDecoder> decoder;
+    ComPointer<IWICBitmapFrameDecode> frame;
+    ComPointer<IWICFormatConverter> pixels;
+    UINT width = 0, height = 0;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(factory.Out()))) ||
+        FAILED(factory->CreateStream(stream.Out())) ||
+        FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(data)), size)) ||
+        FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
+                                                WICDecodeMetadataCacheOnDemand, decoder.Out())) ||
+        FAILED(decoder->GetFrame(0, frame.Out())) ||
+        FAILED(factory->CreateFormatConverter(pixels.Out())) ||
+        FAILED(pixels->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA,
+                                  WICBitmapDitherTypeNone, nullptr, 0,
+                                  WICBitmapPaletteTypeCustom)) ||
+        FAILED(pixels->GetSize(&width, &height)) || width == 0 || height == 0) {
+        return nullptr;
     }
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
+    void* bits = nullptr;
+    HBITMAP bitmap = NewBitmap(static_cast<int>(width), static_cast<int>(height), &bits);
+    if (bitmap != nullptr && FAILED(pixels->CopyPixels(nullptr, width * 4, width * height * 4,
+                                                       static_cast<BYTE*>(bits)))) {
+        DeleteObject(std::exchange(bitmap, nullptr));
     }
     return bitmap;
 }

@@ -4,6 +4,7 @@
 
 #include "dialogs/HelpTopics.h"
 #include "gui/win32/WindowBasics.h"
+#include "integration/Com_win.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/WinText.h"
@@ -53,7 +54,7 @@ std::optional<std::string> AskFolder(HWND owner, const dialogs::PathQuestion& qu
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX | BIF_NEWDIALOGSTYLE;
     browse.lpfn = FolderStart;
     browse.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const integration::ComScope com;
     PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
     std::optional<std::string> path;
     wchar_t folder[MAX_PATH] = {};
@@ -61,9 +62,6 @@ std::optional<std::string> AskFolder(HWND owner, const dialogs::PathQuestion& qu
         path = platform::Narrow(folder);
     }
     CoTaskMemFree(chosen);
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
-    }
     return path;
 }
 
