@@ -30,6 +30,10 @@ void SetNewInstanceHook(NewInstanceHook hook);
 int GuardDescriptor();
 void ServeGuard();
 
+// Windows: the guard's hidden top-level window, which the launcher's face also hangs its tray icon
+// on (its user data is free for that); 0 before the guard is set up and where it is no window.
+std::uintptr_t GuardWindow();
+
 // Hand-over to the running copy's guard; its answer, 0 when none answered.
 std::uint32_t NotifyFirstInstance();
 

@@ -207,6 +207,10 @@ void OneInstanceShutdown() {
     }
 }
 
+std::uintptr_t GuardWindow() {
+    return 0;
+}
+
 int GuardDescriptor() {
     const Guard& guard = TheGuard();
     return guard.server ? guard.server->Descriptor() : -1;

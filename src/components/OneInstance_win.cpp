@@ -115,6 +115,10 @@ void OneInstanceShutdown() {
     guard.className.clear();
 }
 
+std::uintptr_t GuardWindow() {
+    return reinterpret_cast<std::uintptr_t>(TheGuard().window);
+}
+
 int GuardDescriptor() {
     return -1;
 }

@@ -83,7 +83,7 @@ TEST_F(LauncherWindowTest, StartMakesNoDialogWindowAndTheHintFollowsTheLogic) {
 
 TEST_F(LauncherWindowTest, TrayIconIsAddedAtStartShowsTheNoticeAndGoesWithTheWindow) {
     auto start = NewStart();
-    const HWND window = start->main.Handle();
+    const HWND window = start->main.TrayHandle();
     EXPECT_TRUE(TaskbarHasIcon(window));
     // A program that ends at once; not an ".exe" to the notice, which then names the path.
     const std::string program = "C:\\windows\\system32\\rundll32.EXE";
@@ -122,14 +122,16 @@ TEST_F(LauncherWindowTest, TrayMenuListsItsEntriesWithTheirStatesAndRunsThem) {
     EXPECT_FALSE(HasPicture(menu, MenuItem::Zeigen1));
 
     // A button going down on the tray icon sets the states before its menu opens.
-    SendMessageW(main.Handle(), MainWindow::kTrayMessage, win32face::TrayIcon::kId, WM_LBUTTONDOWN);
+    SendMessageW(main.TrayHandle(), MainWindow::kTrayMessage, win32face::TrayIcon::kId,
+                 WM_LBUTTONDOWN);
     EXPECT_TRUE(Enabled(menu, MenuItem::Zeigen1));
     EXPECT_FALSE(Enabled(menu, MenuItem::Verbergen1));
     EXPECT_TRUE(Enabled(menu, MenuItem::Adminmodus1));
     EXPECT_TRUE(Enabled(menu, MenuItem::Hilfe1));
     EXPECT_TRUE(Enabled(menu, MenuItem::Editieren1));
     start->launcher().Hotkeyhotkey();
-    SendMessageW(main.Handle(), MainWindow::kTrayMessage, win32face::TrayIcon::kId, WM_RBUTTONDOWN);
+    SendMessageW(main.TrayHandle(), MainWindow::kTrayMessage, win32face::TrayIcon::kId,
+                 WM_RBUTTONDOWN);
     EXPECT_FALSE(Enabled(menu, MenuItem::Zeigen1));
     EXPECT_TRUE(Enabled(menu, MenuItem::Verbergen1));
 

@@ -26,20 +26,44 @@ constexpr DWORD kDialogFrameExStyle = WS_EX_TOPMOST | WS_EX_DLGMODALFRAME;
 MainWindow::MainWindow()
     : tray_(kTrayMessage, L"Rechts klicken um Menü aufzurufen"),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
-      background_(GetSysColor(COLOR_BTNFACE)) {
-    static const ATOM windowClass =
-        RegisterWindowClass(kClassName, WindowProcedure<MainWindow>, -1);
-    (void)windowClass;
-    window_ = CreateWindowExW(kPopupExStyle, kClassName, L"Tippomat", kPopupStyle, 6, 37, 219, 143,
-                              nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    tray_.SetWindow(window_);
-    hints_.Set(window_, "Tippomat");
-    labelText_ = L"Tippomat aktiv!";
+      host_([this](UINT message, WPARAM, LPARAM lParam) { return OnHostMessage(message, lParam); }),
+      labelText_(L"Tippomat aktiv!"), background_(GetSysColor(COLOR_BTNFACE)) {
+    tray_.SetWindow(host_.Handle());
 }
 
+// The icon goes before the host hands the guard back.
 MainWindow::~MainWindow() {
-    DestroyWindow(window_);
+    tray_.Remove();
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
     DeleteObject(labelFont_);
+}
+
+// Made at its first use, after the tray icon: its class's icons are read only then.
+HWND MainWindow::Popup() const {
+    if (window_ == nullptr) {
+        static const ATOM windowClass =
+            RegisterWindowClass(kClassName, WindowProcedure<MainWindow>, -1);
+        (void)windowClass;
+        window_ = CreateWindowExW(kPopupExStyle, kClassName, L"Tippomat", kPopupStyle, 6, 37, 219,
+                                  143, nullptr, nullptr, GetModuleHandleW(nullptr),
+                                  const_cast<MainWindow*>(this));
+        hints_.Set(window_, "Tippomat");
+    }
+    return window_;
+}
+
+bool MainWindow::OnHostMessage(UINT message, LPARAM lParam) {
+    if (message == kTrayMessage) {
+        TrayEvent(static_cast<UINT>(lParam));
+        return true;
+    }
+    if (message == taskbarCreated_) {
+        tray_.ShowAgain();
+        return true;
+    }
+    return false;
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,9 +98,6 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONDOWN:
     case WM_XBUTTONDOWN:
         MouseDown(core::MouseButton::Other, lParam);
-        return 0;
-    case kTrayMessage:
-        TrayEvent(static_cast<UINT>(lParam));
         return 0;
     case WM_COMMAND:
         if (const auto item = menu_.ItemOfCommand(LOWORD(wParam)); item && logic_ != nullptr) {
@@ -123,14 +144,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             dialogs::ShowHelpTopic(window_, core::Tmain::kHelpContext);
         }
         return TRUE;
-    case WM_DESTROY:
-        tray_.Remove();
-        return 0;
     default:
-        if (message == taskbarCreated_) {
-            tray_.ShowAgain();
-            return 0;
-        }
         break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
@@ -187,27 +201,28 @@ core::Size MainWindow::ScreenSize() const {
 
 config::WindowBounds MainWindow::Bounds() const {
     RECT frame;
-    GetWindowRect(window_, &frame);
+    GetWindowRect(Popup(), &frame);
     return {frame.right - frame.left, frame.bottom - frame.top, frame.left, frame.top};
 }
 
 // The size is the client area's: a frame goes around it.
 void MainWindow::SetBounds(const config::WindowBounds& bounds) {
     const RECT frame = FrameAround(bounds.width, bounds.height);
-    SetWindowPos(window_, nullptr, bounds.left, bounds.top, frame.right - frame.left,
+    SetWindowPos(Popup(), nullptr, bounds.left, bounds.top, frame.right - frame.left,
                  frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 core::Size MainWindow::ClientSize() const {
     RECT client;
-    GetClientRect(window_, &client);
+    GetClientRect(Popup(), &client);
     return {client.right, client.bottom};
 }
 
 // Each show sets the caption: unchanged, it is left alone rather than sent to the window system.
 void MainWindow::SetCaption(const std::string& caption) {
-    if (TextOf(window_) != caption) {
-        SetWindowTextW(window_, platform::Wide(caption).c_str());
+    const HWND popup = Popup();
+    if (TextOf(popup) != caption) {
+        SetWindowTextW(popup, platform::Wide(caption).c_str());
     }
 }
 
@@ -215,19 +230,21 @@ void MainWindow::SetCaption(const std::string& caption) {
 // frame has a taskbar button while shown, where its caption shows too.
 void MainWindow::SetFrame(DWORD style, DWORD exStyle) {
     const core::Size client = ClientSize();
-    const LONG_PTR visible = GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE;
-    SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>(style) | visible);
-    SetWindowLongPtrW(window_, GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
+    const HWND popup = Popup();
+    const LONG_PTR visible = GetWindowLongPtrW(popup, GWL_STYLE) & WS_VISIBLE;
+    SetWindowLongPtrW(popup, GWL_STYLE, static_cast<LONG_PTR>(style) | visible);
+    SetWindowLongPtrW(popup, GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
     const RECT frame = FrameAround(client.width, client.height);
-    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    SetWindowPos(popup, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 RECT MainWindow::FrameAround(int width, int height) const {
     RECT frame{0, 0, width, height};
-    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
-                             FALSE, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)),
-                             DpiOf(window_));
+    const HWND popup = Popup();
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(popup, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongPtrW(popup, GWL_EXSTYLE)),
+                             DpiOf(popup));
     return frame;
 }
 
@@ -237,7 +254,7 @@ void MainWindow::SetFrameStyle(int style) {
     } else if (style == core::kStyleCircle) {
         const config::WindowBounds bounds = Bounds();
         // The window owns the region from here on.
-        SetWindowRgn(window_, CreateEllipticRgn(0, 0, bounds.width, bounds.height), TRUE);
+        SetWindowRgn(Popup(), CreateEllipticRgn(0, 0, bounds.width, bounds.height), TRUE);
     }
 }
 
@@ -251,20 +268,20 @@ void MainWindow::SetBareFrame(bool dialogFrame) {
 
 void MainWindow::SetBackground(int windowsColor) {
     background_ = ColorRefOf(windowsColor);
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Popup(), nullptr, FALSE);
 }
 
 void MainWindow::SetHint(const std::string& hint) {
-    hints_.Set(window_, hint);
+    hints_.Set(Popup(), hint);
 }
 
 void MainWindow::SetLabelText(const std::string& text) {
     labelText_ = WideLines(text);
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Popup(), nullptr, FALSE);
 }
 
 core::Size MainWindow::SetLabelFontSize(int points) {
-    const int dpi = static_cast<int>(DpiOf(window_));
+    const int dpi = static_cast<int>(DpiOf(Popup()));
     return SetLabelFont(points > 0 ? -MulDiv(points, dpi, 72) : kSmallestFont);
 }
 
@@ -272,59 +289,65 @@ core::Size MainWindow::SetLabelFontSize(int points) {
 core::Size MainWindow::SetLabelFont(int height) {
     DeleteObject(labelFont_);
     labelFont_ = CreateTahoma(height);
-    const HDC dc = GetDC(window_);
+    const HWND popup = Popup();
+    const HDC dc = GetDC(popup);
     const HGDIOBJ oldFont = SelectObject(dc, labelFont_);
     RECT extent{0, 0, 0, 0};
     DrawTextW(dc, labelText_.c_str(), -1, &extent, DT_CALCRECT | DT_NOPREFIX);
     SelectObject(dc, oldFont);
-    ReleaseDC(window_, dc);
+    ReleaseDC(popup, dc);
     label_.right = label_.left + extent.right;
     label_.bottom = label_.top + extent.bottom;
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(popup, nullptr, FALSE);
     return {extent.right, extent.bottom};
 }
 
 void MainWindow::MoveLabel(int left, int top) {
     OffsetRect(&label_, left - label_.left, top - label_.top);
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Popup(), nullptr, FALSE);
 }
 
 void MainWindow::SetBlinkInterval(int milliseconds) {
     blinkInterval_ = static_cast<UINT>(milliseconds);
     if (blinking_) {
-        SetTimer(window_, kBlinkTimer, blinkInterval_, nullptr);
+        SetTimer(Popup(), kBlinkTimer, blinkInterval_, nullptr);
     }
 }
 
 void MainWindow::SetBlinking(bool running) {
     blinking_ = running;
     if (running) {
-        SetTimer(window_, kBlinkTimer, blinkInterval_, nullptr);
+        SetTimer(Popup(), kBlinkTimer, blinkInterval_, nullptr);
     } else {
         KillTimer(window_, kBlinkTimer);
     }
 }
 
-// The window exists from the start and its font from the fitting; nothing else waits for the
-// first show.
-void MainWindow::PreparePopup() {}
+// The window exists from its first use after the start, its font from the fitting; nothing
+// else waits for the first show.
+void MainWindow::PreparePopup() {
+    Popup();
+}
 
 bool MainWindow::IsPopupShown() const {
-    return IsWindowVisible(window_) != FALSE;
+    return window_ != nullptr && IsWindowVisible(window_) != FALSE;
 }
 
 // Shown, it is active and has the keyboard (a window without children takes the focus on
 // activation); it stays topmost from its creation. The system refuses the foreground only to a
 // program that did not get the last input (a hand-over from a second start): then it is forced.
 void MainWindow::ShowPopup() {
-    ShowWindow(window_, SW_SHOWNORMAL);
-    if (!SetForegroundWindow(window_)) {
-        components::ForceForeground(reinterpret_cast<std::uintptr_t>(window_));
+    const HWND popup = Popup();
+    ShowWindow(popup, SW_SHOWNORMAL);
+    if (!SetForegroundWindow(popup)) {
+        components::ForceForeground(reinterpret_cast<std::uintptr_t>(popup));
     }
 }
 
 void MainWindow::HidePopup() {
-    ShowWindow(window_, SW_HIDE);
+    if (window_ != nullptr) {
+        ShowWindow(window_, SW_HIDE);
+    }
 }
 
 // Restoring the program shows its main window, in front.
@@ -349,7 +372,7 @@ void MainWindow::SetMenuItemEnabled(core::MenuItem item, bool enabled) {
 void MainWindow::OpenMenuAtCursor() {
     POINT cursor;
     GetCursorPos(&cursor);
-    menu_.OpenAt(window_, cursor);
+    menu_.OpenAt(Popup(), cursor);
 }
 
 void MainWindow::ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) {

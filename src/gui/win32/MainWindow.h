@@ -1,11 +1,11 @@
-// The launcher window drawn with Win32: the topmost popup with its label and blink timer, the
-// tray icon and its menu, in one window procedure. Events go to Tmain; what Tmain decides is
-// drawn here.
+// The launcher window drawn with Win32: the topmost popup with its label, blink timer and menu,
+// and the tray icon on its host. Events go to Tmain; what Tmain decides is drawn here.
 #pragma once
 
 #include "core/MainForm.h"
 #include "gui/win32/Hints.h"
 #include "gui/win32/PopupMenu.h"
+#include "gui/win32/TrayHost.h"
 #include "gui/win32/TrayIcon.h"
 
 #include <string>
@@ -29,7 +29,10 @@ class MainWindow : public core::MainView {
     // Events reach the logic from now on; nullptr stops them.
     void Attach(core::Tmain* logic) { logic_ = logic; }
 
+    // The popup's window, nullptr before its first use.
     HWND Handle() const { return window_; }
+    // Where the tray icon's messages go; nullptr where no window could be made (no display).
+    HWND TrayHandle() const { return host_.Handle(); }
     const PopupMenu& Menu() const { return menu_; }
     // The last notice the taskbar took.
     const std::string& LastNotice() const { return lastNotice_; }
@@ -65,6 +68,8 @@ class MainWindow : public core::MainView {
   private:
     template <class Window> friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnHostMessage(UINT message, LPARAM lParam);
+    HWND Popup() const;
     void Paint();
     void SetFrame(DWORD style, DWORD exStyle);
     // The window rectangle that holds a client area of that size in the current frame.
@@ -74,11 +79,12 @@ class MainWindow : public core::MainView {
     void TrayEvent(UINT mouseMessage);
 
     core::Tmain* logic_ = nullptr;
-    HWND window_ = nullptr;
-    Hints hints_{HintStyle::Plain};
+    mutable HWND window_ = nullptr;
+    mutable Hints hints_{HintStyle::Plain};
     PopupMenu menu_;
     TrayIcon tray_;
     UINT taskbarCreated_;
+    TrayHost host_;
     std::wstring labelText_;
     HFONT labelFont_ = nullptr;
     RECT label_{15, 60, 15, 60};

@@ -27,7 +27,7 @@ int Run(core::PopupRequest popup) {
     state.location = core::ResolveConfigLocation();
     win32face::Faces faces;
     // Without a window (under Wine: no display) nothing could be shown, and no key heard.
-    if (faces.main.Handle() == nullptr) {
+    if (faces.main.TrayHandle() == nullptr) {
         platform::TellOnStandardError(
             "Tippomat kann kein Fenster öffnen: keine Anzeige gefunden.\n");
         return 1;
