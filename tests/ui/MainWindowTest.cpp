@@ -1,4 +1,5 @@
 // The Qt face of the launcher: events reach the logic, and the window shows what it decides.
+#include "gui/qt/Notice.h"
 #include "gui/qt/WindowsColors.h"
 #include "ui/UiFixture.h"
 
@@ -6,6 +7,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -118,6 +120,31 @@ TEST_F(MainWindowTest, EndingLeavesOpenDialogsUnclosed) {
     }
     EXPECT_EQ(IniText().find("kuerzel"), std::string::npos) << IniText();
     EXPECT_NE(IniText().find("[main]"), std::string::npos);
+}
+
+// In an XEmbed tray the notice is a window of the program's own at the icon.
+TEST_F(MainWindowTest, NoticeShowsWholeAtTheIconReplacesTheLastAndGoesAtAClick) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect trayIcon(screen.right() - 30, screen.top(), 24, 24);
+    const auto shownNotices = [] {
+        QList<QWidget*> shown;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->windowTitle().startsWith("Gestartet: ")) {
+                shown << window;
+            }
+        }
+        return shown;
+    };
+    qtface::Notice::Show(QIcon(), "Tippomat", "Gestartet: eins", trayIcon, QFont());
+    qtface::Notice::Show(QIcon(), "Tippomat", "Gestartet: zwei", trayIcon, QFont());
+    QApplication::processEvents();
+    const QList<QWidget*> shown = shownNotices();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0]->windowTitle(), "Gestartet: zwei");
+    EXPECT_TRUE(screen.contains(shown[0]->frameGeometry())) << "whole on the screen";
+    EXPECT_GT(shown[0]->y(), trayIcon.bottom()) << "below an icon at the top";
+    QTest::mouseClick(shown[0], Qt::LeftButton);
+    EXPECT_TRUE(shownNotices().isEmpty());
 }
 
 } // namespace

@@ -3,11 +3,12 @@
 #include "components/Foreground.h"
 #include "dialogs/Questions.h"
 #include "gui/qt/Hints.h"
+#include "gui/qt/Notice.h"
 #include "gui/qt/Pictures.h"
 #include "gui/qt/QtKeys.h"
 #include "gui/qt/WindowsColors.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -245,15 +246,13 @@ bool MainWindow::GrabsKeys() const {
 
 void MainWindow::ShowNotice(const std::string& title, const std::string& text) {
     lastNotice_ = FromUtf8(text);
-    // With the tray's own picture, already in memory: the theme's information icon made Qt read
-    // the icon theme's index files at the first notice and keep half a megabyte of them.
-    TrayIcon1->showMessage(FromUtf8(title), lastNotice_, TrayIcon1->icon());
-    // Where the notice is a balloon window of Qt's own, its title carries the text, so that
-    // screen readers (and tests) find it.
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->inherits("QBalloonTip")) {
-            window->setWindowTitle(lastNotice_);
-        }
+    // A tray icon with a place on the screen is docked in an XEmbed tray, where Qt would draw a
+    // balloon of its own; elsewhere the desktop's notification service shows the notice.
+    const QRect trayIcon = TrayIcon1->geometry();
+    if (trayIcon.isValid()) {
+        Notice::Show(TrayIcon1->icon(), FromUtf8(title), lastNotice_, trayIcon, font());
+    } else {
+        TrayIcon1->showMessage(FromUtf8(title), lastNotice_, TrayIcon1->icon());
     }
 }
 
