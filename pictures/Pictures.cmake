@@ -29,6 +29,23 @@ function(tippomat_render_picture picture out_var)
   set(${out_var} ${pngs} PARENT_SCOPE)
 endfunction()
 
+# The pixels of picture at each size (rendered with tippomat_render_picture) into
+# <binary dir>/pixels/<picture>-<size>, by the build tool picture_pixels; the list of files goes
+# to out_var.
+function(tippomat_picture_pixels picture out_var)
+  set(files "")
+  foreach(size ${ARGN})
+    set(png ${CMAKE_CURRENT_BINARY_DIR}/pictures/${picture}-${size}.png)
+    set(pixels ${CMAKE_CURRENT_BINARY_DIR}/pixels/${picture}-${size})
+    add_custom_command(OUTPUT ${pixels}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/pixels
+      COMMAND picture_pixels ${png} ${pixels}
+      DEPENDS picture_pixels ${png} VERBATIM)
+    list(APPEND files ${pixels})
+  endforeach()
+  set(${out_var} ${files} PARENT_SCOPE)
+endfunction()
+
 # A Windows icon of picture holding each size. Sizes up to bitmap_up_to pixels are stored as
 # bitmaps, which the system reads without a decoder (those the start and a 100 % screen need);
 # larger ones as PNG, as Windows reads them too, which keeps the program file small.

@@ -2,6 +2,9 @@
 
 #include <QImageReader>
 #include <QPixmap>
+#include <QResource>
+
+#include <cstring>
 
 #include <initializer_list>
 
@@ -17,6 +20,21 @@ QIcon Ours(const char* name, std::initializer_list<int> sizes) {
         QImageReader reader(QString(":/pictures/%1-%2.png").arg(name).arg(size), "png");
         reader.setAutoDetectImageFormat(false);
         icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
+
+// Pixels stored as the build tool picture_pixels wrote them: no decoder runs at start.
+QIcon Pixels(const char* name, std::initializer_list<int> sizes) {
+    QIcon icon;
+    for (const int size : sizes) {
+        const QResource stored(QString(":/pixels/%1-%2").arg(name).arg(size));
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        if (stored.size() == image.sizeInBytes() &&
+            stored.compressionAlgorithm() == QResource::NoCompression) {
+            std::memcpy(image.bits(), stored.data(), static_cast<size_t>(image.sizeInBytes()));
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
     }
     return icon;
 }
@@ -59,12 +77,12 @@ QIcon PictureIcon(dialogs::Picture picture) {
 // The sizes of title bars and task lists (TIPPOMAT_WINDOW_ICON_SIZES): each window sends all of
 // them to the X server as it is made. Larger pictures of the program come from the icon theme.
 QIcon ApplicationIcon() {
-    static const QIcon icon = Ours("tippomat", {16, 22, 24, 32, 48, 64});
+    static const QIcon icon = Pixels("tippomat", {16, 22, 24, 32, 48, 64});
     return icon;
 }
 
 QIcon TrayPicture() {
-    static const QIcon icon = Ours("tray", {16, 24, 32});
+    static const QIcon icon = Pixels("tray", {16, 24, 32});
     return icon;
 }
 
