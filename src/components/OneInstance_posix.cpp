@@ -141,18 +141,15 @@ void RemoveOwnSocket(const Guard& guard) {
     }
 }
 
-} // namespace
-
-std::string GuardWindowClassName() {
-    return "OneInstUtilWnd:" + platform::ProgramFilePath();
-}
-
-std::uint32_t NotifyFirstInstance() {
+// Only places with a socket file are connected to: each attempt takes a socket of its own.
+std::uint32_t AskRunningCopy(const std::string& guardPath) {
     const Deadline deadline = std::chrono::steady_clock::now() + kClientTime;
-    const std::string guardPath = GuardSocketPath();
     int fd = -1;
     for (int place = 0; place < kGuardPlaces && fd < 0 && !guardPath.empty(); ++place) {
-        fd = ConnectBefore(AtPlace(guardPath, place), deadline);
+        const std::string path = AtPlace(guardPath, place);
+        if (::access(path.c_str(), F_OK) == 0) {
+            fd = ConnectBefore(path, deadline);
+        }
     }
     if (fd < 0) {
         return 0;
@@ -170,17 +167,27 @@ std::uint32_t NotifyFirstInstance() {
     return answer;
 }
 
+} // namespace
+
+std::string GuardWindowClassName() {
+    return "OneInstUtilWnd:" + platform::ProgramFilePath();
+}
+
+std::uint32_t NotifyFirstInstance() {
+    return AskRunningCopy(GuardSocketPath());
+}
+
 // Two copies started at once may both find no socket: the one that loses the lock asks the
 // winner again until it answers, within the hand-over's time.
 bool OneInstanceStartup() {
     const auto deadline = std::chrono::steady_clock::now() + kClientTime;
     Guard& guard = TheGuard();
+    const std::string guardPath = GuardSocketPath();
     for (;;) {
-        const std::uint32_t answer = NotifyFirstInstance();
+        const std::uint32_t answer = AskRunningCopy(guardPath);
         if (answer == kReplyStop) {
             return false;
         }
-        const std::string guardPath = GuardSocketPath();
         const Listening listening =
             answer == kReplyGoOn ? ListenBeside(guard, guardPath) : Listen(guard, guardPath, 0);
         if (listening == Listening::HeldByAnotherCopy &&
