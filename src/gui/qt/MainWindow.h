@@ -30,7 +30,7 @@ class MainWindow : public QWidget, public core::MainView {
 
     QSystemTrayIcon* TrayIcon() const { return TrayIcon1; }
     QMenu* PopupMenu() const { return PopupMenu1; }
-    // The last tray notice, also the title of its balloon window.
+    // The last tray notice, also the title of its window where the program draws it.
     const QString& LastNotice() const { return lastNotice_; }
 
     core::Size ScreenSize() const override;

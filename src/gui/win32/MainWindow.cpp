@@ -153,6 +153,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::Paint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window_, &paint);
+    Draw(dc);
+    EndPaint(window_, &paint);
+}
+
+void MainWindow::Draw(HDC dc) const {
     RECT client;
     GetClientRect(window_, &client);
     const HBRUSH brush = CreateSolidBrush(background_);
@@ -164,7 +169,6 @@ void MainWindow::Paint() {
     RECT label = label_;
     DrawTextW(dc, labelText_.c_str(), -1, &label, DT_CENTER | DT_NOPREFIX | DT_NOCLIP);
     SelectObject(dc, oldFont);
-    EndPaint(window_, &paint);
 }
 
 // Presses on the text are the label's, which ignores them.
@@ -323,10 +327,21 @@ void MainWindow::SetBlinking(bool running) {
     }
 }
 
-// The window exists from its first use after the start, its font from the fitting; nothing
-// else waits for the first show.
+// The window exists from its first use after the start, its font from the fitting. Drawn once
+// off screen now, the label has its glyphs made before the first show, which then only copies
+// them.
 void MainWindow::PreparePopup() {
-    Popup();
+    const HWND popup = Popup();
+    const core::Size size = ClientSize();
+    const HDC screen = GetDC(popup);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, size.width, size.height);
+    const HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    Draw(memory);
+    SelectObject(memory, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(popup, screen);
 }
 
 bool MainWindow::IsPopupShown() const {

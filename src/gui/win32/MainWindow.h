@@ -71,6 +71,7 @@ class MainWindow : public core::MainView {
     bool OnHostMessage(UINT message, LPARAM lParam);
     HWND Popup() const;
     void Paint();
+    void Draw(HDC dc) const;
     void SetFrame(DWORD style, DWORD exStyle);
     // The window rectangle that holds a client area of that size in the current frame.
     RECT FrameAround(int width, int height) const;
