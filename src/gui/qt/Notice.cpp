@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace qtface {
 
 namespace {
