@@ -104,17 +104,23 @@ class WineBench {
     bool Ready() const { return frequency_ > 0; }
     Driver& Hands() { return driver_; }
 
+    // Now and then Wine's tray never takes a start's icon (once in nine runs, right after a
+    // build, the minimal program's, which adds its icon only once): that start is ended and made
+    // again, once, and the second one counts.
     bool MeasureStart(Program& program) {
         std::vector<std::string> command{wine_, program.file};
         command.insert(command.end(), program.arguments.begin(), program.arguments.end());
-        const double start = NowMs();
-        program.pid = Spawn(command);
-        const double docked = x_.WaitDocked("explorer.exe", program.popupTitle);
-        if (docked < 0) {
-            return false;
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const double start = NowMs();
+            program.pid = Spawn(command);
+            const double docked = x_.WaitDocked("explorer.exe", program.popupTitle);
+            if (docked >= 0) {
+                program.samples["start -> tray icon (ms)"].push_back(docked - start);
+                return true;
+            }
+            Stop(program);
         }
-        program.samples["start -> tray icon (ms)"].push_back(docked - start);
-        return true;
+        return false;
     }
 
     void Stop(Program& program) {
