@@ -66,6 +66,10 @@ class MainWindow : public core::MainView {
     void EndProgram() override;
 
   private:
+    // The popup: no frame and no taskbar button at first.
+    static constexpr DWORD kPopupStyle = WS_POPUP;
+    static constexpr DWORD kPopupExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+
     template <class Window> friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnHostMessage(UINT message, LPARAM lParam);
