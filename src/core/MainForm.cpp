@@ -6,6 +6,7 @@
 #include "core/SessionShortcutTexts.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace core {
 
@@ -66,6 +67,9 @@ void Tmain::SetHauptformular(Hauptformular* hauptformular) {
 void Tmain::FormCreate() {
     // Straight to the tray, before the hidden popup takes its look.
     ApplicationEvents1Minimize();
+    if (state_.findLocation) {
+        state_.location = std::exchange(state_.findLocation, nullptr)();
+    }
     config::PopupAppearance look;
     try {
         const Size screen = view_.ScreenSize();

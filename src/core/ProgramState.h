@@ -14,6 +14,9 @@ namespace core {
 
 struct ProgramState {
     ConfigLocation location;
+    // Where set, the launcher takes the location from it once its tray icon is up: the lookup
+    // is slow on some systems, and the start shows the icon first.
+    std::function<ConfigLocation()> findLocation;
     bool PortableMode = false;
     config::LaunchTable table;
     // The table as its file held it at the last load or save, and that file: what another

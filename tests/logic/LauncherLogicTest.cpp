@@ -119,6 +119,21 @@ TEST_F(LauncherLogicTest, LookComesFromTheAppearanceSettings) {
     EXPECT_EQ(view.labelPosition.height, (90 - 78) / 2);
 }
 
+TEST_F(LauncherLogicTest, StartLooksForItsFilesOnlyOnceTheTrayIconIsUp) {
+    WriteIni("[EinstellungenHaupt]\r\nbreite=120\r\n");
+    core::ProgramState state;
+    testing_support::FakeViewFactory views;
+    bool iconWasUp = false;
+    state.findLocation = [&] {
+        iconWasUp = views.main.trayIconShown;
+        return location_;
+    };
+    const dialogs::Program program(state, views);
+    EXPECT_TRUE(iconWasUp);
+    EXPECT_EQ(state.location.IniPath, location_.IniPath);
+    EXPECT_EQ(views.main.bounds.width, 120) << "the look comes from the file found then";
+}
+
 TEST_F(LauncherLogicTest, FontFitsTheWindowAndTheColoursAlternateWhileShown) {
     auto start = NewStart();
     core::Tmain& launcher = start->launcher;

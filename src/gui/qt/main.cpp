@@ -34,7 +34,7 @@ int Run(int argc, char** argv, core::PopupRequest popup) {
     });
     // After the application: the hotkeys let go of their grabs on its X connection at the end.
     core::ProgramState state;
-    state.location = core::ResolveConfigLocation();
+    state.findLocation = core::ResolveConfigLocation;
     // The hotkeys of the windows' creation need the window system's connection.
     qtface::ConnectPlatformEvents(application);
     qtface::Faces faces;

@@ -46,6 +46,13 @@ HWND MainWindow::Popup() const {
     return window_;
 }
 
+PopupMenu& MainWindow::Menu() const {
+    if (menu_ == nullptr) {
+        menu_ = std::make_unique<PopupMenu>();
+    }
+    return *menu_;
+}
+
 bool MainWindow::OnHostMessage(UINT message, LPARAM lParam) {
     if (message == kTrayMessage) {
         TrayEvent(static_cast<UINT>(lParam));
@@ -92,7 +99,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         MouseDown(core::MouseButton::Other, lParam);
         return 0;
     case WM_COMMAND:
-        if (const auto item = menu_.ItemOfCommand(LOWORD(wParam)); item && logic_ != nullptr) {
+        if (const auto item = PopupMenu::ItemOfCommand(LOWORD(wParam)); item && logic_ != nullptr) {
             logic_->MenuClick(*item);
         }
         return 0;
@@ -302,13 +309,13 @@ void MainWindow::ShowNotice(const std::string& title, const std::string& text) {
 }
 
 void MainWindow::SetMenuItemEnabled(core::MenuItem item, bool enabled) {
-    menu_.SetEnabled(item, enabled);
+    Menu().SetEnabled(item, enabled);
 }
 
 void MainWindow::OpenMenuAtCursor() {
     POINT cursor;
     GetCursorPos(&cursor);
-    menu_.OpenAt(Popup(), cursor);
+    Menu().OpenAt(Popup(), cursor);
 }
 
 void MainWindow::ShowMessage(core::MessageKind kind, const std::string& text, int helpContext) {

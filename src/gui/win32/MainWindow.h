@@ -8,6 +8,7 @@
 #include "gui/win32/TrayHost.h"
 #include "gui/win32/TrayIcon.h"
 
+#include <memory>
 #include <string>
 
 #include <windows.h>
@@ -33,7 +34,8 @@ class MainWindow : public core::MainView {
     HWND Handle() const { return window_; }
     // Where the tray icon's messages go; nullptr where no window could be made (no display).
     HWND TrayHandle() const { return host_.Handle(); }
-    const PopupMenu& Menu() const { return menu_; }
+    // The tray menu, made at its first use: the start shows the tray icon without it.
+    PopupMenu& Menu() const;
     // The last notice the taskbar took.
     const std::string& LastNotice() const { return lastNotice_; }
 
@@ -86,7 +88,7 @@ class MainWindow : public core::MainView {
     core::Tmain* logic_ = nullptr;
     mutable HWND window_ = nullptr;
     mutable Hints hints_{HintStyle::Plain};
-    PopupMenu menu_;
+    mutable std::unique_ptr<PopupMenu> menu_;
     TrayIcon tray_;
     UINT taskbarCreated_;
     TrayHost host_;

@@ -46,10 +46,10 @@ UINT PopupMenu::CommandId(core::MenuItem item) {
     return kFirstCommand + static_cast<UINT>(item);
 }
 
-std::optional<core::MenuItem> PopupMenu::ItemOfCommand(UINT id) const {
-    for (const auto& [item, place] : places_) {
-        if (CommandId(item) == id) {
-            return item;
+std::optional<core::MenuItem> PopupMenu::ItemOfCommand(UINT id) {
+    for (const core::MenuEntry& entry : core::TrayMenu()) {
+        if (CommandId(entry.item) == id) {
+            return entry.item;
         }
     }
     return std::nullopt;

@@ -21,8 +21,8 @@ class PopupMenu {
 
     HMENU Handle() const { return menu_; }
     static UINT CommandId(core::MenuItem item);
-    // The entry of a WM_COMMAND id; nothing for ids that are not this menu's.
-    std::optional<core::MenuItem> ItemOfCommand(UINT id) const;
+    // The entry of a WM_COMMAND id; nothing for ids that are not the tray menu's.
+    static std::optional<core::MenuItem> ItemOfCommand(UINT id);
 
     void SetEnabled(core::MenuItem item, bool enabled);
     // Opens at a screen point; the choice comes to owner as WM_COMMAND.

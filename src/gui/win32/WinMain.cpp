@@ -24,7 +24,7 @@ core::StartOptions ReadOwnOptions() {
 
 int Run(core::PopupRequest popup) {
     core::ProgramState state;
-    state.location = core::ResolveConfigLocation();
+    state.findLocation = core::ResolveConfigLocation;
     win32face::Faces faces;
     // Without a window (under Wine: no display) nothing could be shown, and no key heard.
     if (faces.main.TrayHandle() == nullptr) {
