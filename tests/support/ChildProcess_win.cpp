@@ -2,6 +2,8 @@
 
 #include "platform/WinText.h"
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
 namespace testing_support {
@@ -20,8 +22,11 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
     std::wstring commandLine = platform::Wide(line);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                   &startup, &impl_->process);
+    // A start that fails is told with its error: a test that waits for it would only time out.
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &impl_->process)) {
+        ADD_FAILURE() << "cannot start " << line << ": error " << GetLastError();
+    }
 }
 
 ChildProcess::~ChildProcess() {
