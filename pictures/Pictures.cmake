@@ -29,14 +29,14 @@ function(tippomat_render_picture picture out_var)
   set(${out_var} ${pngs} PARENT_SCOPE)
 endfunction()
 
-# The pixels of picture at each size (rendered with tippomat_render_picture) into
-# <binary dir>/pixels/<picture>-<size>, by the build tool picture_pixels; the list of files goes
-# to out_var.
+# Renders picture at each size and writes its pixels into <binary dir>/pixels/<picture>-<size>,
+# by the build tool picture_pixels; the list of files goes to out_var.
 function(tippomat_picture_pixels picture out_var)
+  tippomat_render_picture(${picture} pngs ${ARGN})
   set(files "")
-  foreach(size ${ARGN})
-    set(png ${CMAKE_CURRENT_BINARY_DIR}/pictures/${picture}-${size}.png)
-    set(pixels ${CMAKE_CURRENT_BINARY_DIR}/pixels/${picture}-${size})
+  foreach(png ${pngs})
+    get_filename_component(name ${png} NAME_WE)
+    set(pixels ${CMAKE_CURRENT_BINARY_DIR}/pixels/${name})
     add_custom_command(OUTPUT ${pixels}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/pixels
       COMMAND picture_pixels ${png} ${pixels}

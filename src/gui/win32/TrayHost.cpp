@@ -8,13 +8,7 @@ namespace win32face {
 namespace {
 
 HWND WindowOfItsOwn() {
-    static const ATOM windowClass = [] {
-        WNDCLASSW description{};
-        description.lpfnWndProc = DefWindowProcW;
-        description.hInstance = GetModuleHandleW(nullptr);
-        description.lpszClassName = L"TippomatTrayHost";
-        return RegisterClassW(&description);
-    }();
+    static const ATOM windowClass = RegisterWindowClass(L"TippomatTrayHost", DefWindowProcW, -1);
     (void)windowClass;
     return CreateWindowExW(WS_EX_TOOLWINDOW, L"TippomatTrayHost", L"", WS_POPUP, 0, 0, 0, 0,
                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
